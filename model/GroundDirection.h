@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/mduUmbravel.h"
+
+namespace mduUmbravel {
+
+// Ground cases in counter order; GroundCaseName gives the identifier each reports.
+enum class GroundCase { Case6, Case6A, Case7, Case7A, Case8, None };
+
+inline constexpr std::string_view GroundCaseName[] = {"CASE 6", "6A", "CASE 7", "7A", "8", "NONE"};
+
+inline constexpr std::string_view AwningBelowWindowMessage =
+    "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW.";
+
+struct GroundShading {
+    double usf;
+    GroundCase shadowCase;
+};
+
+// Unshaded fraction of the window for one direction from the ground (alt negative), from the
+// geometry ratios alone. Throws ProgramStop when the awning's back edge lies below the window.
+GroundShading EvaluateGroundDirection(const ShadeGeometryRecord& ratios, double alt, double azi,
+                                      std::int16_t mode);
+
+// The same for the current ShadeGeometry; records the case in CaseID and counts it.
+double GroundDirectionUSF(double alt, double azi, std::int16_t mode);
+
+}  // namespace mduUmbravel
