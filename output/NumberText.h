@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Numbers as they appear in captions, reports and data files, and text typed into number boxes
+// read back as a number. All forms use the point as decimal separator, whatever the locale.
+// Infinity and NaN are written as "inf" and "nan" in place of the digits.
+
+// x laid out by a number pattern: leading literal characters, integer digit places ('0' shows a
+// digit or a zero, '#' a digit or nothing), '.', decimal places, trailing literal characters.
+// Rounds the 15-significant-digit form of x to the decimal places, halves away from zero.
+// Integer digits are never cut. A minus sign stands directly before the digits.
+std::string PatternText(double x, std::string_view pattern);
+
+// Caption form: a blank or '-', then the general form without a zero before the point (" .25").
+std::string SignedNumberText(double x);
+
+// A number written by a print statement: a blank or '-', the general form, a trailing blank.
+std::string PrintItemText(double x);
+
+// The general form with '-' only when negative and no blanks.
+std::string PlainNumberText(double x);
+
+// The longest leading decimal number of the text, 0 when there is none. Blanks, tabs and line
+// feeds are skipped wherever they stand; the exponent may be written with E or D.
+double ReadNumber(std::string_view text);
