@@ -1,0 +1,20 @@
+#include "model/DimensionEntry.h"
+
+#include "model/mduUmbravel.h"
+#include "output/NumberText.h"
+
+std::string DelWText(std::string_view wpText, std::string_view wText) {
+    return SignedNumberText(ReadNumber(wpText) - ReadNumber(wText));
+}
+
+void StoreDimensions(const DimensionTexts& texts) {
+    mduUmbravel::ShadeGeometryRecord& g = mduUmbravel::ShadeGeometry;
+    g.WP = ReadNumber(texts.WP);
+    g.W = ReadNumber(texts.W);
+    g.DelW = ReadNumber(texts.DelW);
+    g.H = ReadNumber(texts.H);
+    g.Lh = ReadNumber(texts.Lh);
+    g.LhP = ReadNumber(texts.LhP);
+    g.L = ReadNumber(texts.L);
+    mduUmbravel::DeriveRatios();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The dimensions as typed: each text is read as its leading decimal number.
+struct DimensionTexts {
+    std::string WP, W, DelW, H, Lh, LhP, L;  // DelW is the shown W' - W text
+};
+
+// The W' - W text shown beside the width boxes: the difference of the two readings in the
+// caption number form (" 1", " .5", "-2").
+std::string DelWText(std::string_view wpText, std::string_view wText);
+
+// Stores WP, W, DelW, H, Lh, LhP and L in ShadeGeometry, in that order, then derives the
+// ratios. DelW is the value of its shown text, not a fresh subtraction.
+void StoreDimensions(const DimensionTexts& texts);

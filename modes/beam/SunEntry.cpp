@@ -1,0 +1,16 @@
+#include "modes/beam/SunEntry.h"
+
+#include "model/mduUmbravel.h"
+#include "output/NumberText.h"
+
+using namespace mduUmbravel;
+
+void StoreSolarAltitude(std::string_view text) {
+    SolAlt = ReadNumber(text);
+    SolAltRad = DegToRad(SolAlt);
+}
+
+void StoreSolarAzimuth(std::string_view text) {
+    SolAzi = ReadNumber(text);
+    SolAziRad = DegToRad(SolAzi);
+}

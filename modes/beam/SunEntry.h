@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+// The sun position as entered in degrees, kept with its radian form.
+
+inline constexpr std::string_view ZeroAzimuthMessage =
+    "Azimuth angle cannot be exactly zero.  0.0001 deg used instead";
+
+// Stands in for an azimuth of exactly zero, on which the shading procedures divide by zero.
+inline constexpr std::string_view ZeroAzimuthText = "0.0001";
+
+// SolAlt and SolAltRad from the altitude text.
+void StoreSolarAltitude(std::string_view text);
+
+// SolAzi and SolAziRad from the azimuth text; the caller has already replaced a zero reading.
+void StoreSolarAzimuth(std::string_view text);

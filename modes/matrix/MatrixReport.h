@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The beam matrix mode's results: the captions of its screen, the matrix section of the print
+// file and the results text that the screen shows.
+
+// "Date: 12-08-2026" and "Time: 13:05:09", read from the clock when called.
+std::string MatrixDateCaption();
+std::string MatrixTimeCaption();
+
+// Sweeps 25 altitudes by 7 azimuths, runs the diffuse passes with 25 steps, appends the matrix
+// section to the print file and stores the results text in MatrixText, which it also returns.
+// When the ground pass fails, the file keeps the section up to the line after the table and the
+// error goes on to the caller.
+std::string RunMatrixReport();

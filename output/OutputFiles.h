@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Where the run's output goes: the print file in the data folder, and the user's preferred
+// data folder kept from run to run in the default-path file of the program folder. Paths are
+// joined by plain concatenation: a folder must end in "/" to name files inside it.
+
+inline constexpr std::string_view DefaultPathFileName = "DefPath.asc";
+inline constexpr std::string_view DefaultPrintFileName = "Umbravel.prt";
+
+// DataPath followed by PrintFileName.
+std::string PrintFilePath();
+
+// Empties the print file, or creates it, and writes one empty line.
+void StartPrintFileAfresh();
+
+// ProgramFolder followed by "OutFiles/".
+std::string DefaultDataFolder();
+
+// True when the program folder holds a file named exactly "DefPath.asc", letter case included.
+bool DefaultPathFilePresent();
+
+// The folder saved in the default-path file: its whole first line, leading and trailing
+// blanks dropped, or the text between double quotes when the line begins with one. Nothing
+// when the file is absent or holds no line at all.
+std::optional<std::string> ReadDefaultPathFile();
+
+// Creates or replaces the default-path file with the folder as its one line.
+void WriteDefaultPathFile(const std::string& folder);
+
+// Deletes the default-path file when it is present.
+void DeleteDefaultPathFile();

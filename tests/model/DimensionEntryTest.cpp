@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "model/DimensionEntry.h"
+#include "model/mduUmbravel.h"
+
+using namespace mduUmbravel;
+
+TEST(DimensionEntry, DelWTextFollowsTheTwoWidthTexts) {
+    EXPECT_EQ(DelWText("3", "2"), " 1");
+    EXPECT_EQ(DelWText("2.5", "2"), " .5");
+    EXPECT_EQ(DelWText("1", "2"), "-1");
+    EXPECT_EQ(DelWText("", "2"), "-2");
+    EXPECT_EQ(DelWText("3.3", "1.1"), " 2.2");
+}
+
+TEST(DimensionEntry, StoresTheReadingsAndDelWFromItsShownText) {
+    StoreDimensions({"3.3", "1.1", DelWText("3.3", "1.1"), "4", "3 m", "", "abc"});
+    const auto& g = ShadeGeometry;
+    EXPECT_EQ(g.WP, 3.3);
+    EXPECT_EQ(g.W, 1.1);
+    EXPECT_EQ(g.DelW, 2.2);
+    EXPECT_NE(g.DelW, 3.3 - 1.1);
+    EXPECT_EQ(g.Lh, 3);
+    EXPECT_EQ(g.LhP, 0);
+    EXPECT_EQ(g.L, 0);
+    EXPECT_EQ(g.C, 0.75);
+    EXPECT_EQ(g.F, 2.2 / 1.1);
+}

@@ -1,0 +1,200 @@
+#include "modes/matrix/MatrixDataFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "model/Faults.h"
+#include "model/SkyDirection.h"
+#include "model/mduUmbravel.h"
+#include "output/NumberText.h"
+#include "platform/Clock.h"
+#include "support/Geometry.h"
+#include "support/TempFolder.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char Header[] = "W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3";
+
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// "00.00", "04.50", ... "85.50" for rows 1 to 20.
+std::string AltitudeLabel(int row) {
+    const int hundredths = 450 * (row - 1);
+    const auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    return twoDigits(hundredths / 100) + "." + twoDigits(hundredths % 100);
+}
+
+// The five azimuths as print items: a tiny angle standing in for the normal, then whole degrees.
+const std::array<std::string, 5> AzimuthItems = {" 0.000572957795130824 ", " 20 ", " 40 ", " 60 ",
+                                                 " 80 "};
+
+// The seven heading lines of file k (from 1).
+std::vector<std::string> Heading(int k, const std::string& geometry,
+                                 const std::string& dimensions) {
+    return {
+        "Umbravel program for shading Geometry: " + geometry,
+        "These curves are for: " + HeaderText + " Run date: 12-08-2026",
+        "Diffuse sky USF= 0.5  Ground reflected USF= 0.333333333333333 ",
+        "using number of points:  100 ",
+        dimensions,
+        "BEAM Unshaded Fraction Values for Azimuth angle: " + AzimuthItems[k - 1] + " degrees",
+        "Altitude  USF      Azimuth = " + AzimuthItems[k - 1] + " deg",
+    };
+}
+
+// File k of the 20 x 5 data grid, with the fractions evaluated here from the grid's definition.
+std::string ExpectedFile(int k, const std::string& geometry, const std::string& dimensions) {
+    const double toRad = 3.14159265358979 / 180;
+    const double azi = k == 1 ? 0.00001 : toRad * (20 * (k - 1));
+    std::vector<std::string> lines = Heading(k, geometry, dimensions);
+    for (int i = 1; i <= 20; ++i) {
+        const double alt = ((90.0 / 20) * (i - 1)) * toRad;
+        const double usf = EvaluateSkyDirection(ShadeGeometry, alt, azi, GeomMode).usf;
+        lines.push_back(AltitudeLabel(i) + PatternText(usf, "     0.#####"));
+    }
+    return Lines(lines);
+}
+
+class MatrixDataFilesTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        FixClock({2026, 12, 8, 13, 5, 9});
+        DataPath = folder_.Slash();
+        GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
+        HeaderText = Header;
+        StoreDefaultGeometry();
+        GeomMode = 1;
+        SkyUSF = 0.5;
+        GroundUSF = 1.0 / 3;
+    }
+    void TearDown() override { ReleaseClock(); }
+
+    std::string File(const std::string& name) const { return ReadBytes(folder_.Path() / name); }
+
+    std::set<std::string> FolderContents() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_.Path())) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    TempFolder folder_;
+};
+
+TEST(MatrixDataFileNames, FollowTheGeometryModeWithAwningAndFinsForAnyOther) {
+    using Names = std::array<std::string_view, 5>;
+    EXPECT_EQ(MatrixDataFileNames(1), (Names{"AWNONLY1.DAT", "AWNONLY2.DAT", "AWNONLY3.DAT",
+                                             "AWNONLY4.DAT", "AWNONLY5.DAT"}));
+    EXPECT_EQ(MatrixDataFileNames(2), (Names{"SIDEFIN1.DAT", "SIDEFIN2.DAT", "SIDEFIN3.DAT",
+                                             "SIDEFIN4.DAT", "SIDEFIN5.DAT"}));
+    const Names both = {"AWN&FIN1.DAT", "AWN&FIN2.DAT", "AWN&FIN3.DAT", "AWN&FIN4.DAT",
+                        "AWN&FIN5.DAT"};
+    EXPECT_EQ(MatrixDataFileNames(3), both);
+    EXPECT_EQ(MatrixDataFileNames(0), both);
+    EXPECT_EQ(MatrixDataFileNames(4), both);
+}
+
+TEST_F(MatrixDataFilesTest, AwningOnlyWritesFiveFilesOfOneAzimuthEach) {
+    RunMatrixDataFiles();
+    const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
+    for (int k = 1; k <= 5; ++k) {
+        const std::string name = "AWNONLY" + std::to_string(k) + ".DAT";
+        EXPECT_EQ(File(name), ExpectedFile(k, "Awning only", dimensions)) << name;
+    }
+    EXPECT_EQ(FolderContents().size(), 5u);
+}
+
+TEST_F(MatrixDataFilesTest, SmallAndNegativeDimensionsAndAnEmptyHeader) {
+    StoreGeometry(0.8, 2, 1.5, 4, 3, 0.5);
+    GeomMode = 3;
+    HeaderText.clear();
+
+    RunMatrixDataFiles();
+    const std::string dimensions = "L= 0.8  H= 4  h= 3  h'= 0.5  W= 2  W'= 1.5 ";
+    for (int k = 1; k <= 5; ++k) {
+        const std::string name = "AWN&FIN" + std::to_string(k) + ".DAT";
+        EXPECT_EQ(File(name), ExpectedFile(k, "Awning and fins", dimensions)) << name;
+    }
+}
+
+TEST_F(MatrixDataFilesTest, SideFinsLeaveTheFilesOfOtherGeometriesAlone) {
+    WriteBytes(folder_.Path() / "AWNONLY1.DAT", "earlier awning run\r\n");
+    StoreGeometry(3, 2, 2, 4, 3, 1);
+    GeomMode = 2;
+
+    RunMatrixDataFiles();
+    EXPECT_EQ(File("AWNONLY1.DAT"), "earlier awning run\r\n");
+    const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 2 ";
+    for (int k = 1; k <= 5; ++k) {
+        const std::string name = "SIDEFIN" + std::to_string(k) + ".DAT";
+        EXPECT_EQ(File(name), ExpectedFile(k, "Side fins only", dimensions)) << name;
+    }
+    EXPECT_EQ(FolderContents().size(), 6u);
+}
+
+TEST_F(MatrixDataFilesTest, FilesOfAnEarlierRunAreReplaced) {
+    const std::string earlier(5000, 'x');
+    for (int k = 1; k <= 5; ++k) {
+        WriteBytes(folder_.Path() / ("AWNONLY" + std::to_string(k) + ".DAT"), earlier);
+    }
+
+    RunMatrixDataFiles();
+    const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
+    for (int k = 1; k <= 5; ++k) {
+        const std::string name = "AWNONLY" + std::to_string(k) + ".DAT";
+        EXPECT_EQ(File(name), ExpectedFile(k, "Awning only", dimensions)) << name;
+    }
+}
+
+// Fractions set by hand: rounded to five decimals, trailing zeros dropped, the point kept.
+TEST_F(MatrixDataFilesTest, FractionsKeepAtMostFiveDecimalsAndTheirPoint) {
+    const double toRad = 3.14159265358979 / 180;
+    MatrixAzimuths = {0.00001, toRad * 20, toRad * 40, toRad * 60, toRad * 80};
+    MatrixAltitudes.clear();
+    MatrixUSF.clear();
+    const std::array<double, 4> fractions = {0.123456, 1, 0, 0.25};
+    const std::array<std::string, 4> written = {"0.12346", "1.", "0.", "0.25"};
+    for (int i = 1; i <= 20; ++i) {
+        MatrixAltitudes.push_back(((90.0 / 20) * (i - 1)) * toRad);
+        MatrixUSF.push_back(std::vector<double>(5, fractions[(i - 1) % 4]));
+    }
+
+    WriteMatrixDataFiles();
+    const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
+    for (int k = 1; k <= 5; ++k) {
+        std::vector<std::string> lines = Heading(k, "Awning only", dimensions);
+        for (int i = 1; i <= 20; ++i) {
+            lines.push_back(AltitudeLabel(i) + "     " + written[(i - 1) % 4]);
+        }
+        EXPECT_EQ(File("AWNONLY" + std::to_string(k) + ".DAT"), Lines(lines)) << k;
+    }
+}
+
+TEST_F(MatrixDataFilesTest, MissingDataFolderIsAnUnexpectedErrorNamingTheFirstFile) {
+    DataPath = folder_.Slash() + "missing/";
+    try {
+        RunMatrixDataFiles();
+        ADD_FAILURE() << "no error";
+    } catch (const UnexpectedError& error) {
+        EXPECT_NE(std::string(error.what()).find(DataPath + "AWNONLY1.DAT"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_TRUE(FolderContents().empty());
+}
+
+}  // namespace
