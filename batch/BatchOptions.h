@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+
+// What one batch run is asked to do. Number entries stay texts, read as the wizard reads its
+// boxes, so that "2.5 m" is 2.5.
+struct BatchOptions {
+    std::optional<std::string> folder;  // default: the saved default folder, else OutFiles/
+    std::string printFile = "Umbravel.prt";
+    bool append = false;
+    std::int16_t geometry = 1;
+    std::string awningWidth = "3";
+    std::string windowWidth = "2";
+    std::string windowHeight = "4";
+    std::string frontHeight = "3";
+    std::string heightDifference = "1";
+    std::string projection = "3";
+    std::string caseText = "Default Dimensions";
+    std::optional<std::string> header;  // default: the default header line
+    std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix
+    std::string altitude = "30";
+    std::string azimuth = "0.0001";
+    std::optional<ClockReading> timestamp;
+    bool help = false;
+};
+
+// An option or value that cannot be used; the message names the option.
+class UsageError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
+
+std::string BatchHelpText();
