@@ -9,19 +9,13 @@
 #include "modes/beam/BeamSection.h"
 #include "output/HeaderLine.h"
 #include "platform/Clock.h"
+#include "support/ExpectedReports.h"
 #include "support/Geometry.h"
 #include "support/TempFolder.h"
 
 using namespace mduUmbravel;
 
 namespace {
-
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\r\n";
-    return text;
-}
 
 const std::string Equals(82, '=');
 const std::string DefaultHeader =
@@ -48,7 +42,7 @@ class BeamSectionTest : public ::testing::Test {
     TempFolder folder;
 };
 
-const std::string DefaultSection = Lines({
+const std::string DefaultSection = CrLfLines({
     "UMBRAVEL 3.0 Beam Solar Unshaded Fraction",
     "Date: 12-08-2026         Time: 13:05:09",
     DefaultHeader,
@@ -87,7 +81,7 @@ TEST_F(BeamSectionTest, WholeFractionsKeepThePointAndOddInputsAreWrittenAsTheyAr
     HeaderText = "";
     GeomCaseText = "";
     AppendBeamSection();
-    EXPECT_EQ(PrintFile(), Lines({
+    EXPECT_EQ(PrintFile(), CrLfLines({
                                "UMBRAVEL 3.0 Beam Solar Unshaded Fraction",
                                "Date: 12-08-2026         Time: 13:05:09",
                                "",

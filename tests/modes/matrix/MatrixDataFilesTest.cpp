@@ -13,6 +13,7 @@
 #include "model/mduUmbravel.h"
 #include "output/NumberText.h"
 #include "platform/Clock.h"
+#include "support/ExpectedReports.h"
 #include "support/Geometry.h"
 #include "support/TempFolder.h"
 
@@ -24,49 +25,10 @@ namespace fs = std::filesystem;
 
 constexpr char Header[] = "W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3";
 
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
-// "00.00", "04.50", ... "85.50" for rows 1 to 20.
-std::string AltitudeLabel(int row) {
-    const int hundredths = 450 * (row - 1);
-    const auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    return twoDigits(hundredths / 100) + "." + twoDigits(hundredths % 100);
-}
-
-// The five azimuths as print items: a tiny angle standing in for the normal, then whole degrees.
-const std::array<std::string, 5> AzimuthItems = {" 0.000572957795130824 ", " 20 ", " 40 ", " 60 ",
-                                                 " 80 "};
-
-// The seven heading lines of file k (from 1).
-std::vector<std::string> Heading(int k, const std::string& geometry,
-                                 const std::string& dimensions) {
-    return {
-        "Umbravel program for shading Geometry: " + geometry,
-        "These curves are for: " + HeaderText + " Run date: 12-08-2026",
-        "Diffuse sky USF= 0.5  Ground reflected USF= 0.333333333333333 ",
-        "using number of points:  100 ",
-        dimensions,
-        "BEAM Unshaded Fraction Values for Azimuth angle: " + AzimuthItems[k - 1] + " degrees",
-        "Altitude  USF      Azimuth = " + AzimuthItems[k - 1] + " deg",
-    };
-}
-
-// File k of the 20 x 5 data grid, with the fractions evaluated here from the grid's definition.
+// File k for the diffuse results the fixture stores.
 std::string ExpectedFile(int k, const std::string& geometry, const std::string& dimensions) {
-    const double toRad = 3.14159265358979 / 180;
-    const double azi = k == 1 ? 0.00001 : toRad * (20 * (k - 1));
-    std::vector<std::string> lines = Heading(k, geometry, dimensions);
-    for (int i = 1; i <= 20; ++i) {
-        const double alt = ((90.0 / 20) * (i - 1)) * toRad;
-        const double usf = EvaluateSkyDirection(ShadeGeometry, alt, azi, GeomMode).usf;
-        lines.push_back(AltitudeLabel(i) + PatternText(usf, "     0.#####"));
-    }
-    return Lines(lines);
+    return ExpectedMatrixDataFile(k, geometry, dimensions,
+                                  " 0.5  Ground reflected USF= 0.333333333333333 ");
 }
 
 class MatrixDataFilesTest : public testing::Test {
@@ -177,11 +139,13 @@ TEST_F(MatrixDataFilesTest, FractionsKeepAtMostFiveDecimalsAndTheirPoint) {
     WriteMatrixDataFiles();
     const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
     for (int k = 1; k <= 5; ++k) {
-        std::vector<std::string> lines = Heading(k, "Awning only", dimensions);
+        // The seven heading lines do not depend on the fractions.
+        const std::string full = ExpectedFile(k, "Awning only", dimensions);
+        std::string expected = full.substr(0, full.find("00.00"));
         for (int i = 1; i <= 20; ++i) {
-            lines.push_back(AltitudeLabel(i) + "     " + written[(i - 1) % 4]);
+            expected += DataAltitudeLabel(i) + "     " + written[(i - 1) % 4] + "\r\n";
         }
-        EXPECT_EQ(File("AWNONLY" + std::to_string(k) + ".DAT"), Lines(lines)) << k;
+        EXPECT_EQ(File("AWNONLY" + std::to_string(k) + ".DAT"), expected) << k;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "output/NumberText.h"
 #include "platform/Clock.h"
+#include "support/ExpectedReports.h"
 #include "support/Geometry.h"
 #include "support/TempFolder.h"
 
@@ -21,63 +22,6 @@ namespace {
 
 constexpr char Header[] = "W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3";
 constexpr char CaseText[] = "South office, deep awning";
-
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
-// The fractions of the 25 x 7 report grid, evaluated here from the grid's own definition.
-std::vector<std::vector<double>> ReportGridFractions() {
-    const double toRad = 3.14159265358979 / 180;
-    std::vector<std::vector<double>> usf(25, std::vector<double>(7));
-    for (int i = 1; i <= 25; ++i) {
-        const double alt = ((90.0 / 25) * (i - 1)) * toRad;
-        for (int j = 1; j <= 7; ++j) {
-            const double azi = j == 1 ? 0.00001 : ((90.0 / 7) * (j - 1)) * toRad;
-            usf[i - 1][j - 1] = EvaluateSkyDirection(ShadeGeometry, alt, azi, GeomMode).usf;
-        }
-    }
-    return usf;
-}
-
-// "00.0 deg", "03.6 deg", ... "86.4 deg" for rows 1 to 25.
-std::string AltitudeLabel(int row) {
-    const int tenths = 36 * (row - 1);
-    return (tenths < 100 ? "0" : "") + std::to_string(tenths / 10) + "." +
-           std::to_string(tenths % 10) + " deg";
-}
-
-std::vector<std::string> TableRows(const std::vector<std::vector<double>>& usf,
-                                   const std::string& firstCellPattern) {
-    std::vector<std::string> rows;
-    for (int i = 1; i <= 25; ++i) {
-        std::string row = AltitudeLabel(i) + PatternText(usf[i - 1][0], firstCellPattern);
-        for (int j = 2; j <= 7; ++j)
-            row += PatternText(usf[i - 1][j - 1], "    0.000");
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-// Lines 4, 6 and 7 of the section and of the screen text for the geometry under test.
-struct GeometryLines {
-    std::string fileDimensions, fileRatios, screenDimensions, screenRatios, moreRatios;
-};
-
-const GeometryLines DefaultLines = {
-    "L =  3   H =  4   h =  3   h' =  1   W =  2   W' =  3 ",
-    "B = 0.75   C = 0.75   D = 1.5   E = 0.25",
-    "L =  3  H =  4  h =  3  h' =  1  W =  2  W' =  3",
-    "B = 0.75   C = 0.75   D=1.5   E=0.25",
-    "F = 0.5   G = 0.25   R = 0.333   Geometry: Awning only",
-};
-
-struct Expected {
-    std::string section, screen;
-};
 
 class MatrixReportTest : public testing::Test {
   protected:
@@ -95,95 +39,8 @@ class MatrixReportTest : public testing::Test {
 
     std::string PrintFile() const { return ReadBytes(folder_.Path() / "Umbravel.prt"); }
 
-    // Section lines 1 to 41 with the table evaluated here.
-    std::string ExpectedSectionUpToTable(const GeometryLines& lines) const {
-        std::vector<std::string> section = {
-            "UMBRAVEL VERSION 3.0 -- BEAM MATRIX RESULTS",
-            "    DATE:12-08-2026    TIME:13:05:09",
-            "",
-            lines.fileDimensions,
-            "B = L/H  C = h/H  D = L/W  E = h'/H  F = delta W/W  R = delta W/L  G = delta W/H",
-            lines.fileRatios,
-            lines.moreRatios,
-            "Output files directory:",
-            "       " + folder_.Slash(),
-            "Geometry Case: " + GeomCaseText,
-            "",
-            "UNSHADED FRACTION OF WINDOW AREA FOR VARIOUS SUN POSITIONS",
-            "",
-            "AZIMUTH->    000.0    012.9    025.7    038.6    051.4    064.3    077.1",
-            "ALTITUDE      deg      deg      deg      deg      deg      deg      deg",
-        };
-        for (const std::string& row : TableRows(ReportGridFractions(), "     0.000")) {
-            section.push_back(row);
-        }
-        section.push_back("\n             \r");
-        return Lines(section);
-    }
-
-    // Runs the 25-step diffuse passes here for the values of the closing lines.
-    Expected ExpectedReport(const GeometryLines& lines) const {
-        Expected expected;
-        expected.section = ExpectedSectionUpToTable(lines);
-
-        std::vector<std::string> screen = {
-            "AWNING SHADING ALGORITHM VERSION 3.0 -- BEAM MATRIX RESULTS",
-            "    DATE:12-08-2026    TIME:13:05:09",
-            "",
-            lines.screenDimensions,
-            "B = L/H  C = h/H  D = L/W  E = h'/H  F = delta W/W  R = delta W/L  G = delta W/H",
-            lines.screenRatios,
-            lines.moreRatios,
-            "Output files directory:",
-            "       " + folder_.Slash(),
-            "Geometry Case: " + GeomCaseText,
-            "UNSHADED FRACTION OF WINDOW AREA FOR VARIOUS SUN POSITIONS",
-            "",
-            "AZIMUTH->  000.0    012.9    025.7    038.6    051.4    064.3    077.1",
-            "Altitude            deg      deg      deg      deg       deg      deg      deg",
-        };
-        for (const std::string& row : TableRows(ReportGridFractions(), "        0.000")) {
-            screen.push_back(row);
-        }
-        screen.push_back("");
-
-        SetDiffuseGrid(25);
-        IntegrateSkyDiffuse();
-        IntegrateGroundDiffuse();
-        const std::string sky =
-            "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PatternText(SkyUSF, "0.######");
-        const std::string ground =
-            "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PatternText(GroundUSF, "0.######");
-        const std::string skyFrame(48, '*'), groundFrame(56, '*');
-        const std::string albedo = "(Does not include ground reflectance [albedo].)";
-
-        expected.section += Lines({
-            "Total number of directions in the sky =  625 ",
-            skyFrame,
-            sky,
-            skyFrame,
-            "",
-            "Total number of directions from the ground =  600 ",
-            groundFrame,
-            ground,
-            albedo,
-            groundFrame,
-            "",
-            std::string(82, '='),
-        });
-        expected.screen = Lines(screen) + Lines({
-                                              "Total number of directions in the sky = 625",
-                                              skyFrame,
-                                              sky,
-                                              skyFrame,
-                                              "",
-                                              "Total number of directions from the ground = 600",
-                                              groundFrame,
-                                              ground,
-                                              albedo,
-                                              groundFrame,
-                                          });
-        return expected;
+    ExpectedMatrix ExpectedReport(const MatrixGeometryLines& lines) const {
+        return ExpectedMatrixReport(lines, folder_.Slash());
     }
 
     // Leaves no table or diffuse grid behind that the run could use in place of its own.
@@ -201,7 +58,7 @@ class MatrixReportTest : public testing::Test {
 
 TEST_F(MatrixReportTest, DefaultGeometryAppendsTheSectionAndStoresTheScreenText) {
     WriteBytes(folder_.Path() / "Umbravel.prt", "\r\n");
-    const Expected expected = ExpectedReport(DefaultLines);
+    const ExpectedMatrix expected = ExpectedReport(DefaultMatrixLines);
     ForgetEarlierResults();
 
     const std::string text = RunMatrixReport();
@@ -213,7 +70,7 @@ TEST_F(MatrixReportTest, DefaultGeometryAppendsTheSectionAndStoresTheScreenText)
 TEST_F(MatrixReportTest, SmallAndNegativeValuesInBothNumberForms) {
     StoreGeometry(0.8, 2, 1.5, 4, 3, 0.5);
     GeomMode = 3;
-    const Expected expected = ExpectedReport({
+    const ExpectedMatrix expected = ExpectedReport({
         "L =  0.8   H =  4   h =  3   h' =  0.5   W =  2   W' =  1.5 ",
         "B = 0.2   C = 0.75   D = 0.4   E = 0.125",
         "L =  .8  H =  4  h =  3  h' =  .5  W =  2  W' =  1.5",
@@ -228,7 +85,7 @@ TEST_F(MatrixReportTest, SmallAndNegativeValuesInBothNumberForms) {
 
 TEST_F(MatrixReportTest, EmptyCaseTextKeepsTheLabelWithItsBlank) {
     GeomCaseText.clear();
-    const Expected expected = ExpectedReport(DefaultLines);
+    const ExpectedMatrix expected = ExpectedReport(DefaultMatrixLines);
 
     EXPECT_EQ(RunMatrixReport(), expected.screen);
     EXPECT_EQ(PrintFile(), expected.section);
@@ -236,10 +93,10 @@ TEST_F(MatrixReportTest, EmptyCaseTextKeepsTheLabelWithItsBlank) {
 
 TEST_F(MatrixReportTest, AwningBelowTheWindowKeepsTheSectionUpToTheTableAndNoDataFile) {
     StoreGeometry(3, 2, 3, 4, -2, 1);
-    GeometryLines lines = DefaultLines;
+    MatrixGeometryLines lines = DefaultMatrixLines;
     lines.fileDimensions = "L =  3   H =  4   h = -2   h' =  1   W =  2   W' =  3 ";
     lines.fileRatios = "B = 0.75   C = -0.5   D = 1.5   E = 0.25";
-    const std::string upToTable = ExpectedSectionUpToTable(lines);
+    const std::string upToTable = ExpectedMatrixSectionUpToTable(lines, folder_.Slash());
 
     EXPECT_THROW(RunMatrixReport(), ProgramStop);
     EXPECT_EQ(PrintFile(), upToTable);
