@@ -52,6 +52,14 @@ const std::array<std::string_view, 5>& MatrixDataFileNames(std::int16_t geomMode
     return AwningAndFinNames;
 }
 
+std::string MatrixDataFileList(std::int16_t geomMode) {
+    const auto& names = MatrixDataFileNames(geomMode);
+    std::string first(names[0]);
+    first.replace(first.size() - 3, 3, "dat");
+    return first + "  " + std::string(names[1]) + "  " + std::string(names[2]) + "   " +
+           std::string(names[3]) + "    " + std::string(names[4]);
+}
+
 void WriteMatrixDataFiles() {
     const auto& names = MatrixDataFileNames(GeomMode);
     // All five are opened, and so emptied, before any is written.

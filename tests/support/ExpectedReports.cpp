@@ -76,6 +76,27 @@ std::string DataAltitudeLabel(int row) {
     return twoDigits(hundredths / 100) + "." + twoDigits(hundredths % 100);
 }
 
+std::string ExpectedDefaultBeamSection() {
+    const std::string header =
+        "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY";
+    return CrLfLines({
+        "UMBRAVEL 3.0 Beam Solar Unshaded Fraction",
+        "Date: 12-08-2026         Time: 13:05:09",
+        header,
+        "Dimensions: " + header,
+        "Geometry case: Default Dimensions",
+        "Solar altitude angle:   30 deg",
+        "Solar Azimuth  .0001 deg, relative to the window",
+        "Calculated Unshaded Fraction of Window Area for Direct Beam",
+        "",
+        "Unshaded fraction (USF) = 0.31699",
+        "",
+        "Shadow Case ID: CASE 1A",
+        "",
+        std::string(82, '='),
+    });
+}
+
 const DiffuseInputLines DefaultDiffuseInputs = {
     "    L= 3   H= 4   h= 3   h'= 1   W= 2  W'= 3 ",
     "    B= 0.75   C= 0.75   D= 1.5   E= 0.25 ",

@@ -11,6 +11,10 @@
 // Each line followed by carriage return and line feed.
 std::string CrLfLines(const std::vector<std::string>& lines);
 
+// The beam section of the default road: default geometry, awning only, the sun at altitude 30
+// and azimuth 0.0001, the default header line and the case "Default Dimensions".
+std::string ExpectedDefaultBeamSection();
+
 // Diffuse section lines 5, 7 and 8: the dimensions and ratios of the geometry under test.
 struct DiffuseInputLines {
     std::string dimensions, ratios, moreRatios;

@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"
+#include "support/ReportFixture.h"
 #include "support/TempFolder.h"
 
 using namespace mduUmbravel;
@@ -18,49 +19,23 @@ using namespace mduUmbravel;
 namespace {
 
 const std::string Equals(82, '=');
-const std::string DefaultHeader =
-    "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY";
-
-class BeamSectionTest : public ::testing::Test {
+class BeamSectionTest : public ReportFixture {
   protected:
     void SetUp() override {
-        FixClock({2026, 12, 8, 13, 5, 9});
-        StoreDefaultGeometry();
-        GeomMode = 1;
+        ReportFixture::SetUp();
         SolAlt = 30;
         SolAzi = 0.0001;
         SolAltRad = DegToRad(SolAlt);
         SolAziRad = DegToRad(SolAzi);
         HeaderText = DefaultHeaderText();
         GeomCaseText = "Default Dimensions";
-        DataPath = folder.Slash();
-        PrintFileName = "Umbravel.prt";
     }
-    void TearDown() override { ReleaseClock(); }
-    std::string PrintFile() const { return ReadBytes(folder.Path() / "Umbravel.prt"); }
-
-    TempFolder folder;
 };
 
-const std::string DefaultSection = CrLfLines({
-    "UMBRAVEL 3.0 Beam Solar Unshaded Fraction",
-    "Date: 12-08-2026         Time: 13:05:09",
-    DefaultHeader,
-    "Dimensions: " + DefaultHeader,
-    "Geometry case: Default Dimensions",
-    "Solar altitude angle:   30 deg",
-    "Solar Azimuth  .0001 deg, relative to the window",
-    "Calculated Unshaded Fraction of Window Area for Direct Beam",
-    "",
-    "Unshaded fraction (USF) = 0.31699",
-    "",
-    "Shadow Case ID: CASE 1A",
-    "",
-    Equals,
-});
+const std::string DefaultSection = ExpectedDefaultBeamSection();
 
 TEST_F(BeamSectionTest, DefaultRoadAppendsTheFourteenLineSection) {
-    WriteBytes(folder.Path() / "Umbravel.prt", "\r\n");
+    WriteBytes(folder_.Path() / "Umbravel.prt", "\r\n");
     AppendBeamSection();
     EXPECT_EQ(PrintFile(), "\r\n" + DefaultSection);
 }
@@ -100,9 +75,9 @@ TEST_F(BeamSectionTest, WholeFractionsKeepThePointAndOddInputsAreWrittenAsTheyAr
 }
 
 TEST_F(BeamSectionTest, AMissingDataFolderIsAnUnexpectedErrorAndWritesNothing) {
-    DataPath = folder.Slash() + "removed/";
+    DataPath = folder_.Slash() + "removed/";
     EXPECT_THROW(AppendBeamSection(), UnexpectedError);
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
 }
 
 TEST_F(BeamSectionTest, ScreenCaptions) {

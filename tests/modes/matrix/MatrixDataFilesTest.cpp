@@ -15,6 +15,7 @@
 #include "platform/Clock.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"
+#include "support/ReportFixture.h"
 #include "support/TempFolder.h"
 
 using namespace mduUmbravel;
@@ -23,27 +24,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char Header[] = "W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3";
-
 // File k for the diffuse results the fixture stores.
 std::string ExpectedFile(int k, const std::string& geometry, const std::string& dimensions) {
     return ExpectedMatrixDataFile(k, geometry, dimensions,
                                   " 0.5  Ground reflected USF= 0.333333333333333 ");
 }
 
-class MatrixDataFilesTest : public testing::Test {
+class MatrixDataFilesTest : public ReportFixture {
   protected:
     void SetUp() override {
-        FixClock({2026, 12, 8, 13, 5, 9});
-        DataPath = folder_.Slash();
-        GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
-        HeaderText = Header;
-        StoreDefaultGeometry();
-        GeomMode = 1;
+        ReportFixture::SetUp();
         SkyUSF = 0.5;
         GroundUSF = 1.0 / 3;
     }
-    void TearDown() override { ReleaseClock(); }
 
     std::string File(const std::string& name) const { return ReadBytes(folder_.Path() / name); }
 
@@ -54,8 +47,6 @@ class MatrixDataFilesTest : public testing::Test {
         }
         return names;
     }
-
-    TempFolder folder_;
 };
 
 TEST(MatrixDataFileNames, FollowTheGeometryModeWithAwningAndFinsForAnyOther) {
@@ -69,6 +60,16 @@ TEST(MatrixDataFileNames, FollowTheGeometryModeWithAwningAndFinsForAnyOther) {
     EXPECT_EQ(MatrixDataFileNames(3), both);
     EXPECT_EQ(MatrixDataFileNames(0), both);
     EXPECT_EQ(MatrixDataFileNames(4), both);
+}
+
+TEST(MatrixDataFileList, ListsTheNamesAsTheClosingScreenShowsThem) {
+    EXPECT_EQ(MatrixDataFileList(1),
+              "AWNONLY1.dat  AWNONLY2.DAT  AWNONLY3.DAT   AWNONLY4.DAT    AWNONLY5.DAT");
+    EXPECT_EQ(MatrixDataFileList(2),
+              "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT");
+    EXPECT_EQ(MatrixDataFileList(3),
+              "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT");
+    EXPECT_EQ(MatrixDataFileList(0), MatrixDataFileList(3));
 }
 
 TEST_F(MatrixDataFilesTest, AwningOnlyWritesFiveFilesOfOneAzimuthEach) {

@@ -14,31 +14,15 @@
 #include "platform/Clock.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"
+#include "support/ReportFixture.h"
 #include "support/TempFolder.h"
 
 using namespace mduUmbravel;
 
 namespace {
 
-constexpr char Header[] = "W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3";
-constexpr char CaseText[] = "South office, deep awning";
-
-class MatrixReportTest : public testing::Test {
+class MatrixReportTest : public ReportFixture {
   protected:
-    void SetUp() override {
-        FixClock({2026, 12, 8, 13, 5, 9});
-        DataPath = folder_.Slash();
-        PrintFileName = "Umbravel.prt";
-        GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
-        HeaderText = Header;
-        GeomCaseText = CaseText;
-        StoreDefaultGeometry();
-        GeomMode = 1;
-    }
-    void TearDown() override { ReleaseClock(); }
-
-    std::string PrintFile() const { return ReadBytes(folder_.Path() / "Umbravel.prt"); }
-
     ExpectedMatrix ExpectedReport(const MatrixGeometryLines& lines) const {
         return ExpectedMatrixReport(lines, folder_.Slash());
     }
@@ -52,8 +36,6 @@ class MatrixReportTest : public testing::Test {
         SkyUSF = GroundUSF = -1;
         MatrixText = "earlier text";
     }
-
-    TempFolder folder_;
 };
 
 TEST_F(MatrixReportTest, DefaultGeometryAppendsTheSectionAndStoresTheScreenText) {
