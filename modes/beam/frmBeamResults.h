@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ui/WizardScreen.h"
+
+class QLabel;
+
+// The beam results screen: computes the unshaded fraction for the entered sun
+// position while it opens, and appends the beam section to the print file when
+// it is left toward a new geometry or the closing screen. It has no default
+// button.
+class frmBeamResults : public WizardScreen {
+  Q_OBJECT
+
+public:
+  frmBeamResults();
+
+protected:
+  void Form_Load() override;
+
+private:
+  void cmdNewGeom_Click();
+  void cmdNewSource_Click();
+  void cmdFinish_Click();
+
+  QLabel *lblDate;
+  QLabel *lblTime;
+  QLabel *lblGeomMode;
+  QLabel *lblDimen;
+  QLabel *lblAltAngle;
+  QLabel *lblAziAngle;
+  QLabel *lblBeamUSF;
+  QLabel *lblCaseText;
+};

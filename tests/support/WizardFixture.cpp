@@ -1,0 +1,169 @@
+#include "support/WizardFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <cstdlib>
+
+#include "platform/Clock.h"
+#include "platform/Host.h"
+#include "ui/ProgramFolderSetup.h"
+#include "ui/Wizard.h"
+#include "ui/WizardScreen.h"
+#include "ui/frmAwnSplash.h"
+
+namespace {
+
+struct Step {
+    const char* screen;
+    const char* button;
+};
+
+// The single-sun road with every default, each step leaving its screen for the next.
+constexpr Step kRoad[] = {
+    {"frmAwnSplash", "cmdContinue"},  {"frmPathFileName", "cmdContinue"},
+    {"frmGeomChoice", "cmdOK"},       {"frmGeomValues", "cmdContinue"},
+    {"frmHeaderText", "cmdContinue"}, {"frmSourceMode", "cmdCalculate"},
+    {"frmBeamResults", "cmdFinish"},  {"frmSaved", nullptr},
+};
+
+std::vector<WizardScreen*> AllScreens() {
+    std::vector<WizardScreen*> screens;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* screen = qobject_cast<WizardScreen*>(window)) {
+            screens.push_back(screen);
+        }
+    }
+    return screens;
+}
+
+}  // namespace
+
+void WizardFixture::SetUp() {
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME")) {
+        hadDataHome_ = true;
+        savedDataHome_ = dataHome;
+    }
+    setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
+    FixClock({2026, 12, 8, 13, 5, 9});
+    InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
+    InstallEndHandler([this] { ++programEnds; });
+    PrepareProgramFolder();
+}
+
+void WizardFixture::TearDown() {
+    FinishEvents();
+    for (WizardScreen* screen : AllScreens()) {
+        delete screen;
+    }
+    InstallMessageHandler({});
+    InstallEndHandler({});
+    ReleaseClock();
+    if (hadDataHome_) {
+        setenv("XDG_DATA_HOME", savedDataHome_.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+}
+
+std::string WizardFixture::ProgramFolder() const {
+    return home_.Slash() + "Helioran/Umbravel/";
+}
+
+std::string WizardFixture::DataFolder() const {
+    return ProgramFolder() + "OutFiles/";
+}
+
+void WizardFixture::StartProgram() {
+    ASSERT_NE(Wizard::Show<frmAwnSplash>(), nullptr);
+}
+
+void WizardFixture::WalkTo(const char* screen) {
+    StartProgram();
+    const std::string target = screen;
+    if (target == "frmUsing" || target == "frmAbout") {
+        Click("frmAwnSplash", "cmdAbout");
+        if (target == "frmAbout") {
+            Click("frmUsing", "cmdAbout");
+        }
+        return;
+    }
+    for (const Step& step : kRoad) {
+        if (target == step.screen) {
+            return;
+        }
+        Click(step.screen, step.button);
+    }
+}
+
+std::set<std::string> WizardFixture::OpenScreens() {
+    FinishEvents();
+    std::set<std::string> names;
+    for (WizardScreen* screen : AllScreens()) {
+        if (screen->isVisible()) {
+            names.insert(screen->objectName().toStdString());
+        }
+    }
+    return names;
+}
+
+QWidget* WizardFixture::Screen(const char* screen) {
+    for (WizardScreen* open : AllScreens()) {
+        if (open->isVisible() && open->objectName() == screen) {
+            return open;
+        }
+    }
+    ADD_FAILURE() << screen << " is not open";
+    throw std::runtime_error(std::string(screen) + " is not open");
+}
+
+void WizardFixture::Click(const char* screen, const char* control) {
+    auto* widget = Find<QWidget>(screen, control);
+    ASSERT_TRUE(widget->isVisible()) << control << " is hidden";
+    QTest::mouseClick(widget, Qt::LeftButton);
+    FinishEvents();
+}
+
+void WizardFixture::Type(const char* screen, const char* box, const std::string& keys) {
+    auto* edit = Find<QLineEdit>(screen, box);
+    edit->end(false);
+    QTest::keyClicks(edit, QString::fromStdString(keys));
+    FinishEvents();
+}
+
+void WizardFixture::TypeOver(const char* screen, const char* box, const std::string& keys) {
+    auto* edit = Find<QLineEdit>(screen, box);
+    edit->selectAll();
+    if (keys.empty()) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(edit, QString::fromStdString(keys));
+    }
+    FinishEvents();
+}
+
+void WizardFixture::PressKey(const char* screen, Qt::Key key) {
+    QTest::keyClick(Screen(screen), key);
+    FinishEvents();
+}
+
+std::string WizardFixture::Text(const char* screen, const char* control) {
+    QWidget* widget = Find<QWidget>(screen, control);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text().toStdString();
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return edit->text().toStdString();
+    }
+    if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
+        return area->toPlainText().toStdString();
+    }
+    ADD_FAILURE() << control << " shows no text";
+    return {};
+}
+
+void WizardFixture::FinishEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QWidget>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/TempFolder.h"
+
+// A test of the screens as a user meets them: the program folder lies in a temporary folder and
+// is prepared as at the first start, the clock reads 12-08-2026 13:05:09, and messages and the
+// program's end are recorded instead of shown. Every screen is closed afterwards.
+class WizardFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The program folder, ending in "/", and its default data folder.
+    std::string ProgramFolder() const;
+    std::string DataFolder() const;
+
+    // Opens the start screen as the program does when it starts.
+    void StartProgram();
+
+    // Starts the program and clicks along the single-sun road, with every default, until the
+    // named screen is open; the information screens are reached through "About Umbravel".
+    void WalkTo(const char* screen);
+
+    // Names of the screens that are open.
+    static std::set<std::string> OpenScreens();
+
+    // The open screen of that name; fails the test when there is none.
+    static QWidget* Screen(const char* screen);
+
+    template <class Control>
+    static Control* Find(const char* screen, const char* control) {
+        auto* found = Screen(screen)->findChild<Control*>(control);
+        EXPECT_NE(found, nullptr) << screen << " has no " << control;
+        return found;
+    }
+
+    // Clicks the control with the mouse, as a user does.
+    static void Click(const char* screen, const char* control);
+
+    // Types at the end of a box's text, key by key.
+    static void Type(const char* screen, const char* box, const std::string& keys);
+
+    // Selects all of a box's text and types over it; empty keys delete the selection.
+    static void TypeOver(const char* screen, const char* box, const std::string& keys);
+
+    // A key pressed while the screen has the keyboard.
+    static void PressKey(const char* screen, Qt::Key key);
+
+    // The text of a label, a one-line box or a multi-line box.
+    static std::string Text(const char* screen, const char* control);
+
+    // Closed screens are destroyed once the event they closed in has ended.
+    static void FinishEvents();
+
+    std::vector<std::string> messages;
+    int programEnds = 0;
+
+  private:
+    TempFolder home_;
+    std::string savedDataHome_;
+    bool hadDataHome_ = false;
+};

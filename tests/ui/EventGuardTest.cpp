@@ -1,0 +1,79 @@
+#include "ui/EventGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "model/Faults.h"
+#include "platform/Host.h"
+
+namespace {
+
+class EventGuardTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
+        InstallEndHandler([this] { ++programEnds; });
+    }
+    void TearDown() override {
+        InstallMessageHandler({});
+        InstallEndHandler({});
+    }
+
+    std::vector<std::string> messages;
+    int programEnds = 0;
+};
+
+struct Fault {
+    const char* name;
+    std::function<void()> event;
+    const char* message;
+};
+
+class EventGuardFaultTest : public EventGuardTest, public ::testing::WithParamInterface<Fault> {};
+
+TEST_P(EventGuardFaultTest, AFaultShowsItsMessageEndsTheProgramAndStopsTheEvent) {
+    bool finished = false;
+    const bool completed = Guarded([&] {
+        GetParam().event();
+        finished = true;
+    });
+    EXPECT_FALSE(completed);
+    EXPECT_FALSE(finished);
+    EXPECT_EQ(messages, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(programEnds, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfFault, EventGuardFaultTest,
+    ::testing::Values(
+        Fault{"ProgramStop", [] { throw ProgramStop("AWNING CAN'T EXTEND BELOW"); },
+              "AWNING CAN'T EXTEND BELOW"},
+        Fault{"UnexpectedError", [] { throw UnexpectedError("Cannot open file \"x\""); },
+              "Cannot open file \"x\""},
+        Fault{"StandardException", [] { throw std::out_of_range("index 7"); }, "index 7"},
+        Fault{"AnythingElse", [] { throw 42; }, "An unexpected error occurred."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EventGuardTest, AnEventThatEndsWellShowsNothing) {
+    EXPECT_TRUE(Guarded([] {}));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(EventGuardTest, ANestedFaultIsReportedOnceAndTheOuterEventGoesOn) {
+    bool outerFinished = false;
+    const bool completed = Guarded([&] {
+        EXPECT_FALSE(Guarded([] { throw UnexpectedError("inner"); }));
+        outerFinished = true;
+    });
+    EXPECT_TRUE(completed);
+    EXPECT_TRUE(outerFinished);
+    EXPECT_EQ(messages, std::vector<std::string>{"inner"});
+    EXPECT_EQ(programEnds, 1);
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include <QRadioButton>
+#include <string>
+
+#include "model/mduUmbravel.h"
+#include "support/WizardFixture.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+class frmGeomChoiceTest : public WizardFixture {
+  protected:
+    bool Selected(const char* option) {
+        return Find<QRadioButton>("frmGeomChoice", option)->isChecked();
+    }
+};
+
+TEST_F(frmGeomChoiceTest, OpeningNamesTheThreeGeometriesAndLeavesEntryZeroEmpty) {
+    GeomModeName = {};
+    WalkTo("frmGeomChoice");
+    EXPECT_EQ(GeomModeName,
+              (std::array<std::string, 4>{"", "Awning only", "Side fins only", "Awning and fins"}));
+}
+
+struct Choice {
+    const char* option;
+    std::int16_t geomMode;
+};
+
+class frmGeomChoiceOptionTest : public frmGeomChoiceTest,
+                                public ::testing::WithParamInterface<Choice> {};
+
+TEST_P(frmGeomChoiceOptionTest, ContinueSetsTheChosenGeometry) {
+    WalkTo("frmGeomChoice");
+    Click("frmGeomChoice", GetParam().option);
+    Click("frmGeomChoice", "cmdOK");
+    EXPECT_EQ(GeomMode, GetParam().geomMode);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGeometry, frmGeomChoiceOptionTest,
+                         ::testing::Values(Choice{"optGeom1", 1}, Choice{"optGeom2", 2},
+                                           Choice{"OptGeom3", 3}),
+                         [](const auto& info) { return std::string(info.param.option); });
+
+TEST_F(frmGeomChoiceTest, ExactlyOneGeometryIsSelectedAtAnyTime) {
+    WalkTo("frmGeomChoice");
+    EXPECT_TRUE(Selected("optGeom1"));
+    Click("frmGeomChoice", "optGeom2");
+    Click("frmGeomChoice", "OptGeom3");
+    EXPECT_FALSE(Selected("optGeom1"));
+    EXPECT_FALSE(Selected("optGeom2"));
+    EXPECT_TRUE(Selected("OptGeom3"));
+}
+
+TEST_F(frmGeomChoiceTest, EachVisitStartsFromTheFirstGeometry) {
+    WalkTo("frmGeomChoice");
+    Click("frmGeomChoice", "optGeom2");
+    Click("frmGeomChoice", "cmdOK");
+    Click("frmGeomValues", "cmdPrevious");
+    EXPECT_TRUE(Selected("optGeom1"));
+    Click("frmGeomChoice", "cmdOK");
+    EXPECT_EQ(GeomMode, 1);
+}
+
+TEST_F(frmGeomChoiceTest, TheAmpersandsOfTheCaptionAreNoAccessKey) {
+    WalkTo("frmGeomChoice");
+    const auto* option = Find<QRadioButton>("frmGeomChoice", "OptGeom3");
+    EXPECT_EQ(option->text().toStdString(),
+              "Both awining and side fins." + std::string(23, ' ') +
+                  "Output can go to five data files:" + std::string(27, ' ') +
+                  "AWN&FIN1.DAT through AWN&FIN5.DAT.");
+    EXPECT_TRUE(option->shortcut().isEmpty()) << option->shortcut().toString().toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+#include <string>
+
+#include "model/mduUmbravel.h"
+#include "support/WizardFixture.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+class frmGeomValuesTest : public WizardFixture {};
+
+class frmGeomValuesDefaultsTest : public frmGeomValuesTest,
+                                  public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheDefaults) {
+    WalkTo("frmGeomChoice");
+    Click("frmGeomChoice", GetParam());
+    Click("frmGeomChoice", "cmdOK");
+    TypeOver("frmGeomValues", "txtW", "7");
+    TypeOver("frmGeomValues", "txtGeomCase", "edited");
+    Click("frmGeomValues", "cmdPrevious");
+    Click("frmGeomChoice", GetParam());
+    Click("frmGeomChoice", "cmdOK");
+
+    const std::pair<const char*, const char*> defaults[] = {
+        {"txtWP", "3"}, {"txtW", "2"},   {"lblDelW", " 1"}, {"txtH", "4"},
+        {"txtLh", "3"}, {"txtLhP", "1"}, {"txtL", "3"},     {"txtGeomCase", "Default Dimensions"},
+    };
+    for (const auto& [control, text] : defaults) {
+        EXPECT_EQ(Text("frmGeomValues", control), text) << control;
+    }
+    EXPECT_EQ(GeomCaseText, "Default Dimensions");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGeometry, frmGeomValuesDefaultsTest,
+                         ::testing::Values("optGeom1", "optGeom2", "OptGeom3"),
+                         [](const auto& info) { return std::string(info.param); });
+
+struct Widths {
+    const char* name;
+    const char* awningWidth;
+    const char* windowWidth;
+    const char* delW;
+};
+
+class frmGeomValuesDelWTest : public frmGeomValuesTest,
+                              public ::testing::WithParamInterface<Widths> {};
+
+TEST_P(frmGeomValuesDelWTest, TheDifferenceFollowsBothWidths) {
+    WalkTo("frmGeomValues");
+    TypeOver("frmGeomValues", "txtWP", GetParam().awningWidth);
+    TypeOver("frmGeomValues", "txtW", GetParam().windowWidth);
+    EXPECT_EQ(Text("frmGeomValues", "lblDelW"), GetParam().delW);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, frmGeomValuesDelWTest,
+                         ::testing::Values(Widths{"Half", "2.5", "2", " .5"},
+                                           Widths{"Negative", "1", "2", "-1"},
+                                           Widths{"ClearedAwningWidth", "", "2", "-2"},
+                                           Widths{"TenthsShownAsTyped", "3.3", "1.1", " 2.2"},
+                                           Widths{"UnitAfterTheNumber", "3", "2 m", " 1"},
+                                           Widths{"NoNumberAtAll", "wide", "x", " 0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(frmGeomValuesTest, TheDifferenceFollowsEveryKeystroke) {
+    WalkTo("frmGeomValues");
+    TypeOver("frmGeomValues", "txtW", "1");
+    EXPECT_EQ(Text("frmGeomValues", "lblDelW"), " 2");
+    Type("frmGeomValues", "txtW", "2");
+    EXPECT_EQ(Text("frmGeomValues", "lblDelW"), "-9");
+}
+
+TEST_F(frmGeomValuesTest, ContinueStoresTheDimensionsAndTheShownDifference) {
+    WalkTo("frmGeomValues");
+    TypeOver("frmGeomValues", "txtWP", "3.3");
+    TypeOver("frmGeomValues", "txtW", "1.1 m");
+    TypeOver("frmGeomValues", "txtH", "5");
+    TypeOver("frmGeomValues", "txtLh", "4.5");
+    TypeOver("frmGeomValues", "txtLhP", "-0.5");
+    TypeOver("frmGeomValues", "txtL", "2");
+    Click("frmGeomValues", "cmdContinue");
+
+    const ShadeGeometryRecord& g = ShadeGeometry;
+    EXPECT_EQ(g.WP, 3.3);
+    EXPECT_EQ(g.W, 1.1);
+    EXPECT_EQ(g.DelW, 2.2);
+    EXPECT_NE(g.DelW, 3.3 - 1.1);
+    EXPECT_EQ(g.H, 5);
+    EXPECT_EQ(g.Lh, 4.5);
+    EXPECT_EQ(g.LhP, -0.5);
+    EXPECT_EQ(g.L, 2);
+    EXPECT_EQ(g.B, 2.0 / 5);
+    EXPECT_EQ(g.R, 2.2 / 2);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmHeaderText"});
+}
+
+struct ZeroLength {
+    const char* box;
+    const char* text;
+    const char* named;
+};
+
+class frmGeomValuesZeroTest : public frmGeomValuesTest,
+                              public ::testing::WithParamInterface<ZeroLength> {};
+
+TEST_P(frmGeomValuesZeroTest, AZeroDividingLengthIsNamedAndNothingIsStored) {
+    WalkTo("frmGeomValues");
+    ShadeGeometry = {};
+    ShadeGeometry.W = 99;
+    TypeOver("frmGeomValues", GetParam().box, GetParam().text);
+    Click("frmGeomValues", "cmdContinue");
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(GetParam().named), std::string::npos) << messages[0];
+    EXPECT_EQ(ShadeGeometry.W, 99);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomValues"});
+    EXPECT_EQ(programEnds, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(DividingLengths, frmGeomValuesZeroTest,
+                         ::testing::Values(ZeroLength{"txtW", "0", "Window Width W"},
+                                           ZeroLength{"txtH", "", "Window Height H"},
+                                           ZeroLength{"txtL", "none", "Distance L"}),
+                         [](const auto& info) { return std::string(info.param.box); });
+
+TEST_F(frmGeomValuesTest, NegativeLengthsAreTakenAsTheyAre) {
+    WalkTo("frmGeomValues");
+    TypeOver("frmGeomValues", "txtH", "-4");
+    TypeOver("frmGeomValues", "txtW", "-2");
+    Click("frmGeomValues", "cmdContinue");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(ShadeGeometry.H, -4);
+    EXPECT_EQ(ShadeGeometry.W, -2);
+}
+
+TEST_F(frmGeomValuesTest, TheCaseTextFollowsItsBoxAndOutlivesPrevious) {
+    WalkTo("frmGeomValues");
+    TypeOver("frmGeomValues", "txtGeomCase", "S");
+    EXPECT_EQ(GeomCaseText, "S");
+    Type("frmGeomValues", "txtGeomCase", "outh");
+    EXPECT_EQ(GeomCaseText, "South");
+    Click("frmGeomValues", "cmdPrevious");
+    EXPECT_EQ(GeomCaseText, "South");
+    Click("frmGeomChoice", "cmdOK");
+    EXPECT_EQ(GeomCaseText, "Default Dimensions");
+}
+
+TEST_F(frmGeomValuesTest, PreviousStoresNothing) {
+    WalkTo("frmGeomValues");
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdPrevious");
+    TypeOver("frmGeomValues", "txtL", "9");
+    Click("frmGeomValues", "cmdPrevious");
+    EXPECT_EQ(ShadeGeometry.L, 3);
+}
+
+}  // namespace

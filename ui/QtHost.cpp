@@ -1,0 +1,20 @@
+#include "ui/QtHost.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "platform/Host.h"
+#include "ui/ScreenParts.h"
+
+void InstallQtHost() {
+    InstallMessageHandler([](const std::string& text) {
+        QMessageBox box(QMessageBox::NoIcon, "Umbravel", ToQt(text), QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    });
+    InstallEndHandler([] {
+        QApplication::closeAllWindows();
+        QCoreApplication::exit(0);
+    });
+}

@@ -1,0 +1,109 @@
+#include "ui/ScreenParts.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <utility>
+
+#include "ui/EventGuard.h"
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string FromQt(const QString& text) {
+    return text.toStdString();
+}
+
+QLabel* NewLabel(const char* name, const QString& text, LabelKind kind) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    // Plain text keeps "<USF>", '&' and runs of blanks exactly as written.
+    label->setTextFormat(Qt::PlainText);
+    if (kind == LabelKind::Paragraph) {
+        label->setWordWrap(true);
+    }
+    if (kind == LabelKind::Title) {
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.4);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QLineEdit* NewTextBox(const char* name, const QString& initialText,
+                      std::function<void()> onChange) {
+    auto* box = new QLineEdit(initialText);
+    box->setObjectName(name);
+    if (onChange) {
+        // textChanged, unlike textEdited, also follows the program's own setText.
+        QObject::connect(box, &QLineEdit::textChanged, box,
+                         [handler = std::move(onChange)] { Guarded(handler); });
+    }
+    return box;
+}
+
+QPlainTextEdit* NewTextArea(const char* name, TextAreaKind kind, int columns, int lines) {
+    auto* area = new QPlainTextEdit;
+    area->setObjectName(name);
+    // Tab leaves the box for the buttons: a tab typed there would go nowhere.
+    area->setTabChangesFocus(true);
+    const QFontMetrics metrics(area->font());
+    const int frame =
+        2 * (area->frameWidth() + static_cast<int>(area->document()->documentMargin()));
+    area->setMinimumSize(metrics.horizontalAdvance(QString(columns, 'n')) + frame,
+                         metrics.lineSpacing() * lines + frame);
+    if (kind == TextAreaKind::WrappedWithoutScrollBars) {
+        area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    } else {
+        area->setLineWrapMode(QPlainTextEdit::NoWrap);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+    return area;
+}
+
+QWidget* NewDrawing(const char* name, Drawing drawing) {
+    auto* view = new DrawingView(drawing);
+    view->setObjectName(name);
+    return view;
+}
+
+QGroupBox* NewFrame(const char* name, const QString& caption) {
+    auto* frame = new QGroupBox(caption);
+    frame->setObjectName(name);
+    return frame;
+}
+
+QPushButton* NewButton(const char* name, const QString& caption, std::function<void()> onClick) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    // Inside a dialog a focused button would otherwise take Enter from the default button.
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [handler = std::move(onClick)] { Guarded(handler); });
+    return button;
+}
+
+void MakeDefault(QPushButton* button) {
+    button->setDefault(true);
+}
+
+QHBoxLayout* NewButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : buttons) {
+        // Stretches between the buttons spread them out; one before a lone button moves it right.
+        if (row->count() > 0 || buttons.size() == 1) {
+            row->addStretch();
+        }
+        row->addWidget(button);
+    }
+    return row;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+// One screen of the wizard: a window of its own, named after the screen, built afresh each time
+// it opens and destroyed when it closes. Enter activates the screen's default button when it has
+// one; Escape does nothing, so that no screen closes by accident.
+class WizardScreen : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Runs the screen's opening operation under the event guard, before the screen is shown.
+    // False when the opening ended the program.
+    bool Open();
+
+  protected:
+    WizardScreen(const char* name, const QString& title);
+
+    // The opening operation; reads the program-wide values the previous screen has stored.
+    virtual void Form_Load() {}
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+};

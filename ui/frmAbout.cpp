@@ -1,0 +1,27 @@
+#include "ui/frmAbout.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/InformationFile.h"
+#include "ui/ScreenParts.h"
+
+frmAbout::frmAbout()
+    : WizardScreen("frmAbout", "About Umbravel"),
+      txtAbout(NewTextArea("txtAbout", TextAreaKind::ScrollingBothWays, 72, 20)) {
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel("lblScroll", "Scroll down to read text"));
+    screen->addWidget(txtAbout, 1);
+    screen->addLayout(
+        NewButtonRow({NewButton("cmdReturn", "Return", [this] { cmdReturn_Click(); })}));
+}
+
+void frmAbout::Form_Load() {
+    txtAbout->setPlainText(ToQt(ReadInformationText(AboutFilePath())));
+}
+
+void frmAbout::cmdReturn_Click() {
+    close();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/WizardScreen.h"
+
+class QRadioButton;
+
+// Choosing the shading device geometry: sets GeomMode. Opens with the first geometry selected,
+// whatever was chosen on an earlier visit.
+class frmGeomChoice : public WizardScreen {
+    Q_OBJECT
+
+  public:
+    frmGeomChoice();
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    void cmdOK_Click();
+    void cmdPrevious_Click();
+    void cmdExit_Click();
+
+    QRadioButton* optGeom1;
+    QRadioButton* optGeom2;
+    QRadioButton* OptGeom3;
+};
