@@ -15,7 +15,7 @@ namespace {
 
 // A default geometry writing into a fresh temporary data folder.
 class ReportRun {
-public:
+  public:
     ReportRun() {
         folder_ = std::filesystem::temp_directory_path() / "umbravel-bench";
         std::filesystem::create_directories(folder_);
@@ -24,7 +24,8 @@ public:
         DeriveRatios();
         GeomMode = 1;
         GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
-        HeaderText = "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY";
+        HeaderText =
+            "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY";
         GeomCaseText = "Default Dimensions";
         DataPath = folder_.string() + "/";
         PrintFileName = "Umbravel.prt";
@@ -34,7 +35,7 @@ public:
     // Keeps the print file from growing across iterations.
     void Restart() { StartPrintFileAfresh(); }
 
-private:
+  private:
     std::filesystem::path folder_;
 };
 

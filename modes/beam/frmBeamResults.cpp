@@ -17,57 +17,55 @@
 using namespace mduUmbravel;
 
 frmBeamResults::frmBeamResults()
-    : WizardScreen("frmBeamResults",
-                   "Unshaded Fraction for Direct Beam Solar Radiation"),
-      lblDate(NewLabel("lblDate", "")), lblTime(NewLabel("lblTime", "")),
+    : WizardScreen("frmBeamResults", "Unshaded Fraction for Direct Beam Solar Radiation"),
+      lblDate(NewLabel("lblDate", "")),
+      lblTime(NewLabel("lblTime", "")),
       lblGeomMode(NewLabel("lblGeomMode", "")),
       lblDimen(NewLabel("lblDimen", "")),
       lblAltAngle(NewLabel("lblAltAngle", "")),
       lblAziAngle(NewLabel("lblAziAngle", "")),
       lblBeamUSF(NewLabel("lblBeamUSF", "", LabelKind::Title)),
       lblCaseText(NewLabel("lblCaseText", "")) {
-  auto *screen = new QVBoxLayout(this);
-  screen->addWidget(NewLabel(
-      "lblTitle",
-      "UMBRAVEL 3.0  Awning Shading Algorithm Beam  Results -- Discrete "
-      "Sun Direction" +
-          QString(11, ' '),
-      LabelKind::Title));
-  for (QLabel *label : {lblDate, lblTime, lblGeomMode, lblDimen, lblAltAngle,
-                        lblAziAngle, lblBeamUSF, lblCaseText}) {
-    screen->addWidget(label);
-  }
-  screen->addStretch();
-  screen->addLayout(NewButtonRow({
-      NewButton("cmdNewGeom", "New Geometry", [this] { cmdNewGeom_Click(); }),
-      NewButton("cmdNewSource", "New Source Mode",
-                [this] { cmdNewSource_Click(); }),
-      NewButton("cmdFinish", "Finish and Save", [this] { cmdFinish_Click(); }),
-  }));
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel("lblTitle",
+                               "UMBRAVEL 3.0  Awning Shading Algorithm Beam  Results -- Discrete "
+                               "Sun Direction" +
+                                   QString(11, ' '),
+                               LabelKind::Title));
+    for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblAltAngle, lblAziAngle,
+                          lblBeamUSF, lblCaseText}) {
+        screen->addWidget(label);
+    }
+    screen->addStretch();
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdNewGeom", "New Geometry", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdNewSource", "New Source Mode", [this] { cmdNewSource_Click(); }),
+        NewButton("cmdFinish", "Finish and Save", [this] { cmdFinish_Click(); }),
+    }));
 }
 
 void frmBeamResults::Form_Load() {
-  lblDate->setText(ToQt("Date:  " + DateText()));
-  lblTime->setText(ToQt("Time:  " + TimeText()));
-  lblGeomMode->setText(ToQt(BeamGeometryCaption()));
-  lblDimen->setText(ToQt(BeamDimensionsCaption()));
-  lblAltAngle->setText(ToQt(BeamAltitudeCaption()));
-  lblAziAngle->setText(ToQt(BeamAzimuthCaption()));
-  const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
-  lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
-  lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
+    lblDate->setText(ToQt("Date:  " + DateText()));
+    lblTime->setText(ToQt("Time:  " + TimeText()));
+    lblGeomMode->setText(ToQt(BeamGeometryCaption()));
+    lblDimen->setText(ToQt(BeamDimensionsCaption()));
+    lblAltAngle->setText(ToQt(BeamAltitudeCaption()));
+    lblAziAngle->setText(ToQt(BeamAzimuthCaption()));
+    const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
+    lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
+    lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
 }
 
 void frmBeamResults::cmdNewGeom_Click() {
-  AppendBeamSection();
-  Wizard::HandOver<frmGeomChoice>(this);
+    AppendBeamSection();
+    Wizard::HandOver<frmGeomChoice>(this);
 }
 
 void frmBeamResults::cmdNewSource_Click() {
-  Wizard::HandOver<frmSourceMode>(this);
+    Wizard::HandOver<frmSourceMode>(this);
 }
 
 void frmBeamResults::cmdFinish_Click() {
-  AppendBeamSection();
-  Wizard::HandOver<frmSaved>(this);
+    AppendBeamSection();
+    Wizard::HandOver<frmSaved>(this);
 }

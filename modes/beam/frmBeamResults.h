@@ -9,25 +9,25 @@ class QLabel;
 // it is left toward a new geometry or the closing screen. It has no default
 // button.
 class frmBeamResults : public WizardScreen {
-  Q_OBJECT
+    Q_OBJECT
 
-public:
-  frmBeamResults();
+  public:
+    frmBeamResults();
 
-protected:
-  void Form_Load() override;
+  protected:
+    void Form_Load() override;
 
-private:
-  void cmdNewGeom_Click();
-  void cmdNewSource_Click();
-  void cmdFinish_Click();
+  private:
+    void cmdNewGeom_Click();
+    void cmdNewSource_Click();
+    void cmdFinish_Click();
 
-  QLabel *lblDate;
-  QLabel *lblTime;
-  QLabel *lblGeomMode;
-  QLabel *lblDimen;
-  QLabel *lblAltAngle;
-  QLabel *lblAziAngle;
-  QLabel *lblBeamUSF;
-  QLabel *lblCaseText;
+    QLabel* lblDate;
+    QLabel* lblTime;
+    QLabel* lblGeomMode;
+    QLabel* lblDimen;
+    QLabel* lblAltAngle;
+    QLabel* lblAziAngle;
+    QLabel* lblBeamUSF;
+    QLabel* lblCaseText;
 };

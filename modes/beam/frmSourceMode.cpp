@@ -23,92 +23,90 @@ using namespace mduUmbravel;
 // edits, and "Calculate", update the sun position.
 frmSourceMode::frmSourceMode()
     : WizardScreen("frmSourceMode", "Setting the irradiation mode"),
-      OptSingleSun(new WrappedOption(
-          "OptSingleSun",
-          "Single solar position only.  Set the solar altitude angle above the "
-          "horizon and the "
-          "azimuth angle from a perpendicular to the window, in degrees")),
-      optDiffuse(new WrappedOption(
-          "optDiffuse", "Diffuse Radiation only. Diffuse USF values are "
-                        "computed for sky and ground "
-                        "separately, uniform sky brightness (constant radiance "
-                        "and luminance assumed).")),
-      optMatrix(new WrappedOption(
-          "optMatrix", "Matrix of sun positions. This option calculates and "
-                       "displays a table of USF values "
-                       "for solar altitudes ranging from 0 to near 90 deg and "
-                       "azimuths over the same range.  "
-                       "Data files are generated for each of 5 azimuths, to "
-                       "facilitate plotting of results")),
+      OptSingleSun(
+          new WrappedOption("OptSingleSun",
+                            "Single solar position only.  Set the solar altitude angle above the "
+                            "horizon and the "
+                            "azimuth angle from a perpendicular to the window, in degrees")),
+      optDiffuse(new WrappedOption("optDiffuse",
+                                   "Diffuse Radiation only. Diffuse USF values are "
+                                   "computed for sky and ground "
+                                   "separately, uniform sky brightness (constant radiance "
+                                   "and luminance assumed).")),
+      optMatrix(new WrappedOption("optMatrix",
+                                  "Matrix of sun positions. This option calculates and "
+                                  "displays a table of USF values "
+                                  "for solar altitudes ranging from 0 to near 90 deg and "
+                                  "azimuths over the same range.  "
+                                  "Data files are generated for each of 5 azimuths, to "
+                                  "facilitate plotting of results")),
       txtSolAlt(NewTextBox("txtSolAlt", "30", [this] { txtSolAlt_Change(); })),
-      txtSolAzi(
-          NewTextBox("txtSolAzi", "0.0001", [this] { txtSolAzi_Change(); })) {
-  OptSingleSun->setChecked(true);
+      txtSolAzi(NewTextBox("txtSolAzi", "0.0001", [this] { txtSolAzi_Change(); })) {
+    OptSingleSun->setChecked(true);
 
-  auto *frameSolarChoice =
-      NewFrame("frameSolarChoice", "Choose one of these options ");
-  auto *options = new QVBoxLayout(frameSolarChoice);
-  options->addWidget(OptSingleSun);
-  options->addWidget(optDiffuse);
-  options->addWidget(optMatrix);
+    auto* frameSolarChoice = NewFrame("frameSolarChoice", "Choose one of these options ");
+    auto* options = new QVBoxLayout(frameSolarChoice);
+    options->addWidget(OptSingleSun);
+    options->addWidget(optDiffuse);
+    options->addWidget(optMatrix);
 
-  auto *angles = new QGridLayout;
-  angles->addWidget(NewLabel("lblAlt", "Solar altitude angle"), 0, 0);
-  angles->addWidget(txtSolAlt, 0, 1);
-  angles->addWidget(NewLabel("lblSolAzi", "Solar azimuth angle"), 1, 0);
-  angles->addWidget(txtSolAzi, 1, 1);
-  angles->setColumnStretch(2, 1);
+    auto* angles = new QGridLayout;
+    angles->addWidget(NewLabel("lblAlt", "Solar altitude angle"), 0, 0);
+    angles->addWidget(txtSolAlt, 0, 1);
+    angles->addWidget(NewLabel("lblSolAzi", "Solar azimuth angle"), 1, 0);
+    angles->addWidget(txtSolAzi, 1, 1);
+    angles->setColumnStretch(2, 1);
 
-  auto *cmdCalculate =
-      NewButton("cmdCalculate", "Calculate", [this] { cmdCalculate_Click(); });
-  MakeDefault(cmdCalculate);
+    auto* cmdCalculate = NewButton("cmdCalculate", "Calculate", [this] { cmdCalculate_Click(); });
+    MakeDefault(cmdCalculate);
 
-  auto *screen = new QVBoxLayout(this);
-  screen->addWidget(
-      NewLabel("lblTitle", "Solar Irradiation Mode", LabelKind::Title));
-  screen->addWidget(frameSolarChoice);
-  screen->addLayout(angles);
-  screen->addStretch();
-  screen->addLayout(NewButtonRow({
-      cmdCalculate,
-      NewButton("cmdPrevious", "Previous", [this] { cmdPrevious_Click(); }),
-      NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
-  }));
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel("lblTitle", "Solar Irradiation Mode", LabelKind::Title));
+    screen->addWidget(frameSolarChoice);
+    screen->addLayout(angles);
+    screen->addStretch();
+    screen->addLayout(NewButtonRow({
+        cmdCalculate,
+        NewButton("cmdPrevious", "Previous", [this] { cmdPrevious_Click(); }),
+        NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
+    }));
 }
 
 void frmSourceMode::txtSolAlt_Change() {
-  StoreSolarAltitude(FromQt(txtSolAlt->text()));
+    StoreSolarAltitude(FromQt(txtSolAlt->text()));
 }
 
 // The shading procedures divide by a zero azimuth. Putting the stand-in into
 // the box runs this event again, which then only stores it.
 void frmSourceMode::txtSolAzi_Change() {
-  if (ReadNumber(FromQt(txtSolAzi->text())) == 0) {
-    ShowMessage(std::string(ZeroAzimuthMessage));
-    txtSolAzi->setText(ToQt(std::string(ZeroAzimuthText)));
-  }
-  StoreSolarAzimuth(FromQt(txtSolAzi->text()));
+    if (ReadNumber(FromQt(txtSolAzi->text())) == 0) {
+        ShowMessage(std::string(ZeroAzimuthMessage));
+        txtSolAzi->setText(ToQt(std::string(ZeroAzimuthText)));
+    }
+    StoreSolarAzimuth(FromQt(txtSolAzi->text()));
 }
 
 void frmSourceMode::cmdCalculate_Click() {
-  if (OptSingleSun->isChecked()) {
-    SourceMode = 1;
-  }
-  if (optDiffuse->isChecked()) {
-    SourceMode = 2;
-  }
-  if (optMatrix->isChecked()) {
-    SourceMode = 3;
-  }
-  if (SourceMode == 1) {
-    StoreSolarAltitude(FromQt(txtSolAlt->text()));
-    StoreSolarAzimuth(FromQt(txtSolAzi->text()));
-    Wizard::HandOver<frmBeamResults>(this);
-  }
+    if (OptSingleSun->isChecked()) {
+        SourceMode = 1;
+    }
+    if (optDiffuse->isChecked()) {
+        SourceMode = 2;
+    }
+    if (optMatrix->isChecked()) {
+        SourceMode = 3;
+    }
+    if (SourceMode == 1) {
+        StoreSolarAltitude(FromQt(txtSolAlt->text()));
+        StoreSolarAzimuth(FromQt(txtSolAzi->text()));
+        Wizard::HandOver<frmBeamResults>(this);
+    }
 }
 
 void frmSourceMode::cmdPrevious_Click() {
-  Wizard::HandOver<frmGeomChoice>(this);
+    Wizard::HandOver<frmGeomChoice>(this);
 }
 
-void frmSourceMode::cmdExit_Click() { EndProgram(); }
+void frmSourceMode::cmdExit_Click() {
+    EndProgram();
+}

@@ -9,21 +9,21 @@ class QRadioButton;
 // position, its altitude and azimuth. "Calculate" opens the results screen of
 // the chosen mode.
 class frmSourceMode : public WizardScreen {
-  Q_OBJECT
+    Q_OBJECT
 
-public:
-  frmSourceMode();
+  public:
+    frmSourceMode();
 
-private:
-  void txtSolAlt_Change();
-  void txtSolAzi_Change();
-  void cmdCalculate_Click();
-  void cmdPrevious_Click();
-  void cmdExit_Click();
+  private:
+    void txtSolAlt_Change();
+    void txtSolAzi_Change();
+    void cmdCalculate_Click();
+    void cmdPrevious_Click();
+    void cmdExit_Click();
 
-  QRadioButton *OptSingleSun;
-  QRadioButton *optDiffuse;
-  QRadioButton *optMatrix;
-  QLineEdit *txtSolAlt;
-  QLineEdit *txtSolAzi;
+    QRadioButton* OptSingleSun;
+    QRadioButton* optDiffuse;
+    QRadioButton* optMatrix;
+    QLineEdit* txtSolAlt;
+    QLineEdit* txtSolAzi;
 };

@@ -10,58 +10,56 @@ namespace {
 class frmBeamResultsTest : public WizardFixture {};
 
 TEST_F(frmBeamResultsTest, TheScreenShowsInputsResultAndCase) {
-  WalkTo("frmBeamResults");
-  const std::pair<const char *, const char *> labels[] = {
-      {"lblDate", "Date:  12-08-2026"},
-      {"lblTime", "Time:  13:05:09"},
-      {"lblGeomMode", "Geometry: AWNING ONLY"},
-      {"lblDimen", "Dimensions: W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3"},
-      {"lblAltAngle", "Solar Altitude  30 deg"},
-      {"lblAziAngle", "Solar Azimuth  .0001 deg, relative to the window"},
-      {"lblBeamUSF", "Beam USF = 0.31699"},
-      {"lblCaseText", "Shadow Case ID: CASE 1A"},
-  };
-  for (const auto &[label, text] : labels) {
-    EXPECT_EQ(Text("frmBeamResults", label), text) << label;
-  }
+    WalkTo("frmBeamResults");
+    const std::pair<const char*, const char*> labels[] = {
+        {"lblDate", "Date:  12-08-2026"},
+        {"lblTime", "Time:  13:05:09"},
+        {"lblGeomMode", "Geometry: AWNING ONLY"},
+        {"lblDimen", "Dimensions: W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3"},
+        {"lblAltAngle", "Solar Altitude  30 deg"},
+        {"lblAziAngle", "Solar Azimuth  .0001 deg, relative to the window"},
+        {"lblBeamUSF", "Beam USF = 0.31699"},
+        {"lblCaseText", "Shadow Case ID: CASE 1A"},
+    };
+    for (const auto& [label, text] : labels) {
+        EXPECT_EQ(Text("frmBeamResults", label), text) << label;
+    }
 }
 
 struct Geometry {
-  const char *option;
-  const char *caption;
-  const char *usf;
+    const char* option;
+    const char* caption;
+    const char* usf;
 };
 
-class frmBeamResultsGeometryTest
-    : public frmBeamResultsTest,
-      public ::testing::WithParamInterface<Geometry> {};
+class frmBeamResultsGeometryTest : public frmBeamResultsTest,
+                                   public ::testing::WithParamInterface<Geometry> {};
 
 TEST_P(frmBeamResultsGeometryTest, TheGeometryAndItsResultAreShown) {
-  WalkTo("frmGeomChoice");
-  Click("frmGeomChoice", GetParam().option);
-  Click("frmGeomChoice", "cmdOK");
-  Click("frmGeomValues", "cmdContinue");
-  Click("frmHeaderText", "cmdContinue");
-  Click("frmSourceMode", "cmdCalculate");
-  EXPECT_EQ(Text("frmBeamResults", "lblGeomMode"), GetParam().caption);
-  EXPECT_EQ(Text("frmBeamResults", "lblBeamUSF"), GetParam().usf);
+    WalkTo("frmGeomChoice");
+    Click("frmGeomChoice", GetParam().option);
+    Click("frmGeomChoice", "cmdOK");
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_EQ(Text("frmBeamResults", "lblGeomMode"), GetParam().caption);
+    EXPECT_EQ(Text("frmBeamResults", "lblBeamUSF"), GetParam().usf);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGeometry, frmBeamResultsGeometryTest,
-    ::testing::Values(
-        Geometry{"optGeom1", "Geometry: AWNING ONLY", "Beam USF = 0.31699"},
-        Geometry{"optGeom2", "Geometry: FIN ONLY", "Beam USF = 1."},
-        Geometry{"OptGeom3", "Geometry: AWNING & FIN", "Beam USF = 0.31699"}),
-    [](const auto &info) { return std::string(info.param.option); });
+    ::testing::Values(Geometry{"optGeom1", "Geometry: AWNING ONLY", "Beam USF = 0.31699"},
+                      Geometry{"optGeom2", "Geometry: FIN ONLY", "Beam USF = 1."},
+                      Geometry{"OptGeom3", "Geometry: AWNING & FIN", "Beam USF = 0.31699"}),
+    [](const auto& info) { return std::string(info.param.option); });
 
 TEST_F(frmBeamResultsTest, TheResultIsComputedWhileTheScreenOpens) {
-  WalkTo("frmSourceMode");
-  SkyCaseCount = {};
-  Click("frmSourceMode", "cmdCalculate");
-  EXPECT_EQ(SkyCaseCount[1], 1);
-  Click("frmBeamResults", "cmdFinish");
-  EXPECT_EQ(SkyCaseCount[1], 2);
+    WalkTo("frmSourceMode");
+    SkyCaseCount = {};
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_EQ(SkyCaseCount[1], 1);
+    Click("frmBeamResults", "cmdFinish");
+    EXPECT_EQ(SkyCaseCount[1], 2);
 }
 
-} // namespace
+}  // namespace
