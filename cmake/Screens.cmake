@@ -27,6 +27,8 @@ add_library(umbravel_screens STATIC
     output/frmSaved.cpp
     modes/beam/frmSourceMode.cpp
     modes/beam/frmBeamResults.cpp
+    modes/diffuse/frmDiffuseResults.cpp
+    modes/matrix/frmMatrixResults.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
 target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets)

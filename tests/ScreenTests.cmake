@@ -17,6 +17,8 @@ add_executable(umbravel_screen_tests
     output/frmSavedTest.cpp
     modes/beam/frmSourceModeTest.cpp
     modes/beam/frmBeamResultsTest.cpp
+    modes/diffuse/frmDiffuseResultsTest.cpp
+    modes/matrix/frmMatrixResultsTest.cpp
 )
 set_target_properties(umbravel_screen_tests PROPERTIES AUTOMOC ON)
 target_include_directories(umbravel_screen_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -10,6 +10,8 @@
 #include "model/mduUmbravel.h"
 #include "modes/beam/SunEntry.h"
 #include "modes/beam/frmBeamResults.h"
+#include "modes/diffuse/frmDiffuseResults.h"
+#include "modes/matrix/frmMatrixResults.h"
 #include "output/NumberText.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
@@ -100,6 +102,10 @@ void frmSourceMode::cmdCalculate_Click() {
         StoreSolarAltitude(FromQt(txtSolAlt->text()));
         StoreSolarAzimuth(FromQt(txtSolAzi->text()));
         Wizard::HandOver<frmBeamResults>(this);
+    } else if (SourceMode == 2) {
+        Wizard::HandOver<frmDiffuseResults>(this);
+    } else {
+        Wizard::HandOver<frmMatrixResults>(this);
     }
 }
 

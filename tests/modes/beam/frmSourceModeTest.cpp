@@ -105,22 +105,25 @@ TEST_F(frmSourceModeTest, CalculateReadsTheAnglesAgainForASingleSun) {
 struct Mode {
     const char* option;
     std::int16_t sourceMode;
+    const char* results;
 };
 
 class frmSourceModeOptionTest : public frmSourceModeTest,
                                 public ::testing::WithParamInterface<Mode> {};
 
-TEST_P(frmSourceModeOptionTest, CalculateSetsTheChosenMode) {
+TEST_P(frmSourceModeOptionTest, CalculateSetsTheChosenModeAndOpensItsResults) {
     WalkTo("frmSourceMode");
     SourceMode = 0;
     Click("frmSourceMode", GetParam().option);
     Click("frmSourceMode", "cmdCalculate");
     EXPECT_EQ(SourceMode, GetParam().sourceMode);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{GetParam().results});
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMode, frmSourceModeOptionTest,
-                         ::testing::Values(Mode{"OptSingleSun", 1}, Mode{"optDiffuse", 2},
-                                           Mode{"optMatrix", 3}),
+                         ::testing::Values(Mode{"OptSingleSun", 1, "frmBeamResults"},
+                                           Mode{"optDiffuse", 2, "frmDiffuseResults"},
+                                           Mode{"optMatrix", 3, "frmMatrixResults"}),
                          [](const auto& info) { return std::string(info.param.option); });
 
 }  // namespace

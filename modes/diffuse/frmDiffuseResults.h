@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/WizardScreen.h"
+
+class QLabel;
+
+// The diffuse results screen: while it opens it runs the sky and ground passes and appends the
+// diffuse section to the print file, so its buttons only move on. It has no default button.
+class frmDiffuseResults : public WizardScreen {
+    Q_OBJECT
+
+  public:
+    frmDiffuseResults();
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    void cmdExit_Click();
+    void cmdNewSource_Click();
+    void cmdNewGeom_Click();
+
+    QLabel* lblDate;
+    QLabel* lblTime;
+    QLabel* lblGeomMode;
+    QLabel* lblDimen;
+    QLabel* lblCaseText;
+    QLabel* lblSkyUSF;
+    QLabel* lblGroundUSF;
+};

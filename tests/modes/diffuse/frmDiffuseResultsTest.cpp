@@ -1,0 +1,117 @@
+#include <filesystem>
+#include <string>
+
+#include "model/mduUmbravel.h"
+#include "output/NumberText.h"
+#include "support/ExpectedReports.h"
+#include "support/WizardFixture.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+class frmDiffuseResultsTest : public WizardFixture {
+  protected:
+    // From the geometry choice screen, with that option and the default dimensions (or another
+    // front height), on to the diffuse results.
+    void RunDiffuse(const char* geometryOption, const std::string& frontHeight = "3") {
+        Click("frmGeomChoice", geometryOption);
+        Click("frmGeomChoice", "cmdOK");
+        TypeOver("frmGeomValues", "txtLh", frontHeight);
+        Click("frmGeomValues", "cmdContinue");
+        Click("frmHeaderText", "cmdContinue");
+        CalculateDiffuse();
+    }
+    void CalculateDiffuse() {
+        Click("frmSourceMode", "optDiffuse");
+        Click("frmSourceMode", "cmdCalculate");
+    }
+    std::string PrintFile() const { return ReadBytes(DataFolder() + "Umbravel.prt"); }
+};
+
+TEST_F(frmDiffuseResultsTest, AwningAndFinsShowTheRunAndAppendTheSection) {
+    WalkTo("frmGeomChoice");
+    RunDiffuse("OptGeom3");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmDiffuseResults"});
+    const std::string sky = "Sky-Only Diffuse USF = " + SignedNumberText(SkyUSF);
+    const std::string ground = "Ground-Only Diffuse USF = " + SignedNumberText(GroundUSF);
+    const std::pair<const char*, std::string> captions[] = {
+        {"lblDate", "Run date: 12-08-2026"},
+        {"lblTime", "Run time: 13:05:09"},
+        {"lblGeomMode", "Geometry mode:  3"},
+        {"lblDimen",
+         "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWN&FIN"},
+        {"lblCaseText", "Geometry description: Default Dimensions"},
+        {"lblSkyUSF", sky},
+        {"lblGroundUSF", ground},
+    };
+    for (const auto& [label, text] : captions) {
+        EXPECT_EQ(Text("frmDiffuseResults", label), text) << label;
+    }
+
+    const DiffuseInputLines inputs = {
+        DefaultDiffuseInputs.dimensions,
+        DefaultDiffuseInputs.ratios,
+        "    F= 0.5   G= 0.25   R= 0.333333333333333  Geometry: Awning and fins",
+    };
+    EXPECT_EQ(PrintFile(), "\r\n" + ExpectedDiffuseSection(inputs, DataFolder()));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(frmDiffuseResultsTest, EachRunAppendsACompleteSectionOfItsOwn) {
+    WalkTo("frmGeomChoice");
+    RunDiffuse("optGeom1");
+    Click("frmDiffuseResults", "cmdNewSource");
+    CalculateDiffuse();
+    const std::string section = ExpectedDiffuseSection(DefaultDiffuseInputs, DataFolder());
+    EXPECT_EQ(PrintFile(), "\r\n" + section + section);
+}
+
+struct Move {
+    const char* button;
+    const char* target;
+};
+
+class frmDiffuseResultsMoveTest : public frmDiffuseResultsTest,
+                                  public ::testing::WithParamInterface<Move> {};
+
+TEST_P(frmDiffuseResultsMoveTest, ButtonsMoveOnAndWriteNothing) {
+    WalkTo("frmGeomChoice");
+    RunDiffuse("optGeom1");
+    const std::string written = PrintFile();
+    Click("frmDiffuseResults", GetParam().button);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{GetParam().target});
+    EXPECT_EQ(PrintFile(), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryButton, frmDiffuseResultsMoveTest,
+                         ::testing::Values(Move{"cmdExit", "frmSaved"},
+                                           Move{"cmdNewSource", "frmSourceMode"},
+                                           Move{"cmdNewGeom", "frmGeomChoice"}),
+                         [](const auto& info) { return std::string(info.param.button); });
+
+TEST_F(frmDiffuseResultsTest, TheAwningStopEndsTheProgramWithTheSkyLinesWritten) {
+    WalkTo("frmGeomChoice");
+    RunDiffuse("optGeom1", "-2");
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(OpenScreens().count("frmDiffuseResults"), 0u);
+    const std::string upToSky = ExpectedDiffuseUpToSkyCounts(
+        {"    L= 3   H= 4   h=-2   h'= 1   W= 2  W'= 3 ",
+         "    B= 0.75   C=-0.5   D= 1.5   E= 0.25 ", DefaultDiffuseInputs.moreRatios},
+        DataFolder());
+    EXPECT_EQ(PrintFile(), "\r\n" + upToSky);
+}
+
+TEST_F(frmDiffuseResultsTest, APrintFileThatCannotBeOpenedEndsTheProgramWithItsDescription) {
+    WalkTo("frmSourceMode");
+    std::filesystem::remove_all(DataFolder());
+    CalculateDiffuse();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(DataFolder() + "Umbravel.prt"), std::string::npos) << messages[0];
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(OpenScreens().count("frmDiffuseResults"), 0u);
+}
+
+}  // namespace

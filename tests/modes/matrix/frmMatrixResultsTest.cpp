@@ -1,0 +1,129 @@
+#include <QString>
+#include <filesystem>
+#include <string>
+
+#include "model/mduUmbravel.h"
+#include "output/NumberText.h"
+#include "support/ExpectedReports.h"
+#include "support/WizardFixture.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+const std::string DefaultDataDimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
+
+class frmMatrixResultsTest : public WizardFixture {
+  protected:
+    // From the geometry choice screen, with that option and the default dimensions (or another
+    // front height), on to the matrix results.
+    void RunMatrix(const char* geometryOption, const std::string& frontHeight = "3") {
+        Click("frmGeomChoice", geometryOption);
+        Click("frmGeomChoice", "cmdOK");
+        TypeOver("frmGeomValues", "txtLh", frontHeight);
+        Click("frmGeomValues", "cmdContinue");
+        Click("frmHeaderText", "cmdContinue");
+        Click("frmSourceMode", "optMatrix");
+        Click("frmSourceMode", "cmdCalculate");
+    }
+    std::string Data(const std::string& name) const { return ReadBytes(DataFolder() + name); }
+    std::string PrintFile() const { return Data("Umbravel.prt"); }
+
+    // Compares the section, the screen text and the five data files of the run just made.
+    void ExpectRun(const MatrixGeometryLines& lines, const std::string& filePrefix,
+                   const std::string& geometryName, const std::string& printedBefore) {
+        const ExpectedMatrix expected = ExpectedMatrixReport(lines, DataFolder());
+        EXPECT_EQ(PrintFile(), printedBefore + expected.section);
+        EXPECT_EQ(Text("frmMatrixResults", "txtMatrixResults"),
+                  QString::fromStdString(expected.screen).replace("\r\n", "\n").toStdString());
+        const std::string diffuse =
+            PrintItemText(SkyUSF) + " Ground reflected USF=" + PrintItemText(GroundUSF);
+        for (int k = 1; k <= 5; ++k) {
+            const std::string name = filePrefix + std::to_string(k) + ".DAT";
+            EXPECT_EQ(Data(name),
+                      ExpectedMatrixDataFile(k, geometryName, DefaultDataDimensions, diffuse))
+                << name;
+        }
+    }
+};
+
+TEST_F(frmMatrixResultsTest, SideFinsWriteTheirFilesAndLeaveTheAwningFilesOfAnEarlierRun) {
+    WalkTo("frmGeomChoice");
+    RunMatrix("optGeom1");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmMatrixResults"});
+    EXPECT_EQ(Text("frmMatrixResults", "lblDate"), "Date: 12-08-2026");
+    EXPECT_EQ(Text("frmMatrixResults", "lblTime"), "Time: 13:05:09");
+    EXPECT_EQ(Text("frmMatrixResults", "lblDimen"),
+              "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY");
+    ExpectRun(DefaultMatrixLines, "AWNONLY", "Awning only", "\r\n");
+    const std::string awningFile = Data("AWNONLY3.DAT");
+    const std::string afterFirst = PrintFile();
+
+    Click("frmMatrixResults", "cmdNewGeom");
+    RunMatrix("optGeom2");
+    MatrixGeometryLines finLines = DefaultMatrixLines;
+    finLines.moreRatios = "F = 0.5   G = 0.25   R = 0.333   Geometry: Side fins only";
+    ExpectRun(finLines, "SIDEFIN", "Side fins only", afterFirst);
+    EXPECT_EQ(Data("AWNONLY3.DAT"), awningFile);
+    EXPECT_FALSE(std::filesystem::exists(DataFolder() + "AWN&FIN1.DAT"));
+    EXPECT_TRUE(messages.empty());
+}
+
+struct Geometry {
+    const char* option;
+    const char* dataFiles;
+};
+
+class frmMatrixResultsFinishTest : public frmMatrixResultsTest,
+                                   public ::testing::WithParamInterface<Geometry> {};
+
+TEST_P(frmMatrixResultsFinishTest, EnterFinishesAndTheClosingScreenNamesTheDataFiles) {
+    WalkTo("frmGeomChoice");
+    RunMatrix(GetParam().option);
+    PressKey("frmMatrixResults", Qt::Key_Return);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSaved"});
+    EXPECT_EQ(Text("frmSaved", "lblDataFiles"), GetParam().dataFiles);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGeometry, frmMatrixResultsFinishTest,
+    ::testing::Values(
+        Geometry{"optGeom1",
+                 "AWNONLY1.dat  AWNONLY2.DAT  AWNONLY3.DAT   AWNONLY4.DAT    AWNONLY5.DAT"},
+        Geometry{"optGeom2",
+                 "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT"},
+        Geometry{"OptGeom3",
+                 "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT"}),
+    [](const auto& info) { return std::string(info.param.option); });
+
+TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
+    WalkTo("frmGeomChoice");
+    RunMatrix("optGeom1");
+    const std::string written = PrintFile();
+    Click("frmMatrixResults", "cmdPrevious");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSourceMode"});
+    Click("frmSourceMode", "optMatrix");
+    Click("frmSourceMode", "cmdCalculate");
+    Click("frmMatrixResults", "cmdNewGeom");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomChoice"});
+    const std::string section = written.substr(2);
+    EXPECT_EQ(PrintFile(), written + section);
+}
+
+TEST_F(frmMatrixResultsTest, TheAwningStopKeepsTheTableAndWritesNoDataFile) {
+    WalkTo("frmGeomChoice");
+    RunMatrix("optGeom1", "-2");
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(OpenScreens().count("frmMatrixResults"), 0u);
+    MatrixGeometryLines lines = DefaultMatrixLines;
+    lines.fileDimensions = "L =  3   H =  4   h = -2   h' =  1   W =  2   W' =  3 ";
+    lines.fileRatios = "B = 0.75   C = -0.5   D = 1.5   E = 0.25";
+    EXPECT_EQ(PrintFile(), "\r\n" + ExpectedMatrixSectionUpToTable(lines, DataFolder()));
+    for (const auto& entry : std::filesystem::directory_iterator(DataFolder())) {
+        EXPECT_EQ(entry.path().filename(), "Umbravel.prt");
+    }
+}
+
+}  // namespace
