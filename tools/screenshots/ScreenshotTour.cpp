@@ -1,10 +1,12 @@
-// Walks the wizard along the single-sun road and saves a picture of every screen, once at the
-// size it opens with and once shrunk to its minimum size, so that cut or overlapping controls
-// show. Messages are printed instead of shown; the program folder is a temporary one.
+// Walks the wizard along the single-sun road, then through the diffuse and matrix results, and
+// saves a picture of every screen, once at the size it opens with and once shrunk to its minimum
+// size, so that cut or overlapping controls show. Messages are printed instead of shown; the
+// program folder is a temporary one.
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -52,6 +54,10 @@ void Click(const char* screen, const char* button) {
     QApplication::processEvents();
 }
 
+void Choose(const char* screen, const char* option) {
+    Screen(screen)->findChild<QRadioButton*>(option)->setChecked(true);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -87,7 +93,15 @@ int main(int argc, char* argv[]) {
     Photograph("frmSourceMode");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults");
-    Click("frmBeamResults", "cmdFinish");
+    Click("frmBeamResults", "cmdNewSource");
+    Choose("frmSourceMode", "optDiffuse");
+    Click("frmSourceMode", "cmdCalculate");
+    Photograph("frmDiffuseResults");
+    Click("frmDiffuseResults", "cmdNewSource");
+    Choose("frmSourceMode", "optMatrix");
+    Click("frmSourceMode", "cmdCalculate");
+    Photograph("frmMatrixResults");
+    Click("frmMatrixResults", "cmdExit");
     Photograph("frmSaved");
     return EXIT_SUCCESS;
 }
