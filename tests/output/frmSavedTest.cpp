@@ -21,11 +21,7 @@ class frmSavedDataFilesTest : public frmSavedTest,
 
 TEST_P(frmSavedDataFilesTest, TheDataFilesOfTheGeometryAreListed) {
     WalkTo("frmGeomChoice");
-    Click("frmGeomChoice", GetParam().option);
-    Click("frmGeomChoice", "cmdOK");
-    Click("frmGeomValues", "cmdContinue");
-    Click("frmHeaderText", "cmdContinue");
-    Click("frmSourceMode", "cmdCalculate");
+    Calculate(GetParam().option, "OptSingleSun");
     Click("frmBeamResults", "cmdFinish");
     EXPECT_EQ(Text("frmSaved", "lblDataFiles"), GetParam().list);
 }
@@ -48,10 +44,7 @@ TEST_F(frmSavedTest, TheFolderTypedOnThisPassIsShown) {
     TypeOver("frmPathFileName", "txtPath", folder);
     TypeOver("frmPathFileName", "txtPrintFileName", "test.prt");
     Click("frmPathFileName", "cmdContinue");
-    Click("frmGeomChoice", "cmdOK");
-    Click("frmGeomValues", "cmdContinue");
-    Click("frmHeaderText", "cmdContinue");
-    Click("frmSourceMode", "cmdCalculate");
+    Calculate("optGeom1", "OptSingleSun");
     Click("frmBeamResults", "cmdFinish");
     EXPECT_EQ(Text("frmSaved", "lblPrintFile"), "test.prt");
     EXPECT_EQ(Text("frmSaved", "lblFileFolder"), folder);
@@ -72,10 +65,7 @@ TEST_F(frmSavedTest, RepeatOffersTheDefaultPrintFileAndAFreshStartAgain) {
     TypeOver("frmPathFileName", "txtPrintFileName", "test.prt");
     Click("frmPathFileName", "cmdKeep");
     Click("frmPathFileName", "cmdContinue");
-    Click("frmGeomChoice", "cmdOK");
-    Click("frmGeomValues", "cmdContinue");
-    Click("frmHeaderText", "cmdContinue");
-    Click("frmSourceMode", "cmdCalculate");
+    Calculate("optGeom1", "OptSingleSun");
     Click("frmBeamResults", "cmdFinish");
     Click("frmSaved", "cmdRepeat");
 

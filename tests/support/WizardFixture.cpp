@@ -98,6 +98,17 @@ void WizardFixture::WalkTo(const char* screen) {
     }
 }
 
+void WizardFixture::Calculate(const char* geometryOption, const char* sourceOption,
+                              const std::string& frontHeight) {
+    Click("frmGeomChoice", geometryOption);
+    Click("frmGeomChoice", "cmdOK");
+    TypeOver("frmGeomValues", "txtLh", frontHeight);
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    Click("frmSourceMode", sourceOption);
+    Click("frmSourceMode", "cmdCalculate");
+}
+
 std::set<std::string> WizardFixture::OpenScreens() {
     FinishEvents();
     std::set<std::string> names;

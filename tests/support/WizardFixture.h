@@ -29,6 +29,12 @@ class WizardFixture : public ::testing::Test {
     // named screen is open; the information screens are reached through "About Umbravel".
     void WalkTo(const char* screen);
 
+    // From the geometry choice screen: chooses the geometry option, keeps every default
+    // dimension but the front height h, passes the header text and calculates with the option
+    // of the irradiation mode screen.
+    void Calculate(const char* geometryOption, const char* sourceOption,
+                   const std::string& frontHeight = "3");
+
     // Names of the screens that are open.
     static std::set<std::string> OpenScreens();
 

@@ -44,10 +44,7 @@ TEST_F(WizardWalkTest, TheDefaultRoadAppendsTheBeamSectionToAFreshPrintFile) {
 TEST_F(WizardWalkTest, NewGeometryAndFinishWriteTheSameSectionOneAfterTheOther) {
     WalkTo("frmBeamResults");
     Click("frmBeamResults", "cmdNewGeom");
-    Click("frmGeomChoice", "cmdOK");
-    Click("frmGeomValues", "cmdContinue");
-    Click("frmHeaderText", "cmdContinue");
-    Click("frmSourceMode", "cmdCalculate");
+    Calculate("optGeom1", "OptSingleSun");
     Click("frmBeamResults", "cmdFinish");
 
     EXPECT_EQ(ReadBytes(DataFolder() + "Umbravel.prt"),

@@ -37,11 +37,7 @@ class frmBeamResultsGeometryTest : public frmBeamResultsTest,
 
 TEST_P(frmBeamResultsGeometryTest, TheGeometryAndItsResultAreShown) {
     WalkTo("frmGeomChoice");
-    Click("frmGeomChoice", GetParam().option);
-    Click("frmGeomChoice", "cmdOK");
-    Click("frmGeomValues", "cmdContinue");
-    Click("frmHeaderText", "cmdContinue");
-    Click("frmSourceMode", "cmdCalculate");
+    Calculate(GetParam().option, "OptSingleSun");
     EXPECT_EQ(Text("frmBeamResults", "lblGeomMode"), GetParam().caption);
     EXPECT_EQ(Text("frmBeamResults", "lblBeamUSF"), GetParam().usf);
 }

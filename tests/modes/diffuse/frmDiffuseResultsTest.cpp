@@ -12,16 +12,6 @@ namespace {
 
 class frmDiffuseResultsTest : public WizardFixture {
   protected:
-    // From the geometry choice screen, with that option and the default dimensions (or another
-    // front height), on to the diffuse results.
-    void RunDiffuse(const char* geometryOption, const std::string& frontHeight = "3") {
-        Click("frmGeomChoice", geometryOption);
-        Click("frmGeomChoice", "cmdOK");
-        TypeOver("frmGeomValues", "txtLh", frontHeight);
-        Click("frmGeomValues", "cmdContinue");
-        Click("frmHeaderText", "cmdContinue");
-        CalculateDiffuse();
-    }
     void CalculateDiffuse() {
         Click("frmSourceMode", "optDiffuse");
         Click("frmSourceMode", "cmdCalculate");
@@ -31,7 +21,7 @@ class frmDiffuseResultsTest : public WizardFixture {
 
 TEST_F(frmDiffuseResultsTest, AwningAndFinsShowTheRunAndAppendTheSection) {
     WalkTo("frmGeomChoice");
-    RunDiffuse("OptGeom3");
+    Calculate("OptGeom3", "optDiffuse");
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmDiffuseResults"});
     const std::string sky = "Sky-Only Diffuse USF = " + SignedNumberText(SkyUSF);
     const std::string ground = "Ground-Only Diffuse USF = " + SignedNumberText(GroundUSF);
@@ -60,7 +50,7 @@ TEST_F(frmDiffuseResultsTest, AwningAndFinsShowTheRunAndAppendTheSection) {
 
 TEST_F(frmDiffuseResultsTest, EachRunAppendsACompleteSectionOfItsOwn) {
     WalkTo("frmGeomChoice");
-    RunDiffuse("optGeom1");
+    Calculate("optGeom1", "optDiffuse");
     Click("frmDiffuseResults", "cmdNewSource");
     CalculateDiffuse();
     const std::string section = ExpectedDiffuseSection(DefaultDiffuseInputs, DataFolder());
@@ -77,7 +67,7 @@ class frmDiffuseResultsMoveTest : public frmDiffuseResultsTest,
 
 TEST_P(frmDiffuseResultsMoveTest, ButtonsMoveOnAndWriteNothing) {
     WalkTo("frmGeomChoice");
-    RunDiffuse("optGeom1");
+    Calculate("optGeom1", "optDiffuse");
     const std::string written = PrintFile();
     Click("frmDiffuseResults", GetParam().button);
     EXPECT_EQ(OpenScreens(), std::set<std::string>{GetParam().target});
@@ -92,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(EveryButton, frmDiffuseResultsMoveTest,
 
 TEST_F(frmDiffuseResultsTest, TheAwningStopEndsTheProgramWithTheSkyLinesWritten) {
     WalkTo("frmGeomChoice");
-    RunDiffuse("optGeom1", "-2");
+    Calculate("optGeom1", "optDiffuse", "-2");
     EXPECT_EQ(messages,
               std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
     EXPECT_EQ(programEnds, 1);

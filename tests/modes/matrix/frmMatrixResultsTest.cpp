@@ -15,17 +15,6 @@ const std::string DefaultDataDimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 
 
 class frmMatrixResultsTest : public WizardFixture {
   protected:
-    // From the geometry choice screen, with that option and the default dimensions (or another
-    // front height), on to the matrix results.
-    void RunMatrix(const char* geometryOption, const std::string& frontHeight = "3") {
-        Click("frmGeomChoice", geometryOption);
-        Click("frmGeomChoice", "cmdOK");
-        TypeOver("frmGeomValues", "txtLh", frontHeight);
-        Click("frmGeomValues", "cmdContinue");
-        Click("frmHeaderText", "cmdContinue");
-        Click("frmSourceMode", "optMatrix");
-        Click("frmSourceMode", "cmdCalculate");
-    }
     std::string Data(const std::string& name) const { return ReadBytes(DataFolder() + name); }
     std::string PrintFile() const { return Data("Umbravel.prt"); }
 
@@ -49,7 +38,7 @@ class frmMatrixResultsTest : public WizardFixture {
 
 TEST_F(frmMatrixResultsTest, SideFinsWriteTheirFilesAndLeaveTheAwningFilesOfAnEarlierRun) {
     WalkTo("frmGeomChoice");
-    RunMatrix("optGeom1");
+    Calculate("optGeom1", "optMatrix");
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmMatrixResults"});
     EXPECT_EQ(Text("frmMatrixResults", "lblDate"), "Date: 12-08-2026");
     EXPECT_EQ(Text("frmMatrixResults", "lblTime"), "Time: 13:05:09");
@@ -60,7 +49,7 @@ TEST_F(frmMatrixResultsTest, SideFinsWriteTheirFilesAndLeaveTheAwningFilesOfAnEa
     const std::string afterFirst = PrintFile();
 
     Click("frmMatrixResults", "cmdNewGeom");
-    RunMatrix("optGeom2");
+    Calculate("optGeom2", "optMatrix");
     MatrixGeometryLines finLines = DefaultMatrixLines;
     finLines.moreRatios = "F = 0.5   G = 0.25   R = 0.333   Geometry: Side fins only";
     ExpectRun(finLines, "SIDEFIN", "Side fins only", afterFirst);
@@ -79,7 +68,7 @@ class frmMatrixResultsFinishTest : public frmMatrixResultsTest,
 
 TEST_P(frmMatrixResultsFinishTest, EnterFinishesAndTheClosingScreenNamesTheDataFiles) {
     WalkTo("frmGeomChoice");
-    RunMatrix(GetParam().option);
+    Calculate(GetParam().option, "optMatrix");
     PressKey("frmMatrixResults", Qt::Key_Return);
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSaved"});
     EXPECT_EQ(Text("frmSaved", "lblDataFiles"), GetParam().dataFiles);
@@ -98,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
     WalkTo("frmGeomChoice");
-    RunMatrix("optGeom1");
+    Calculate("optGeom1", "optMatrix");
     const std::string written = PrintFile();
     Click("frmMatrixResults", "cmdPrevious");
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSourceMode"});
@@ -112,7 +101,7 @@ TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
 
 TEST_F(frmMatrixResultsTest, TheAwningStopKeepsTheTableAndWritesNoDataFile) {
     WalkTo("frmGeomChoice");
-    RunMatrix("optGeom1", "-2");
+    Calculate("optGeom1", "optMatrix", "-2");
     EXPECT_EQ(messages,
               std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
     EXPECT_EQ(programEnds, 1);
