@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "output/OutputFiles.h"
 #include "platform/Clock.h"
 
 // What one batch run is asked to do. Number entries stay texts, read as the wizard reads its
 // boxes, so that "2.5 m" is 2.5.
 struct BatchOptions {
     std::optional<std::string> folder;  // default: the saved default folder, else OutFiles/
-    std::string printFile = "Umbravel.prt";
+    std::string printFile{DefaultPrintFileName};
     bool append = false;
     std::int16_t geometry = 1;
     std::string awningWidth = "3";

@@ -33,7 +33,7 @@ void StoreOutputFiles(const BatchOptions& o) {
 }
 
 void StoreGeometryEntries(const BatchOptions& o) {
-    GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
+    FillGeomModeNames();
     GeomMode = o.geometry;
     StoreDimensions({o.awningWidth, o.windowWidth, DelWText(o.awningWidth, o.windowWidth),
                      o.windowHeight, o.frontHeight, o.heightDifference, o.projection});

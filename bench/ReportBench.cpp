@@ -23,7 +23,7 @@ class ReportRun {
         g.L = 3, g.W = 2, g.WP = 3, g.DelW = 1, g.H = 4, g.Lh = 3, g.LhP = 1;
         DeriveRatios();
         GeomMode = 1;
-        GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
+        FillGeomModeNames();
         HeaderText =
             "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY";
         GeomCaseText = "Default Dimensions";

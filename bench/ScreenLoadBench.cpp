@@ -64,7 +64,7 @@ void PrepareRun(const std::filesystem::path& home) {
     ProgramFolder = ProgramFolderPath();
     DataPath = DefaultDataFolder();
     PrintFileName = "Umbravel.prt";
-    GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
+    FillGeomModeNames();
     GeomMode = 1;
     auto& g = ShadeGeometry;
     g.L = 3, g.W = 2, g.WP = 3, g.DelW = 1, g.H = 4, g.Lh = 3, g.LhP = 1;

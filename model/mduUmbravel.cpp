@@ -2,6 +2,12 @@
 
 namespace mduUmbravel {
 
+void FillGeomModeNames() {
+    GeomModeName[1] = "Awning only";
+    GeomModeName[2] = "Side fins only";
+    GeomModeName[3] = "Awning and fins";
+}
+
 void DeriveRatios() {
     ShadeGeometryRecord& g = ShadeGeometry;
     g.B = g.L / g.H;

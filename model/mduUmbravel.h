@@ -34,6 +34,8 @@ inline ShadeGeometryRecord ShadeGeometry;
 inline std::int16_t GeomMode = 1;
 // Indexed by GeomMode; entry 0 stays empty. Filled when the geometry choice screen opens.
 inline std::array<std::string, 4> GeomModeName;
+// Puts the three names into GeomModeName, entries 1 to 3.
+void FillGeomModeNames();
 
 // Sun position as entered (degrees) and as passed to the shading procedures (radians).
 inline double SolAlt = 0;
@@ -83,6 +85,12 @@ inline constexpr double RadToDeg = 180 / Pi;
 // Degrees to radians: the multiplication first, then the division.
 inline double DegToRad(double degrees) {
     return (degrees * Pi) / 180;
+}
+
+// Angle, in radians, of row or column index (from 1) of a grid of the given number of steps
+// over 90 degrees: the step first, then the index, then the conversion.
+inline double GridAngle(int steps, int index) {
+    return ((90.0 / steps) * (index - 1)) * (Pi / 180);
 }
 
 // Azimuth, in radians, of the direction grids' first column: just off the window normal,

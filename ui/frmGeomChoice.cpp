@@ -61,9 +61,7 @@ frmGeomChoice::frmGeomChoice()
 }
 
 void frmGeomChoice::Form_Load() {
-    GeomModeName[1] = "Awning only";
-    GeomModeName[2] = "Side fins only";
-    GeomModeName[3] = "Awning and fins";
+    FillGeomModeNames();
     optGeom1->setChecked(true);
 }
 

@@ -11,7 +11,7 @@ namespace mduUmbravel {
 inline double DiffuseColumnAzimuth(int j) {
     if (j == 1)
         return FirstGridAzimuth;
-    return ((90.0 / NAzi) * (j - 1)) * (Pi / 180);
+    return GridAngle(NAzi, j);
 }
 
 struct WeightedSums {

@@ -16,7 +16,7 @@ double SweepAzimuth(int j, int m) {
     // The five-column data sweep steps by 20 degrees, not by 90 / 5.
     if (m == 5)
         return (Pi / 180) * (20 * (j - 1));
-    return ((90.0 / m) * (j - 1)) * (Pi / 180);
+    return GridAngle(m, j);
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ void SweepBeamMatrix(int n, int m) {
     MatrixAltitudes.assign(n > 0 ? n : 0, 0.0);
     MatrixAzimuths.assign(m > 0 ? m : 0, 0.0);
     for (int i = 1; i <= n; ++i)
-        MatrixAltitudes[i - 1] = ((90.0 / n) * (i - 1)) * (Pi / 180);
+        MatrixAltitudes[i - 1] = GridAngle(n, i);
     for (int j = 1; j <= m; ++j)
         MatrixAzimuths[j - 1] = SweepAzimuth(j, m);
 

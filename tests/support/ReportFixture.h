@@ -19,7 +19,7 @@ class ReportFixture : public ::testing::Test {
         FixClock({2026, 12, 8, 13, 5, 9});
         DataPath = folder_.Slash();
         PrintFileName = "Umbravel.prt";
-        GeomModeName = {"", "Awning only", "Side fins only", "Awning and fins"};
+        FillGeomModeNames();
         HeaderText = "W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3";
         GeomCaseText = "South office, deep awning";
         StoreDefaultGeometry();
