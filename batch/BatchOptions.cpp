@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "output/NumberText.h"
+#include "base/NumberText.h"
 
 namespace {
 

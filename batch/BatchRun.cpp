@@ -2,8 +2,9 @@
 
 #include <string>
 
+#include "base/Faults.h"
+#include "base/NumberText.h"
 #include "model/DimensionEntry.h"
-#include "model/Faults.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/BeamSection.h"
@@ -12,7 +13,6 @@
 #include "modes/matrix/MatrixDataFiles.h"
 #include "modes/matrix/MatrixReport.h"
 #include "output/HeaderLine.h"
-#include "output/NumberText.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"

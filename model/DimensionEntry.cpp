@@ -1,7 +1,7 @@
 #include "model/DimensionEntry.h"
 
+#include "base/NumberText.h"
 #include "model/mduUmbravel.h"
-#include "output/NumberText.h"
 
 std::string DelWText(std::string_view wpText, std::string_view wText) {
     return SignedNumberText(ReadNumber(wpText) - ReadNumber(wText));

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 
 namespace mduUmbravel {
 

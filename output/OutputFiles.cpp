@@ -6,9 +6,9 @@
 #include <fstream>
 #include <system_error>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
+#include "base/PrintChannel.h"
 #include "model/mduUmbravel.h"
-#include "output/PrintChannel.h"
 
 namespace fs = std::filesystem;
 using namespace mduUmbravel;

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "platform/ProgramFolder.h"
 
 std::string UsingFilePath() {

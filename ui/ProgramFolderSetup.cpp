@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "platform/ProgramFolder.h"
 #include "ui/InformationFile.h"
 

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/NumberText.h"
 #include "model/DimensionEntry.h"
 #include "model/mduUmbravel.h"
-#include "output/NumberText.h"
 #include "output/frmHeaderText.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"

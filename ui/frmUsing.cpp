@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "output/DateTimeText.h"
+#include "base/DateTimeText.h"
 #include "output/frmPathFileName.h"
 #include "platform/Host.h"
 #include "ui/InformationFile.h"

@@ -1,11 +1,11 @@
 #include "modes/beam/BeamSection.h"
 
+#include "base/DateTimeText.h"
+#include "base/NumberText.h"
+#include "base/PrintChannel.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
-#include "output/DateTimeText.h"
-#include "output/NumberText.h"
 #include "output/OutputFiles.h"
-#include "output/PrintChannel.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;

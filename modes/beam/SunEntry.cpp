@@ -1,7 +1,7 @@
 #include "modes/beam/SunEntry.h"
 
+#include "base/NumberText.h"
 #include "model/mduUmbravel.h"
-#include "output/NumberText.h"
 
 using namespace mduUmbravel;
 

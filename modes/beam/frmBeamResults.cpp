@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/DateTimeText.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/BeamSection.h"
 #include "modes/beam/frmSourceMode.h"
-#include "output/DateTimeText.h"
 #include "output/frmSaved.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"

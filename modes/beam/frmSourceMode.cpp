@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/NumberText.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/SunEntry.h"
 #include "modes/beam/frmBeamResults.h"
 #include "modes/diffuse/frmDiffuseResults.h"
 #include "modes/matrix/frmMatrixResults.h"
-#include "output/NumberText.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"

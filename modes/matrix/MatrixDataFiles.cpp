@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "base/DateTimeText.h"
+#include "base/NumberText.h"
+#include "base/PrintChannel.h"
 #include "model/mduUmbravel.h"
 #include "modes/matrix/BeamMatrixSweep.h"
-#include "output/DateTimeText.h"
-#include "output/NumberText.h"
-#include "output/PrintChannel.h"
 
 using namespace mduUmbravel;
 

@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/DateTimeText.h"
+#include "base/NumberText.h"
+#include "base/PrintChannel.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/BeamMatrixSweep.h"
-#include "output/DateTimeText.h"
-#include "output/NumberText.h"
 #include "output/OutputFiles.h"
-#include "output/PrintChannel.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;

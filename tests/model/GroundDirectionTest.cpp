@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "model/GroundDirection.h"
 #include "model/mduUmbravel.h"
 #include "support/Geometry.h"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "model/mduUmbravel.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"

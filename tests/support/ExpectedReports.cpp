@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "base/NumberText.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
-#include "output/NumberText.h"
 
 using namespace mduUmbravel;
 

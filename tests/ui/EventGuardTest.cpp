@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "platform/Host.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "model/GroundDirection.h"
 #include "support/ExpectedReports.h"
 #include "support/WizardFixture.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/BeamSection.h"
 #include "output/HeaderLine.h"

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <vector>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/diffuse/DirectionGrid.h"

@@ -7,10 +7,10 @@
 #include <initializer_list>
 #include <string>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
+#include "base/NumberText.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
-#include "output/NumberText.h"
 #include "platform/Clock.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"

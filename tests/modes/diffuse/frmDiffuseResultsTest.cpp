@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/NumberText.h"
 #include "model/mduUmbravel.h"
-#include "output/NumberText.h"
 #include "support/ExpectedReports.h"
 #include "support/WizardFixture.h"
 

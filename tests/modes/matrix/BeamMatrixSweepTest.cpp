@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/matrix/BeamMatrixSweep.h"

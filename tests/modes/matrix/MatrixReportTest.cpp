@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
+#include "base/NumberText.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
-#include "output/NumberText.h"
 #include "platform/Clock.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"

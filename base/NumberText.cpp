@@ -1,4 +1,4 @@
-#include "output/NumberText.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "output/PrintChannel.h"
+#include "base/PrintChannel.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "model/Faults.h"
+#include "base/Faults.h"
 
 namespace {
 

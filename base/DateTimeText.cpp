@@ -1,4 +1,4 @@
-#include "output/DateTimeText.h"
+#include "base/DateTimeText.h"
 
 #include <cstdio>
 

@@ -1,12 +1,12 @@
-#include "output/PrintChannel.h"
+#include "base/PrintChannel.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
-#include "model/Faults.h"
-#include "output/NumberText.h"
+#include "base/Faults.h"
+#include "base/NumberText.h"
 
 namespace {
 
