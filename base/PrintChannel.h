@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -17,15 +16,22 @@ enum class Sep { Join, Zone };
 using PrintPiece = std::variant<std::string_view, double, Tab, Sep>;
 
 // An output text file written by print statements, with its current print column. Lines end in
-// carriage return and line feed. Every failure to open, write or close the file throws
-// UnexpectedError naming the file and the reason.
+// carriage return and line feed. The statements are gathered in memory and reach the file in one
+// write when the channel closes, so that runs side by side never mix their text. Every failure
+// to open, write or close the file throws UnexpectedError naming the file and the reason.
 class PrintChannel {
   public:
-    // Output: created, or cut to nothing when it exists. Append: created when missing.
-    enum class OpenMode { Output, Append };
+    // Output: created, or cut to nothing when it exists, and written in place.
+    // Append: created when missing; the text goes to its end in a single write.
+    // Replace: written under a temporary name beside the file and renamed over it on closing,
+    // so that a reader finds the old file or the new one, never a mixture. Only a regular file
+    // or a missing one is replaced so; anything else (a device) is written in place.
+    enum class OpenMode { Output, Append, Replace };
 
     PrintChannel(std::string path, OpenMode mode);
-    ~PrintChannel();  // closes if still open, never throws
+    // Never throws. A channel left open by a fault still writes what it holds, except that a
+    // replacement is dropped and the old file stays as it was.
+    ~PrintChannel();
     PrintChannel(const PrintChannel&) = delete;
     PrintChannel& operator=(const PrintChannel&) = delete;
 
@@ -34,15 +40,19 @@ class PrintChannel {
     // next statement; otherwise the statement ends the line.
     void Print(std::initializer_list<PrintPiece> pieces);
 
-    // Flushes and closes; afterwards the channel is closed even when this throws.
+    // Writes what was printed and closes; afterwards the channel is closed even when this throws.
     void Close();
 
     int Column() const { return column_; }
 
-  private:
-    [[noreturn]] void Fail(std::string_view action, int error) const;
+    // Throws the error that opening the file for writing would meet, without touching it: a
+    // missing folder, a folder in the file's place, a file or folder that may not be written.
+    static void CheckWritable(const std::string& path);
 
+  private:
     std::string path_;
-    std::FILE* file_;
+    std::string temporary_;  // the replacement's own name while it is written
+    int file_ = -1;
+    std::string pending_;
     int column_ = 1;
 };

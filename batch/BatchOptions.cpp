@@ -1,10 +1,14 @@
 #include "batch/BatchOptions.h"
 
-#include <cstdio>
+#include <chrono>
+#include <cmath>
 #include <functional>
 #include <map>
+#include <string_view>
+#include <utility>
 
 #include "base/NumberText.h"
+#include "model/DimensionEntry.h"
 
 namespace {
 
@@ -25,24 +29,78 @@ std::int16_t ParseMode(const std::string& value) {
     throw UsageError("--mode must be beam, diffuse or matrix, not \"" + value + "\"");
 }
 
+// Every '9' of the shape stands for a digit; the other characters stand as they are.
+bool HasShape(std::string_view value, std::string_view shape) {
+    if (value.size() != shape.size())
+        return false;
+    for (std::size_t i = 0; i < shape.size(); ++i) {
+        const bool digit = value[i] >= '0' && value[i] <= '9';
+        if (shape[i] == '9' ? !digit : value[i] != shape[i])
+            return false;
+    }
+    return true;
+}
+
 ClockReading ParseTimestamp(const std::string& value) {
+    bool valid = HasShape(value, "99-99-9999 99:99:99");
     ClockReading r{};
-    char tail = 0;
-    const int fields = std::sscanf(value.c_str(), "%2d-%2d-%4d %2d:%2d:%2d%c", &r.month, &r.day,
-                                   &r.year, &r.hour, &r.minute, &r.second, &tail);
-    const bool valid = fields == 6 && value.size() == 19 && r.month >= 1 && r.month <= 12 &&
-                       r.day >= 1 && r.day <= 31 && r.hour <= 23 && r.minute <= 59 &&
-                       r.second <= 59 && r.hour >= 0 && r.minute >= 0 && r.second >= 0;
+    if (valid) {
+        const auto field = [&](std::size_t at, std::size_t length) {
+            return std::stoi(value.substr(at, length));
+        };
+        r = {field(6, 4), field(0, 2), field(3, 2), field(11, 2), field(14, 2), field(17, 2)};
+        using namespace std::chrono;
+        const year_month_day date{year{r.year}, month{static_cast<unsigned>(r.month)},
+                                  day{static_cast<unsigned>(r.day)}};
+        valid = r.year >= 1 && date.ok() && r.hour <= 23 && r.minute <= 59 && r.second <= 59;
+    }
     if (!valid) {
         throw UsageError("--timestamp must be \"MM-DD-YYYY HH:MM:SS\", not \"" + value + "\"");
     }
     return r;
 }
 
+// A reading that is not finite would be carried into every result and header as "inf".
+void RequireFiniteNumbers(const BatchOptions& o) {
+    const std::pair<const char*, const std::string&> numbers[] = {
+        {"--awning-width", o.awningWidth},
+        {"--window-width", o.windowWidth},
+        {"--window-height", o.windowHeight},
+        {"--front-height", o.frontHeight},
+        {"--height-difference", o.heightDifference},
+        {"--projection", o.projection},
+        {"--altitude", o.altitude},
+        {"--azimuth", o.azimuth},
+    };
+    for (const auto& [option, text] : numbers) {
+        if (!std::isfinite(ReadNumber(text)))
+            throw UsageError(std::string(option) + " must be a finite number, not \"" + text +
+                             "\"");
+    }
+}
+
 // The dimensions screen refuses these; a zero makes every ratio built on them undefined.
-void RequireNonZero(const std::string& option, const std::string& text) {
-    if (ReadNumber(text) == 0)
-        throw UsageError(option + " reads as zero: \"" + text + "\"");
+void RequireNonZeroDividingLengths(const BatchOptions& o) {
+    const auto zero = FirstZeroDividingLength(o.windowWidth, o.windowHeight, o.projection);
+    if (!zero)
+        return;
+    const std::pair<const char*, const std::string&> options[] = {
+        {"--window-width", o.windowWidth},
+        {"--window-height", o.windowHeight},
+        {"--projection", o.projection},
+    };
+    const auto& [option, text] = options[static_cast<int>(*zero)];
+    throw UsageError(std::string(option) + " reads as zero: \"" + text + "\"");
+}
+
+// Each is one line of a section of fixed layout: a line end or another control character would
+// break it.
+void RequireOneLine(const char* option, const std::string& text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            throw UsageError(std::string(option) +
+                             " must not hold line ends or other control characters");
+    }
 }
 
 }  // namespace
@@ -83,9 +141,11 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         }
     }
     if (!o.help) {
-        RequireNonZero("--window-height", o.windowHeight);
-        RequireNonZero("--window-width", o.windowWidth);
-        RequireNonZero("--projection", o.projection);
+        RequireFiniteNumbers(o);
+        RequireNonZeroDividingLengths(o);
+        RequireOneLine("--case", o.caseText);
+        if (o.header)
+            RequireOneLine("--header", *o.header);
     }
     return o;
 }
@@ -113,8 +173,10 @@ Geometry
   --front-height h         height of the awning's front edge above the sill (default 3)
   --height-difference h'   height of the back edge above the front edge (default 1)
   --projection L           distance from the wall to the front edge, not zero (default 3)
-  --case TEXT              geometry case description (default "Default Dimensions")
-  --header TEXT            header line of the output (default: built from the dimensions)
+  --case TEXT              geometry case description (default "Default Dimensions"), one
+                           line without control characters
+  --header TEXT            header line of the output (default: built from the dimensions), one
+                           line without control characters
 
 Calculation
   --mode beam|diffuse|matrix
@@ -128,6 +190,8 @@ Calculation
 
   --help                   show this text
 
-Exit status: 0 success, 1 a file error or a geometry the calculation refuses, 2 bad options.
+Every file is written before the results go to standard output. Exit status: 0 success,
+1 a file error (standard output included) or a geometry the calculation refuses, 2 bad
+options (a number that is not finite, a date that does not exist, and the like).
 )";
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/NumberText.h"
+#include "model/WizardDefaults.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"
 
@@ -16,17 +18,17 @@ struct BatchOptions {
     std::string printFile{DefaultPrintFileName};
     bool append = false;
     std::int16_t geometry = 1;
-    std::string awningWidth = "3";
-    std::string windowWidth = "2";
-    std::string windowHeight = "4";
-    std::string frontHeight = "3";
-    std::string heightDifference = "1";
-    std::string projection = "3";
-    std::string caseText = "Default Dimensions";
+    std::string awningWidth = PlainNumberText(DefaultDimensions.WP);
+    std::string windowWidth = PlainNumberText(DefaultDimensions.W);
+    std::string windowHeight = PlainNumberText(DefaultDimensions.H);
+    std::string frontHeight = PlainNumberText(DefaultDimensions.Lh);
+    std::string heightDifference = PlainNumberText(DefaultDimensions.LhP);
+    std::string projection = PlainNumberText(DefaultDimensions.L);
+    std::string caseText{DefaultGeomCaseText};
     std::optional<std::string> header;  // default: the default header line
     std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix
-    std::string altitude = "30";
-    std::string azimuth = "0.0001";
+    std::string altitude{DefaultSolarAltitudeText};
+    std::string azimuth{DefaultSolarAzimuthText};
     std::optional<ClockReading> timestamp;
     bool help = false;
 };

@@ -4,7 +4,9 @@
 
 #include "base/Faults.h"
 #include "base/NumberText.h"
+#include "base/PrintChannel.h"
 #include "model/DimensionEntry.h"
+#include "model/GroundDirection.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/BeamSection.h"
@@ -51,20 +53,37 @@ void StoreSunEntries(const BatchOptions& o, std::ostream& err) {
     StoreSolarAzimuth(azimuth);
 }
 
-void RunBeam(std::ostream& out) {
+// Whatever would stop the run once it has begun to write is found before any file is touched:
+// the awning check of the ground directions, a missing folder, a folder or a read-only file in
+// the place of a file.
+void CheckBeforeWriting() {
+    if (SourceMode != 1)
+        CheckAwningAboveWindowBottom(ShadeGeometry);
+    PrintChannel::CheckWritable(PrintFilePath());
+    if (SourceMode == 3) {
+        for (const std::string& path : MatrixDataFilePaths())
+            PrintChannel::CheckWritable(path);
+    }
+}
+
+// Each mode writes its files and returns the lines its results screen shows.
+std::string RunBeam() {
     const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
-    out << BeamUSFCaption(usf) << '\n' << "Shadow Case ID: " << CaseID << '\n';
+    const std::string shown =
+        BeamUSFCaption(usf) + "\nShadow Case ID: " + std::string(CaseID) + '\n';
     AppendBeamSection();
+    return shown;
 }
 
-void RunDiffuse(std::ostream& out) {
+std::string RunDiffuse() {
     RunDiffuseMode();
-    out << DiffuseSkyUSFCaption() << '\n' << DiffuseGroundUSFCaption() << '\n';
+    return DiffuseSkyUSFCaption() + '\n' + DiffuseGroundUSFCaption() + '\n';
 }
 
-void RunMatrix(std::ostream& out) {
-    out << RunMatrixReport();
+std::string RunMatrix() {
+    std::string shown = RunMatrixReport();
     RunMatrixDataFiles();
+    return shown;
 }
 
 }  // namespace
@@ -72,20 +91,16 @@ void RunMatrix(std::ostream& out) {
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
     if (options.timestamp)
         FixClock(*options.timestamp);
+    std::string shown;
     try {
         StoreOutputFiles(options);
         StoreGeometryEntries(options);
         StoreSunEntries(options, err);
         SourceMode = options.sourceMode;
+        CheckBeforeWriting();
         if (AppendToPrintFile == 0)
             StartPrintFileAfresh();
-        if (SourceMode == 1) {
-            RunBeam(out);
-        } else if (SourceMode == 2) {
-            RunDiffuse(out);
-        } else {
-            RunMatrix(out);
-        }
+        shown = SourceMode == 1 ? RunBeam() : SourceMode == 2 ? RunDiffuse() : RunMatrix();
     } catch (const ProgramStop& stop) {
         err << stop.what() << '\n';
         return 1;
@@ -93,5 +108,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         err << error.what() << '\n';
         return 1;
     }
-    return 0;
+    return WriteShownText(shown, out, err);
+}
+
+int WriteShownText(const std::string& text, std::ostream& out, std::ostream& err) {
+    out << text << std::flush;
+    if (out)
+        return 0;
+    err << "umbravel-batch: cannot write to standard output\n";
+    return 1;
 }

@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,12 +9,13 @@
 // umbravel-batch: one calculation of the wizard from the command line, for scripted and
 // parametric studies.
 int main(int argc, char** argv) {
+    // A reader that goes away must not end the run midway: a failed standard output is
+    // reported when the files are written.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         const BatchOptions options = ParseBatchOptions({argv + 1, argv + argc});
-        if (options.help) {
-            std::cout << BatchHelpText();
-            return 0;
-        }
+        if (options.help)
+            return WriteShownText(BatchHelpText(), std::cout, std::cerr);
         return RunBatch(options, std::cout, std::cerr);
     } catch (const UsageError& error) {
         std::cerr << "umbravel-batch: " << error.what() << '\n';

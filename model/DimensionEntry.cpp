@@ -18,3 +18,15 @@ void StoreDimensions(const DimensionTexts& texts) {
     g.L = ReadNumber(texts.L);
     mduUmbravel::DeriveRatios();
 }
+
+std::optional<DividingLength> FirstZeroDividingLength(std::string_view wText,
+                                                      std::string_view hText,
+                                                      std::string_view lText) {
+    if (ReadNumber(wText) == 0)
+        return DividingLength::W;
+    if (ReadNumber(hText) == 0)
+        return DividingLength::H;
+    if (ReadNumber(lText) == 0)
+        return DividingLength::L;
+    return std::nullopt;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,3 +16,11 @@ std::string DelWText(std::string_view wpText, std::string_view wText);
 // Stores WP, W, DelW, H, Lh, LhP and L in ShadeGeometry, in that order, then derives the
 // ratios. DelW is the value of its shown text, not a fresh subtraction.
 void StoreDimensions(const DimensionTexts& texts);
+
+// The ratios divide by W, H and L, so none of them may read as zero.
+enum class DividingLength { W, H, L };
+
+// The first of W, H and L, in that order, whose text reads as zero; nothing when none does.
+std::optional<DividingLength> FirstZeroDividingLength(std::string_view wText,
+                                                      std::string_view hText,
+                                                      std::string_view lText);

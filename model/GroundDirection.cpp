@@ -7,11 +7,15 @@
 
 namespace mduUmbravel {
 
+void CheckAwningAboveWindowBottom(const ShadeGeometryRecord& g) {
+    if (g.C + g.E < 0)
+        throw ProgramStop(std::string(AwningBelowWindowMessage));
+}
+
 GroundShading EvaluateGroundDirection(const ShadeGeometryRecord& g, double alt, double azi,
                                       std::int16_t mode) {
+    CheckAwningAboveWindowBottom(g);
     const double B = g.B, C = g.C, D = g.D, E = g.E, R = g.R;
-    if (C + E < 0)
-        throw ProgramStop(std::string(AwningBelowWindowMessage));
 
     const double tA = std::tan(alt);
     const double tZ = std::tan(azi);

@@ -15,6 +15,10 @@ inline constexpr std::string_view GroundCaseName[] = {"CASE 6", "6A", "CASE 7", 
 inline constexpr std::string_view AwningBelowWindowMessage =
     "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW.";
 
+// Throws ProgramStop when the awning's back edge, at height h + h', lies below the window's
+// bottom: C + E < 0. Every ground direction makes this check first.
+void CheckAwningAboveWindowBottom(const ShadeGeometryRecord& ratios);
+
 struct GroundShading {
     double usf;
     GroundCase shadowCase;

@@ -44,6 +44,8 @@ SkyShading EvaluateSkyDirection(const ShadeGeometryRecord& g, double alt, double
     if (0 < Xc && Xc <= 1 && Yc >= 0 && Yc <= 1 && Yr < 1) {
         return WithCorner(SkyCase::Case1, Xc * Yc + ((Yc + Yr) * (1 - Xc)) / 2, Xc * Yc, mode);
     }
+    // Xc > 0 follows from Xc >= 1 and changes no result. It is kept on purpose, so that every
+    // condition reads term for term as the case is defined.
     if (Yc > 0 && Yc < 1 && Xc >= 1 && Xc > 0) {
         if (mode == 2)
             return {1, SkyCase::Case1A};

@@ -32,7 +32,8 @@ inline ShadeGeometryRecord ShadeGeometry;
 
 // 1 awning only, 2 side fins only, 3 awning and fins.
 inline std::int16_t GeomMode = 1;
-// Indexed by GeomMode; entry 0 stays empty. Filled when the geometry choice screen opens.
+// Indexed by GeomMode; entry 0 stays empty. Filled by FillGeomModeNames, which the geometry
+// choice screen calls when it opens and the batch runner before its run.
 inline std::array<std::string, 4> GeomModeName;
 // Puts the three names into GeomModeName, entries 1 to 3.
 void FillGeomModeNames();

@@ -9,6 +9,7 @@
 #include "base/Faults.h"
 #include "base/PrintChannel.h"
 #include "model/mduUmbravel.h"
+#include "platform/ProgramFolder.h"
 
 namespace fs = std::filesystem;
 using namespace mduUmbravel;
@@ -40,7 +41,7 @@ void StartPrintFileAfresh() {
 }
 
 std::string DefaultDataFolder() {
-    return ProgramFolder + "OutFiles/";
+    return ProgramFolder + std::string(DefaultDataFolderName);
 }
 
 bool DefaultPathFilePresent() {

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "model/mduUmbravel.h"
-#include "modes/matrix/MatrixDataFiles.h"
+#include "model/MatrixDataFileNames.h"
 #include "output/frmPathFileName.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"

@@ -9,6 +9,14 @@ namespace {
 MessageHandler messageHandler;
 EndHandler endHandler;
 
+void EndWith(int status) {
+    if (endHandler) {
+        endHandler(status);
+    } else {
+        std::exit(status);
+    }
+}
+
 }  // namespace
 
 void ShowMessage(const std::string& text) {
@@ -20,11 +28,11 @@ void ShowMessage(const std::string& text) {
 }
 
 void EndProgram() {
-    if (endHandler) {
-        endHandler();
-    } else {
-        std::exit(EXIT_SUCCESS);
-    }
+    EndWith(EXIT_SUCCESS);
+}
+
+void EndProgramAfterFault() {
+    EndWith(EXIT_FAILURE);
 }
 
 void InstallMessageHandler(MessageHandler handler) {

@@ -14,6 +14,6 @@ bool Guarded(const std::function<void()>& event) {
     } catch (...) {
         ShowMessage("An unexpected error occurred.");
     }
-    EndProgram();
+    EndProgramAfterFault();
     return false;
 }

@@ -43,7 +43,7 @@ void InstallWhenMissing(const QString& builtIn, const std::string& path) {
 }  // namespace
 
 void PrepareProgramFolder() {
-    CreateFolder(ProgramFolderPath() + "OutFiles/");
+    CreateFolder(ProgramFolderPath() + std::string(DefaultDataFolderName));
     InstallWhenMissing(":/information/USINGUMBRAVEL.txt", UsingFilePath());
     InstallWhenMissing(":/information/AWNINFO.txt", AboutFilePath());
 }

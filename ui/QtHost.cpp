@@ -13,8 +13,8 @@ void InstallQtHost() {
         box.setTextFormat(Qt::PlainText);
         box.exec();
     });
-    InstallEndHandler([] {
+    InstallEndHandler([](int status) {
         QApplication::closeAllWindows();
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(status);
     });
 }

@@ -9,6 +9,7 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
+#include "model/WizardDefaults.h"
 #include "model/mduUmbravel.h"
 #include "output/frmHeaderText.h"
 #include "platform/Host.h"
@@ -28,7 +29,7 @@ void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget
     column->addWidget(entry, row + 1, 1);
 }
 
-struct DividingLength {
+struct LengthBox {
     QLineEdit* box;
     const char* name;
 };
@@ -44,8 +45,8 @@ frmGeomValues::frmGeomValues()
       txtLh(NewTextBox("txtLh")),
       txtLhP(NewTextBox("txtLhP")),
       txtL(NewTextBox("txtL")),
-      txtGeomCase(
-          NewTextBox("txtGeomCase", "Default Dimensions", [this] { txtGeomCase_Change(); })) {
+      txtGeomCase(NewTextBox("txtGeomCase", ToQt(std::string(DefaultGeomCaseText)),
+                             [this] { txtGeomCase_Change(); })) {
     auto* column = new QGridLayout;
     AddEntry(column, NewLabel("lblWP", " W'"),
              NewLabel("lblAwnWidth", "Awning Width", LabelKind::Paragraph), txtWP);
@@ -97,12 +98,12 @@ frmGeomValues::frmGeomValues()
 
 void frmGeomValues::Form_Load() {
     GeomCaseText = FromQt(txtGeomCase->text());
-    txtWP->setText(ToQt(PlainNumberText(3)));
-    txtW->setText(ToQt(PlainNumberText(2)));
-    txtH->setText(ToQt(PlainNumberText(4)));
-    txtLh->setText(ToQt(PlainNumberText(3)));
-    txtLhP->setText(ToQt(PlainNumberText(1)));
-    txtL->setText(ToQt(PlainNumberText(3)));
+    txtWP->setText(ToQt(PlainNumberText(DefaultDimensions.WP)));
+    txtW->setText(ToQt(PlainNumberText(DefaultDimensions.W)));
+    txtH->setText(ToQt(PlainNumberText(DefaultDimensions.H)));
+    txtLh->setText(ToQt(PlainNumberText(DefaultDimensions.Lh)));
+    txtLhP->setText(ToQt(PlainNumberText(DefaultDimensions.LhP)));
+    txtL->setText(ToQt(PlainNumberText(DefaultDimensions.L)));
 }
 
 void frmGeomValues::ShowDelW() {
@@ -122,19 +123,20 @@ void frmGeomValues::txtGeomCase_Change() {
 }
 
 bool frmGeomValues::DividingLengthsNonZero() {
-    const DividingLength lengths[] = {
+    const auto zero =
+        FirstZeroDividingLength(FromQt(txtW->text()), FromQt(txtH->text()), FromQt(txtL->text()));
+    if (!zero) {
+        return true;
+    }
+    const LengthBox boxes[] = {
         {txtW, "Window Width W"},
         {txtH, "Window Height H"},
         {txtL, "Distance L from the wall to the front edge"},
     };
-    for (const auto& [box, name] : lengths) {
-        if (ReadNumber(FromQt(box->text())) == 0) {
-            ShowMessage(std::string(name) + " cannot be zero.");
-            box->setFocus();
-            return false;
-        }
-    }
-    return true;
+    const auto& [box, name] = boxes[static_cast<int>(*zero)];
+    ShowMessage(std::string(name) + " cannot be zero.");
+    box->setFocus();
+    return false;
 }
 
 void frmGeomValues::cmdContinue_Click() {

@@ -2,7 +2,6 @@
 
 #include "ui/WizardScreen.h"
 
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 

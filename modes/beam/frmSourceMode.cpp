@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
+#include "model/WizardDefaults.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/SunEntry.h"
 #include "modes/beam/frmBeamResults.h"
@@ -42,8 +43,10 @@ frmSourceMode::frmSourceMode()
                                   "azimuths over the same range.  "
                                   "Data files are generated for each of 5 azimuths, to "
                                   "facilitate plotting of results")),
-      txtSolAlt(NewTextBox("txtSolAlt", "30", [this] { txtSolAlt_Change(); })),
-      txtSolAzi(NewTextBox("txtSolAzi", "0.0001", [this] { txtSolAzi_Change(); })) {
+      txtSolAlt(NewTextBox("txtSolAlt", ToQt(std::string(DefaultSolarAltitudeText)),
+                           [this] { txtSolAlt_Change(); })),
+      txtSolAzi(NewTextBox("txtSolAzi", ToQt(std::string(DefaultSolarAzimuthText)),
+                           [this] { txtSolAzi_Change(); })) {
     OptSingleSun->setChecked(true);
 
     auto* frameSolarChoice = NewFrame("frameSolarChoice", "Choose one of these options ");

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "base/DateTimeText.h"
+#include "base/Faults.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
+#include "model/MatrixDataFileNames.h"
 #include "model/mduUmbravel.h"
 #include "modes/matrix/BeamMatrixSweep.h"
 
@@ -16,13 +18,6 @@ namespace {
 
 constexpr int DataRows = 20;
 constexpr int DataColumns = 5;
-
-constexpr std::array<std::string_view, 5> AwningNames = {
-    "AWNONLY1.DAT", "AWNONLY2.DAT", "AWNONLY3.DAT", "AWNONLY4.DAT", "AWNONLY5.DAT"};
-constexpr std::array<std::string_view, 5> FinNames = {
-    "SIDEFIN1.DAT", "SIDEFIN2.DAT", "SIDEFIN3.DAT", "SIDEFIN4.DAT", "SIDEFIN5.DAT"};
-constexpr std::array<std::string_view, 5> AwningAndFinNames = {
-    "AWN&FIN1.DAT", "AWN&FIN2.DAT", "AWN&FIN3.DAT", "AWN&FIN4.DAT", "AWN&FIN5.DAT"};
 
 // Column k of the sweep: a heading of seven lines, then altitude and fraction per row.
 void WriteDataFile(PrintChannel& file, std::size_t k) {
@@ -42,30 +37,39 @@ void WriteDataFile(PrintChannel& file, std::size_t k) {
     }
 }
 
-}  // namespace
-
-const std::array<std::string_view, 5>& MatrixDataFileNames(std::int16_t geomMode) {
-    if (geomMode == 1)
-        return AwningNames;
-    if (geomMode == 2)
-        return FinNames;
-    return AwningAndFinNames;
+// Every file takes one of the five columns, and every row holds a fraction in each.
+void CheckSweepShape() {
+    const std::size_t columns = DataColumns;
+    bool fits = MatrixAzimuths.size() == columns && MatrixUSF.size() == MatrixAltitudes.size();
+    for (const auto& row : MatrixUSF) {
+        fits = fits && row.size() == columns;
+    }
+    if (!fits) {
+        throw UnexpectedError("Subscript out of range: the data files need a sweep of " +
+                              std::to_string(DataColumns) +
+                              " azimuth columns with a fraction for every altitude.");
+    }
 }
 
-std::string MatrixDataFileList(std::int16_t geomMode) {
-    const auto& names = MatrixDataFileNames(geomMode);
-    std::string first(names[0]);
-    first.replace(first.size() - 3, 3, "dat");
-    return first + "  " + std::string(names[1]) + "  " + std::string(names[2]) + "   " +
-           std::string(names[3]) + "    " + std::string(names[4]);
+}  // namespace
+
+std::array<std::string, 5> MatrixDataFilePaths() {
+    const auto& names = MatrixDataFileNames(GeomMode);
+    std::array<std::string, 5> paths;
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        paths[k] = DataPath + std::string(names[k]);
+    }
+    return paths;
 }
 
 void WriteMatrixDataFiles() {
-    const auto& names = MatrixDataFileNames(GeomMode);
-    // All five are opened, and so emptied, before any is written.
+    CheckSweepShape();
+    const auto paths = MatrixDataFilePaths();
+    // All five are opened before any is written; a file that cannot be opened leaves the old
+    // files as they were.
     std::array<std::optional<PrintChannel>, 5> files;
     for (std::size_t k = 0; k < files.size(); ++k) {
-        files[k].emplace(DataPath + std::string(names[k]), PrintChannel::OpenMode::Output);
+        files[k].emplace(paths[k], PrintChannel::OpenMode::Replace);
     }
     for (std::size_t k = 0; k < files.size(); ++k) {
         WriteDataFile(*files[k], k);

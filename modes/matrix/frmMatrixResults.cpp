@@ -17,7 +17,7 @@
 
 namespace {
 
-// The table's columns line up only in a fixed-pitch face: 80 columns, a screenful of rows.
+// The table's columns line up only in a fixed-pitch face: 82 columns, a screenful of rows.
 QPlainTextEdit* NewResultsBox() {
     auto* box = NewTextArea("txtMatrixResults", TextAreaKind::ScrollingBothWays, 1, 1);
     box->setReadOnly(true);

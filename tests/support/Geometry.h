@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/WizardDefaults.h"
 #include "model/mduUmbravel.h"
 
 // Stores a geometry as the dimensions screen does (DelW = W' - W) and derives its ratios.
@@ -15,7 +16,8 @@ inline void StoreGeometry(double L, double W, double WP, double H, double Lh, do
     mduUmbravel::DeriveRatios();
 }
 
-// L = 3, W = 2, W' = 3, H = 4, h = 3, h' = 1.
+// The wizard's default dimensions: L = 3, W = 2, W' = 3, H = 4, h = 3, h' = 1.
 inline void StoreDefaultGeometry() {
-    StoreGeometry(3, 2, 3, 4, 3, 1);
+    const DefaultDimensionValues& d = DefaultDimensions;
+    StoreGeometry(d.L, d.W, d.WP, d.H, d.Lh, d.LhP);
 }

@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Host.h"
+#include "platform/ProgramFolder.h"
 #include "ui/ProgramFolderSetup.h"
 #include "ui/Wizard.h"
 #include "ui/WizardScreen.h"
@@ -49,7 +50,7 @@ void WizardFixture::SetUp() {
     setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
     FixClock({2026, 12, 8, 13, 5, 9});
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
-    InstallEndHandler([this] { ++programEnds; });
+    InstallEndHandler([this](int) { ++programEnds; });
     PrepareProgramFolder();
 }
 
@@ -73,7 +74,7 @@ std::string WizardFixture::ProgramFolder() const {
 }
 
 std::string WizardFixture::DataFolder() const {
-    return ProgramFolder() + "OutFiles/";
+    return ProgramFolder() + std::string(DefaultDataFolderName);
 }
 
 void WizardFixture::StartProgram() {

@@ -16,7 +16,7 @@ class EventGuardTest : public ::testing::Test {
   protected:
     void SetUp() override {
         InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
-        InstallEndHandler([this] { ++programEnds; });
+        InstallEndHandler([this](int status) { endStatuses.push_back(status); });
     }
     void TearDown() override {
         InstallMessageHandler({});
@@ -24,7 +24,7 @@ class EventGuardTest : public ::testing::Test {
     }
 
     std::vector<std::string> messages;
-    int programEnds = 0;
+    std::vector<int> endStatuses;
 };
 
 struct Fault {
@@ -35,7 +35,7 @@ struct Fault {
 
 class EventGuardFaultTest : public EventGuardTest, public ::testing::WithParamInterface<Fault> {};
 
-TEST_P(EventGuardFaultTest, AFaultShowsItsMessageEndsTheProgramAndStopsTheEvent) {
+TEST_P(EventGuardFaultTest, AFaultShowsItsMessageEndsTheProgramWithStatus1AndStopsTheEvent) {
     bool finished = false;
     const bool completed = Guarded([&] {
         GetParam().event();
@@ -44,7 +44,7 @@ TEST_P(EventGuardFaultTest, AFaultShowsItsMessageEndsTheProgramAndStopsTheEvent)
     EXPECT_FALSE(completed);
     EXPECT_FALSE(finished);
     EXPECT_EQ(messages, std::vector<std::string>{GetParam().message});
-    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(endStatuses, std::vector<int>{1});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EventGuardTest, AnEventThatEndsWellShowsNothing) {
     EXPECT_TRUE(Guarded([] {}));
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(endStatuses.empty());
 }
 
 TEST_F(EventGuardTest, ANestedFaultIsReportedOnceAndTheOuterEventGoesOn) {
@@ -73,7 +73,7 @@ TEST_F(EventGuardTest, ANestedFaultIsReportedOnceAndTheOuterEventGoesOn) {
     EXPECT_TRUE(completed);
     EXPECT_TRUE(outerFinished);
     EXPECT_EQ(messages, std::vector<std::string>{"inner"});
-    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(endStatuses, std::vector<int>{1});
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     FixClock({2026, 12, 8, 13, 5, 9});
     InstallMessageHandler(
         [](const std::string& text) { std::printf("message: %s\n", text.c_str()); });
-    InstallEndHandler([] {});
+    InstallEndHandler([](int) {});
     PrepareProgramFolder();
 
     Wizard::Show<frmAwnSplash>();
