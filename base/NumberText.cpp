@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -135,11 +136,14 @@ std::string ScaledDigits(double magnitude, int decimals) {
     return scaled;
 }
 
-// Saturates far beyond any exponent a double can take, so that long digit runs cannot overflow.
-int ExponentValue(std::string_view digits) {
-    int value = 0;
+// Saturates above the length of any text that can be held in memory, so that long digit runs
+// cannot overflow and an exponent always outweighs the place of the first significant digit.
+constexpr std::int64_t kExponentCap = std::numeric_limits<std::int64_t>::max() / 10 - 1;
+
+std::int64_t ExponentValue(std::string_view digits) {
+    std::int64_t value = 0;
     for (const char c : digits) {
-        value = std::min(value * 10 + (c - '0'), 100000);
+        value = std::min(value * 10 + (c - '0'), kExponentCap);
     }
     return value;
 }
@@ -226,9 +230,10 @@ double ReadNumber(std::string_view text) {
         std::errc::result_out_of_range) {
         // Out of range either way: the place of the first significant digit tells which.
         const std::string mantissa = std::string(whole) + std::string(fraction);
-        const int firstPlace =
-            static_cast<int>(whole.size()) - 1 - static_cast<int>(mantissa.find_first_not_of('0'));
-        const int power = exponentNegative ? -ExponentValue(exponent) : ExponentValue(exponent);
+        const std::int64_t firstPlace = static_cast<std::int64_t>(whole.size()) - 1 -
+                                        static_cast<std::int64_t>(mantissa.find_first_not_of('0'));
+        const std::int64_t power =
+            exponentNegative ? -ExponentValue(exponent) : ExponentValue(exponent);
         value = firstPlace + power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;

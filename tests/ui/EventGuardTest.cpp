@@ -7,8 +7,13 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
 #include "base/Faults.h"
 #include "platform/Host.h"
+#include "ui/QtHost.h"
 
 namespace {
 
@@ -74,6 +79,19 @@ TEST_F(EventGuardTest, ANestedFaultIsReportedOnceAndTheOuterEventGoesOn) {
     EXPECT_TRUE(outerFinished);
     EXPECT_EQ(messages, std::vector<std::string>{"inner"});
     EXPECT_EQ(endStatuses, std::vector<int>{1});
+}
+
+// The windowed program's exit status is what its event loop returns.
+TEST(QtHostTest, AFaultEndsTheEventLoopWithAFailureStatus) {
+    InstallQtHost();
+    InstallMessageHandler([](const std::string&) {});
+    QWidget screen;
+    screen.show();
+    QTimer::singleShot(0, [] { Guarded([] { throw UnexpectedError("Cannot open file"); }); });
+    const int status = QApplication::exec();
+    InstallMessageHandler({});
+    InstallEndHandler({});
+    EXPECT_EQ(status, 1);
 }
 
 }  // namespace
