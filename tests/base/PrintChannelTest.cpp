@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -123,6 +124,7 @@ TEST_F(PrintChannelTest, ReadOnlyFolderCannotBeWritten) {
         }
     }
     ExpectFailure([&] { PrintChannel(path_, OpenMode::Output); }, path_, EACCES);
+    ExpectFailure([&] { PrintChannel(path_, OpenMode::Replace); }, path_, EACCES);
     if (root) {
         ASSERT_EQ(seteuid(0), 0);
     }
@@ -133,6 +135,67 @@ TEST_F(PrintChannelTest, FullDiskFailsAtClose) {
     channel.Print({"line"});
     ExpectFailure([&] { channel.Close(); }, "/dev/full", ENOSPC);
     ExpectFailure([&] { channel.Print({"after close"}); }, "/dev/full", EBADF);
+}
+
+// A section reaches an appended file whole or not at all, in one write when it is finished.
+TEST_F(PrintChannelTest, AppendHoldsTheSectionUntilItIsClosed) {
+    WriteFile("earlier\r\n");
+    const std::string line(100, 'x');
+    PrintChannel channel(path_, OpenMode::Append);
+    for (int i = 0; i < 100; ++i) {
+        channel.Print({line});
+    }
+    EXPECT_EQ(Contents(), "earlier\r\n");
+    channel.Close();
+    EXPECT_EQ(Contents().size(), 9 + 100 * 102u);
+}
+
+// A reader of the old file keeps reading it whole; the folder holds no temporary name after.
+TEST_F(PrintChannelTest, ReplaceRenamesTheFinishedFileOverTheOldOne) {
+    WriteFile("old text\r\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    std::ifstream reader(path_, std::ios::binary);
+    {
+        PrintChannel channel(path_, OpenMode::Replace);
+        channel.Print({"new"});
+        EXPECT_EQ(Contents(), "old text\r\n");
+        channel.Close();
+    }
+    EXPECT_EQ(Contents(), "new\r\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "old text\r\n");
+    EXPECT_EQ(fs::status(path_).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+TEST_F(PrintChannelTest, AReplacementLeftByAFaultLeavesTheOldFile) {
+    WriteFile("old text\r\n");
+    PrintChannel(path_, OpenMode::Replace).Print({"half"});
+    EXPECT_EQ(Contents(), "old text\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
+// Renaming over a device would put a plain file in its place.
+TEST_F(PrintChannelTest, ReplaceWritesADeviceInPlace) {
+    PrintChannel channel("/dev/full", OpenMode::Replace);
+    channel.Print({"line"});
+    ExpectFailure([&] { channel.Close(); }, "/dev/full", ENOSPC);
+    struct stat device {};
+    ASSERT_EQ(stat("/dev/full", &device), 0);
+    EXPECT_TRUE(S_ISCHR(device.st_mode));
+}
+
+TEST_F(PrintChannelTest, CheckWritableFindsWhatOpeningWouldMeetAndTouchesNothing) {
+    fs::create_directory(folder_ / "folder");
+    const std::string missing = (folder_ / "no such folder" / "out.prt").string();
+    const std::string folder = (folder_ / "folder").string();
+    ExpectFailure([&] { PrintChannel::CheckWritable(missing); }, missing, ENOENT);
+    ExpectFailure([&] { PrintChannel::CheckWritable(folder); }, folder, EISDIR);
+    EXPECT_NO_THROW(PrintChannel::CheckWritable(path_));
+    EXPECT_FALSE(fs::exists(path_));
+    WriteFile("kept");
+    EXPECT_NO_THROW(PrintChannel::CheckWritable(path_));
+    EXPECT_EQ(Contents(), "kept");
 }
 
 }  // namespace

@@ -1,33 +1,17 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "batch/BatchOptions.h"
+#include "support/BatchProgram.h"
 #include "support/ExpectedReports.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-};
-
-// Runs the real executable through the shell; standard error goes to errFile.
-Outcome RunBatchProgram(const std::string& arguments, const std::string& errFile) {
-    const std::string command =
-        std::string(UMBRAVEL_BATCH_PATH) + " " + arguments + " 2>" + errFile;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
 
 TEST(BatchOptions, TextsAreKeptAsTypedAndDefaultsMirrorTheWizard) {
     const BatchOptions o =
@@ -43,6 +27,7 @@ TEST(BatchOptions, TextsAreKeptAsTypedAndDefaultsMirrorTheWizard) {
     EXPECT_EQ(o.timestamp->second, 9);
     EXPECT_EQ(o.printFile, "Umbravel.prt");
     EXPECT_EQ(o.caseText, "Default Dimensions");
+    EXPECT_EQ(ParseBatchOptions({"--timestamp", "02-29-2024 23:59:59"}).timestamp->day, 29);
 }
 
 TEST(BatchOptions, UnusableInputNamesItsOption) {
@@ -56,6 +41,16 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--window-height", "none"}, "--window-height"},
         {{"--window-width", "0"}, "--window-width"},
         {{"--projection", ""}, "--projection"},
+        {{"--altitude", "1e999"}, "--altitude"},
+        {{"--window-width", "1e999"}, "--window-width"},
+        {{"--azimuth", "-1e400"}, "--azimuth"},
+        {{"--header", "two\r\nlines"}, "--header"},
+        {{"--case", "tab\there"}, "--case"},
+        {{"--timestamp", "01-02--001 13:05:09"}, "--timestamp"},
+        {{"--timestamp", "02-31-2026 13:05:09"}, "--timestamp"},
+        {{"--timestamp", "02-29-2026 13:05:09"}, "--timestamp"},
+        {{"--timestamp", "12-08-2026 24:00:00"}, "--timestamp"},
+        {{"--timestamp", "12-08-2026 13:05:9 "}, "--timestamp"},
     };
     for (const auto& [args, option] : rows) {
         try {
@@ -107,6 +102,8 @@ TEST_F(BatchProgram, AppendKeepsTheFileAndMatrixWritesItsDataFiles) {
 TEST_F(BatchProgram, ExitStatusTellsBadOptionsFromStoppedRuns) {
     EXPECT_EQ(Run("--geometry 9").status, 2);
     EXPECT_NE(Err().find("--geometry"), std::string::npos);
+    EXPECT_EQ(Run("--altitude 1e999").status, 2);
+    EXPECT_NE(Err().find("--altitude"), std::string::npos);
 
     EXPECT_EQ(Run("--mode diffuse --front-height -2").status, 1);
     EXPECT_EQ(Err(), "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW.\n");
@@ -117,6 +114,53 @@ TEST_F(BatchProgram, ExitStatusTellsBadOptionsFromStoppedRuns) {
     EXPECT_NE(Err().find(data.Slash() + "missing/Umbravel.prt"), std::string::npos) << Err();
 
     EXPECT_EQ(RunBatchProgram("--help", "/dev/null").status, 0);
+}
+
+// What is found before writing leaves every file as it was, and the results of a run that
+// fails are not shown.
+TEST_F(BatchProgram, ARunThatFailsLeavesEveryFileAsItWas) {
+    const struct {
+        const char* name;
+        std::string arguments;
+        std::string named;  // in the message
+    } failures[] = {
+        {"awning below the window", "--mode diffuse --front-height -2", "AWNING CAN'T EXTEND"},
+        {"matrix with the awning below", "--mode matrix --front-height -2", "AWNING CAN'T EXTEND"},
+        {"a folder named as a data file", "--mode matrix --geometry 2", "SIDEFIN3.DAT"},
+        {"a folder named as the print file", "--print-file sub/", "sub/"},
+    };
+    std::filesystem::create_directory(data.Path() / "SIDEFIN3.DAT");
+    std::filesystem::create_directory(data.Path() / "sub");
+    for (const auto& failure : failures) {
+        WriteBytes(data.Path() / "Umbravel.prt", "old\r\n");
+        WriteBytes(data.Path() / "AWNONLY1.DAT", "earlier\r\n");
+        WriteBytes(data.Path() / "SIDEFIN1.DAT", "earlier\r\n");
+        const Outcome o = Run(failure.arguments);
+        EXPECT_EQ(o.status, 1) << failure.name;
+        EXPECT_EQ(o.out, "") << failure.name;
+        EXPECT_NE(Err().find(failure.named), std::string::npos) << failure.name << ": " << Err();
+        EXPECT_EQ(ReadBytes(data.Path() / "Umbravel.prt"), "old\r\n") << failure.name;
+        EXPECT_EQ(ReadBytes(data.Path() / "AWNONLY1.DAT"), "earlier\r\n") << failure.name;
+        EXPECT_EQ(ReadBytes(data.Path() / "SIDEFIN1.DAT"), "earlier\r\n") << failure.name;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(data.Path()), {}), 5)
+            << failure.name;
+    }
+}
+
+// A reader that has gone away costs the screen text only: every file is written first.
+TEST_F(BatchProgram, AClosedStandardOutputIsReportedAfterTheFiles) {
+    const int status = RunIntoClosedPipe(
+        "--folder " + data.Slash() + " --mode matrix --case '" + std::string(2000, 'c') + "'",
+        (folder.Path() / "err.txt").string());
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(Err().find("standard output"), std::string::npos) << Err();
+    const std::string print = ReadBytes(data.Path() / "Umbravel.prt");
+    ASSERT_GE(print.size(), 84u);
+    EXPECT_EQ(print.substr(print.size() - 84), std::string(82, '=') + "\r\n");
+    for (int k = 1; k <= 5; ++k) {
+        const std::string file = ReadBytes(data.Path() / ("AWNONLY" + std::to_string(k) + ".DAT"));
+        EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 27) << k;
+    }
 }
 
 }  // namespace

@@ -139,4 +139,33 @@ TEST_F(MatrixDataFilesTest, MissingDataFolderIsAnUnexpectedErrorNamingTheFirstFi
     EXPECT_TRUE(FolderContents().empty());
 }
 
+// A file that cannot be opened leaves every file of an earlier run whole.
+TEST_F(MatrixDataFilesTest, AFileThatCannotBeOpenedLeavesTheEarlierFiles) {
+    WriteBytes(folder_.Path() / "AWNONLY1.DAT", "earlier run\r\n");
+    fs::create_directory(folder_.Path() / "AWNONLY3.DAT");
+    EXPECT_THROW(RunMatrixDataFiles(), UnexpectedError);
+    EXPECT_EQ(File("AWNONLY1.DAT"), "earlier run\r\n");
+    EXPECT_EQ(FolderContents(), (std::set<std::string>{"AWNONLY1.DAT", "AWNONLY3.DAT"}));
+}
+
+TEST_F(MatrixDataFilesTest, ASweepOfAnotherShapeIsRefusedBeforeAnyFileIsTouched) {
+    const auto columns = [](std::size_t n) { return std::vector<double>(n, 0.5); };
+    const struct {
+        const char* name;
+        std::vector<double> azimuths;
+        std::vector<std::vector<double>> usf;
+    } sweeps[] = {
+        {"four columns", columns(4), {columns(4), columns(4)}},
+        {"a short row", columns(5), {columns(5), columns(3)}},
+        {"a row missing", columns(5), {columns(5)}},
+    };
+    for (const auto& sweep : sweeps) {
+        MatrixAltitudes = {0, 0.1};
+        MatrixAzimuths = sweep.azimuths;
+        MatrixUSF = sweep.usf;
+        EXPECT_THROW(WriteMatrixDataFiles(), UnexpectedError) << sweep.name;
+        EXPECT_TRUE(FolderContents().empty()) << sweep.name;
+    }
+}
+
 }  // namespace
