@@ -9,6 +9,8 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
+#include "modes/beam/SunEntry.h"
+#include "platform/ProgramFolder.h"
 
 namespace {
 
@@ -150,48 +152,64 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     return o;
 }
 
+// The defaults shown are the ones a run takes.
 std::string BatchHelpText() {
+    const BatchOptions d;
+    const auto shown = [](std::string_view text) { return " (default " + std::string(text) + ")"; };
     return R"(Usage: umbravel-batch [options]
 
 Runs one calculation of the wizard without its screens and appends the same section to the
 print file (the matrix mode also writes its five data files). Number values are read as the
-wizard reads its boxes: the leading decimal number of the text, 0 when there is none.
+wizard reads its boxes: the leading decimal number of the text, 0 when there is none; a value
+that reads as infinite is refused.
 
 Output files
   --folder DIR             data folder for the print and data files, ending in "/"; files are
                            named by joining it with the file name (default: the saved default
-                           folder, else the program's OutFiles/ folder)
-  --print-file NAME        print file name (default "Umbravel.prt")
+                           folder, else the program's )" +
+           std::string(DefaultDataFolderName) + R"( folder)
+  --print-file NAME        print file name)" +
+           shown('"' + d.printFile + '"') + R"(
   --append                 append to the print file; without it the print file is started
                            afresh with one empty line
 
 Geometry
   --geometry 1|2|3         1 awning only, 2 side fins only, 3 awning and fins (default 1)
-  --awning-width W'        awning width (default 3)
-  --window-width W         window width, not zero (default 2)
-  --window-height H        window height, not zero (default 4)
-  --front-height h         height of the awning's front edge above the sill (default 3)
-  --height-difference h'   height of the back edge above the front edge (default 1)
-  --projection L           distance from the wall to the front edge, not zero (default 3)
-  --case TEXT              geometry case description (default "Default Dimensions"), one
-                           line without control characters
-  --header TEXT            header line of the output (default: built from the dimensions), one
-                           line without control characters
+  --awning-width W'        awning width)" +
+           shown(d.awningWidth) + R"(
+  --window-width W         window width, not zero)" +
+           shown(d.windowWidth) + R"(
+  --window-height H        window height, not zero)" +
+           shown(d.windowHeight) + R"(
+  --front-height h         height of the awning's front edge above the sill)" +
+           shown(d.frontHeight) + R"(
+  --height-difference h'   height of the back edge above the front edge)" +
+           shown(d.heightDifference) + R"(
+  --projection L           distance from the wall to the front edge, not zero)" +
+           shown(d.projection) + R"(
+  --case TEXT              geometry case description, one line without control characters
+                          )" +
+           shown('"' + d.caseText + '"') + R"(
+  --header TEXT            header line of the output, one line without control characters
+                           (default: built from the dimensions)
 
 Calculation
   --mode beam|diffuse|matrix
                            single sun position, diffuse sky and ground, or a matrix of sun
                            positions (default beam)
-  --altitude DEG           solar altitude for the beam mode (default 30)
+  --altitude DEG           solar altitude for the beam mode)" +
+           shown(d.altitude) + R"(
   --azimuth DEG            solar azimuth from the window normal for the beam mode; a value
-                           reading as 0 is replaced by 0.0001 (default 0.0001)
+                           reading as 0 is replaced by )" +
+           std::string(ZeroAzimuthText) + shown(d.azimuth) + R"(
   --timestamp "MM-DD-YYYY HH:MM:SS"
-                           date and time written into the output, for reproducible files
+                           a real date and time written into the output, for reproducible
+                           files
 
   --help                   show this text
 
 Every file is written before the results go to standard output. Exit status: 0 success,
 1 a file error (standard output included) or a geometry the calculation refuses, 2 bad
-options (a number that is not finite, a date that does not exist, and the like).
+options.
 )";
 }
