@@ -14,6 +14,8 @@ void InstallQtHost() {
         box.exec();
     });
     InstallEndHandler([](int status) {
+        // Closing the last screen would otherwise end the event loop with status 0.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
         QApplication::closeAllWindows();
         QCoreApplication::exit(status);
     });

@@ -91,6 +91,7 @@ TEST(QtHostTest, AFaultEndsTheEventLoopWithAFailureStatus) {
     const int status = QApplication::exec();
     InstallMessageHandler({});
     InstallEndHandler({});
+    QGuiApplication::setQuitOnLastWindowClosed(true);
     EXPECT_EQ(status, 1);
 }
 
