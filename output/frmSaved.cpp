@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/mduUmbravel.h"
 #include "model/MatrixDataFileNames.h"
+#include "model/mduUmbravel.h"
 #include "output/frmPathFileName.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
