@@ -29,6 +29,12 @@ struct BatchOptions {
     std::string azimuth = "0.0001";
     std::optional<ClockReading> timestamp;
     bool help = false;
+    bool version = false;
+    // A parametric study: one case per row of the cases file, results into the results file.
+    // The print file is then written only when --print-file is given.
+    std::optional<std::string> cases;
+    std::optional<std::string> results;
+    bool printFileGiven = false;
 };
 
 // An option or value that cannot be used; the message names the option.
@@ -40,3 +46,6 @@ class UsageError : public std::runtime_error {
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
 
 std::string BatchHelpText();
+
+// "umbravel-batch 3.0" and the licence.
+std::string BatchVersionText();
