@@ -154,10 +154,3 @@ Parametric study
 Exit status: 0 success, 1 a file error or a geometry the calculation refuses, 2 bad options.
 )";
 }
-
-std::string BatchVersionText() {
-    return "umbravel-batch " UMBRAVEL_VERSION
-           "\n"
-           "Copyright (c) The Umbravel developers\n"
-           "Licence: MIT\n";
-}

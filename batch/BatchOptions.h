@@ -46,6 +46,3 @@ class UsageError : public std::runtime_error {
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
 
 std::string BatchHelpText();
-
-// "umbravel-batch 3.0" and the licence.
-std::string BatchVersionText();

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "base/VersionText.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "batch/Study.h"
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (options.version) {
-            std::cout << BatchVersionText();
+            std::cout << VersionText("umbravel-batch");
             return 0;
         }
         if (options.cases)
