@@ -135,7 +135,8 @@ class Study {
         std::ostringstream messages;
         if (RunBatch(options, discard, messages) != 0) {
             std::string message = messages.str();
-            message.pop_back();  // the line end
+            if (message.ends_with('\n'))
+                message.pop_back();
             throw StudyFailure{1, message};
         }
     }
