@@ -112,7 +112,11 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     using Setter = std::function<void(const std::string&)>;
     const std::map<std::string, Setter> valued = {
         {"--folder", [&](const std::string& v) { o.folder = v; }},
-        {"--print-file", [&](const std::string& v) { o.printFile = v; }},
+        {"--print-file",
+         [&](const std::string& v) {
+             o.printFile = v;
+             o.printFileGiven = true;
+         }},
         {"--geometry", [&](const std::string& v) { o.geometry = ParseGeometry(v); }},
         {"--awning-width", [&](const std::string& v) { o.awningWidth = v; }},
         {"--window-width", [&](const std::string& v) { o.windowWidth = v; }},
@@ -126,12 +130,16 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         {"--altitude", [&](const std::string& v) { o.altitude = v; }},
         {"--azimuth", [&](const std::string& v) { o.azimuth = v; }},
         {"--timestamp", [&](const std::string& v) { o.timestamp = ParseTimestamp(v); }},
+        {"--cases", [&](const std::string& v) { o.cases = v; }},
+        {"--results", [&](const std::string& v) { o.results = v; }},
     };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             o.help = true;
+        } else if (arg == "--version") {
+            o.version = true;
         } else if (arg == "--append") {
             o.append = true;
         } else if (const auto it = valued.find(arg); it != valued.end()) {
@@ -142,7 +150,9 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
             throw UsageError("unknown option \"" + arg + "\"; see --help");
         }
     }
-    if (!o.help) {
+    if (o.cases.has_value() != o.results.has_value())
+        throw UsageError("--cases and --results go together");
+    if (!o.help && !o.version) {
         RequireFiniteNumbers(o);
         RequireNonZeroDividingLengths(o);
         RequireOneLine("--case", o.caseText);
@@ -206,7 +216,20 @@ Calculation
                            a real date and time written into the output, for reproducible
                            files
 
+Parametric study
+  --cases FILE.csv         run one case per row of the CSV file; its header names the columns
+                           geometry, awning-width, window-width, window-height, front-height,
+                           height-difference, projection, case, header, mode, altitude,
+                           azimuth; a missing column or empty cell takes the value of the
+                           options above; numbers must be plain decimal numbers
+  --results OUT.csv        the cases in input order with their results, numbers to 17
+                           significant digits; a row that cannot be computed gets the reason
+                           in its error column; the print file is written only with
+                           --print-file, one whole section per case in input order (and the
+                           matrix mode's data files, as single runs leave them)
+
   --help                   show this text
+  --version                show the version and the licence
 
 Every file is written before the results go to standard output. Exit status: 0 success,
 1 a file error (standard output included) or a geometry the calculation refuses, 2 bad

@@ -31,6 +31,12 @@ struct BatchOptions {
     std::string azimuth{DefaultSolarAzimuthText};
     std::optional<ClockReading> timestamp;
     bool help = false;
+    bool version = false;
+    // A parametric study: one case per row of the cases file, results into the results file.
+    // The print file is then written only when --print-file is given.
+    std::optional<std::string> cases;
+    std::optional<std::string> results;
+    bool printFileGiven = false;
 };
 
 // An option or value that cannot be used; the message names the option.

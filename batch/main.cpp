@@ -3,19 +3,26 @@
 #include <string>
 #include <vector>
 
+#include "base/VersionText.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
+#include "batch/Study.h"
 
-// umbravel-batch: one calculation of the wizard from the command line, for scripted and
-// parametric studies.
+// umbravel-batch: one calculation of the wizard from the command line, or a parametric study
+// of one calculation per row of a CSV file.
 int main(int argc, char** argv) {
     // A reader that goes away must not end the run midway: a failed standard output is
     // reported when the files are written.
     std::signal(SIGPIPE, SIG_IGN);
     try {
-        const BatchOptions options = ParseBatchOptions({argv + 1, argv + argc});
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        const BatchOptions options = ParseBatchOptions(args);
         if (options.help)
             return WriteShownText(BatchHelpText(), std::cout, std::cerr);
+        if (options.version)
+            return WriteShownText(VersionText("umbravel-batch"), std::cout, std::cerr);
+        if (options.cases)
+            return RunStudy(args, options, std::cerr);
         return RunBatch(options, std::cout, std::cerr);
     } catch (const UsageError& error) {
         std::cerr << "umbravel-batch: " << error.what() << '\n';

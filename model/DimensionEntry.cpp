@@ -7,8 +7,8 @@ std::string DelWText(std::string_view wpText, std::string_view wText) {
     return SignedNumberText(ReadNumber(wpText) - ReadNumber(wText));
 }
 
-void StoreDimensions(const DimensionTexts& texts) {
-    mduUmbravel::ShadeGeometryRecord& g = mduUmbravel::ShadeGeometry;
+mduUmbravel::ShadeGeometryRecord ReadDimensions(const DimensionTexts& texts) {
+    mduUmbravel::ShadeGeometryRecord g;
     g.WP = ReadNumber(texts.WP);
     g.W = ReadNumber(texts.W);
     g.DelW = ReadNumber(texts.DelW);
@@ -16,7 +16,11 @@ void StoreDimensions(const DimensionTexts& texts) {
     g.Lh = ReadNumber(texts.Lh);
     g.LhP = ReadNumber(texts.LhP);
     g.L = ReadNumber(texts.L);
-    mduUmbravel::DeriveRatios();
+    return mduUmbravel::WithRatios(g);
+}
+
+void StoreDimensions(const DimensionTexts& texts) {
+    mduUmbravel::ShadeGeometry = ReadDimensions(texts);
 }
 
 std::optional<DividingLength> FirstZeroDividingLength(std::string_view wText,

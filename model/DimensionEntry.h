@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/mduUmbravel.h"
+
 // The dimensions as typed: each text is read as its leading decimal number.
 struct DimensionTexts {
     std::string WP, W, DelW, H, Lh, LhP, L;  // DelW is the shown W' - W text
@@ -12,6 +14,10 @@ struct DimensionTexts {
 // The W' - W text shown beside the width boxes: the difference of the two readings in the
 // caption number form (" 1", " .5", "-2").
 std::string DelWText(std::string_view wpText, std::string_view wText);
+
+// The dimensions read from their texts, with the ratios derived. DelW is the value of its shown
+// text, not a fresh subtraction.
+mduUmbravel::ShadeGeometryRecord ReadDimensions(const DimensionTexts& texts);
 
 // Stores WP, W, DelW, H, Lh, LhP and L in ShadeGeometry, in that order, then derives the
 // ratios. DelW is the value of its shown text, not a fresh subtraction.

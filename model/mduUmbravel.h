@@ -98,7 +98,11 @@ inline double GridAngle(int steps, int index) {
 // because the shading procedures divide by zero at azimuth 0.
 inline constexpr double FirstGridAzimuth = 0.00001;
 
-// Derives B, C, D, E, F, R, G, in that order, from the stored dimensions.
+// The record with B, C, D, E, F, R, G derived, in that order, from its dimensions. Touches no
+// program-wide value, so parallel studies can use it.
+ShadeGeometryRecord WithRatios(ShadeGeometryRecord g);
+
+// Derives the ratios of ShadeGeometry from its stored dimensions.
 void DeriveRatios();
 
 }  // namespace mduUmbravel

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs from Debian's packages whatever the build, the tests and the wizard need.
+# Installs from Debian's packages whatever the build, the tests, the wizard and the package
+# checks need.
 # Does nothing when everything is already there; uses sudo only when not root.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev qt6-svg-dev libboost-dev libnova-dev nlohmann-json3-dev
-          libtbb-dev clang libclang-rt-14-dev xvfb xauth)
+          libtbb-dev clang libclang-rt-14-dev xvfb xauth
+          desktop-file-utils appstream dpkg-dev fakeroot file)
 
 missing=()
 for package in "${packages[@]}"; do

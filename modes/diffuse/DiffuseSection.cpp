@@ -17,8 +17,6 @@ using namespace mduUmbravel;
 
 namespace {
 
-constexpr std::int16_t DiffuseSteps = 20;
-
 // Both case tables share their first tab stops, so each count stands under its heading.
 constexpr std::array<int, 10> CaseTableColumns = {6, 14, 21, 28, 36, 44, 52, 60, 68, 74};
 constexpr std::array<std::string_view, 10> SkyCaseLabels = {" I",   " IA",  " II",  " IIA", " III",
@@ -139,7 +137,7 @@ std::string DiffuseGroundUSFCaption() {
 void RunDiffuseMode() {
     PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
     WriteInputLines(file);
-    SetDiffuseGrid(DiffuseSteps);
+    SetDiffuseGrid(DiffuseModeSteps);
     WriteSkyGridLines(file);
     ResetDiffuseRun();
     IntegrateSkyDiffuse();

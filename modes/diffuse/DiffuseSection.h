@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+// Steps per quarter circle of the diffuse mode's direction grid.
+inline constexpr std::int16_t DiffuseModeSteps = 20;
 
 // The diffuse mode: the captions of its results screen, and the run that writes the diffuse
 // section of the print file around the sky and ground passes.

@@ -7,11 +7,11 @@
 
 namespace mduUmbravel {
 
-// Azimuth, in radians, of column j (from 1) of a grid with NAzi columns.
-inline double DiffuseColumnAzimuth(int j) {
+// Azimuth, in radians, of column j (from 1) of a grid with nAzi columns.
+inline double DiffuseColumnAzimuth(int nAzi, int j) {
     if (j == 1)
         return FirstGridAzimuth;
-    return GridAngle(NAzi, j);
+    return GridAngle(nAzi, j);
 }
 
 struct WeightedSums {
@@ -19,24 +19,31 @@ struct WeightedSums {
     double weight = 0;
 };
 
-// Sums shading(alpha, gamma, GeomMode) over rows firstRow..NAlt (outer) and columns
-// 1..NAzi (inner), each weighted by cos^2(alpha) x sin(gamma), the share of the window's
-// projected solid angle. rowStep is the signed altitude step in degrees.
+// Sums shading(alpha, gamma, mode) over rows firstRow..nAlt (outer) and columns 1..nAzi
+// (inner), each weighted by cos^2(alpha) x sin(gamma), the share of the window's projected
+// solid angle. rowStep is the signed altitude step in degrees.
 template <typename Shading>
-WeightedSums SumOverDirections(int firstRow, double rowStep, Shading&& shading) {
+WeightedSums SumOverDirections(int nAlt, int nAzi, std::int16_t mode, int firstRow, double rowStep,
+                               Shading&& shading) {
     WeightedSums sums;
-    for (int i = firstRow; i <= NAlt; ++i) {
+    for (int i = firstRow; i <= nAlt; ++i) {
         const double alpha = (rowStep * (i - 1)) * (Pi / 180);
         const double c = std::pow(std::cos(alpha), 2);
-        for (int j = 1; j <= NAzi; ++j) {
-            const double gamma = DiffuseColumnAzimuth(j);
-            const double u = shading(alpha, gamma, GeomMode);
+        for (int j = 1; j <= nAzi; ++j) {
+            const double gamma = DiffuseColumnAzimuth(nAzi, j);
+            const double u = shading(alpha, gamma, mode);
             const double s = std::sin(gamma);
             sums.usf = sums.usf + ((u * s) * c);
             sums.weight = sums.weight + (c * s);
         }
     }
     return sums;
+}
+
+// The same over the grid NAlt x NAzi of the program-wide values, for GeomMode.
+template <typename Shading>
+WeightedSums SumOverDirections(int firstRow, double rowStep, Shading&& shading) {
+    return SumOverDirections(NAlt, NAzi, GeomMode, firstRow, rowStep, shading);
 }
 
 }  // namespace mduUmbravel

@@ -1,10 +1,10 @@
 #include "modes/matrix/BeamMatrixSweep.h"
 
 #include <string>
+#include <utility>
 
 #include "base/Faults.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
 
 namespace mduUmbravel {
 
@@ -19,27 +19,44 @@ double SweepAzimuth(int j, int m) {
     return GridAngle(m, j);
 }
 
-}  // namespace
-
-void SweepBeamMatrix(int n, int m) {
+// The grid of a sweep with every cell filled by shading(alt, azi), row by row.
+template <typename Shading>
+BeamMatrix Sweep(int n, int m, Shading&& shading) {
     if (m > MaxMatrixColumns) {
         throw UnexpectedError("Subscript out of range: a matrix sweep holds at most " +
                               std::to_string(MaxMatrixColumns) + " azimuth columns, not " +
                               std::to_string(m) + ".");
     }
-    MatrixAltitudes.assign(n > 0 ? n : 0, 0.0);
-    MatrixAzimuths.assign(m > 0 ? m : 0, 0.0);
+    BeamMatrix b;
+    b.altitudes.assign(n > 0 ? n : 0, 0.0);
+    b.azimuths.assign(m > 0 ? m : 0, 0.0);
     for (int i = 1; i <= n; ++i)
-        MatrixAltitudes[i - 1] = GridAngle(n, i);
+        b.altitudes[i - 1] = GridAngle(n, i);
     for (int j = 1; j <= m; ++j)
-        MatrixAzimuths[j - 1] = SweepAzimuth(j, m);
+        b.azimuths[j - 1] = SweepAzimuth(j, m);
 
-    MatrixUSF.assign(MatrixAltitudes.size(), std::vector<double>(MatrixAzimuths.size()));
-    for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
-        for (std::size_t j = 0; j < MatrixAzimuths.size(); ++j) {
-            MatrixUSF[i][j] = SkyDirectionUSF(MatrixAltitudes[i], MatrixAzimuths[j], GeomMode);
+    b.usf.assign(b.altitudes.size(), std::vector<double>(b.azimuths.size()));
+    for (std::size_t i = 0; i < b.altitudes.size(); ++i) {
+        for (std::size_t j = 0; j < b.azimuths.size(); ++j) {
+            b.usf[i][j] = shading(b.altitudes[i], b.azimuths[j]);
         }
     }
+    return b;
+}
+
+}  // namespace
+
+BeamMatrix EvaluateBeamMatrix(const ShadeGeometryRecord& g, std::int16_t mode, int n, int m) {
+    return Sweep(
+        n, m, [&](double alt, double azi) { return EvaluateSkyDirection(g, alt, azi, mode).usf; });
+}
+
+void SweepBeamMatrix(int n, int m) {
+    BeamMatrix b =
+        Sweep(n, m, [](double alt, double azi) { return SkyDirectionUSF(alt, azi, GeomMode); });
+    MatrixAltitudes = std::move(b.altitudes);
+    MatrixAzimuths = std::move(b.azimuths);
+    MatrixUSF = std::move(b.usf);
 }
 
 }  // namespace mduUmbravel

@@ -17,10 +17,6 @@ using namespace mduUmbravel;
 
 namespace {
 
-constexpr int ReportRows = 25;
-constexpr int ReportColumns = 7;
-constexpr std::int16_t DiffuseSteps = 25;
-
 constexpr std::string_view RatioPattern = "#0.###";
 constexpr std::string_view DiffusePattern = "0.######";
 constexpr std::string_view CountPattern = "####0";
@@ -185,12 +181,12 @@ std::string MatrixTimeCaption() {
 }
 
 std::string RunMatrixReport() {
-    SweepBeamMatrix(ReportRows, ReportColumns);
+    SweepBeamMatrix(MatrixReportRows, MatrixReportColumns);
     PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
     WriteSweepLines(file);
     std::string text = SweepText();
 
-    SetDiffuseGrid(DiffuseSteps);
+    SetDiffuseGrid(MatrixDiffuseSteps);
     IntegrateSkyDiffuse();
     IntegrateGroundDiffuse();
     WriteDiffuseLines(file);

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+
+// The report's sweep of sun positions and the steps of its diffuse passes.
+inline constexpr int MatrixReportRows = 25;
+inline constexpr int MatrixReportColumns = 7;
+inline constexpr std::int16_t MatrixDiffuseSteps = 25;
 
 // The beam matrix mode's results: the captions of its screen, the matrix section of the print
 // file and the results text that the screen shows.

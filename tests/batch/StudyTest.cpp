@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "batch/BatchRun.h"
+#include "batch/CaseTable.h"
+#include "batch/Study.h"
+#include "batch/StudyCase.h"
+#include "model/DimensionEntry.h"
+#include "model/SkyDirection.h"
+#include "modes/diffuse/DiffuseIntegration.h"
+#include "modes/matrix/BeamMatrixSweep.h"
+#include "support/TempFolder.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(CaseTable, ReadsQuotedFieldsBothLineEndsAndSkipsEmptyLines) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<std::string> columns;
+        std::vector<std::vector<std::string>> rows;
+    } tables[] = {
+        {"plain LF", "a,b\n1,2\n3,4", {"a", "b"}, {{"1", "2"}, {"3", "4"}}},
+        {"CR LF", "a,b\r\n1,2\r\n\r\n3,\r\n", {"a", "b"}, {{"1", "2"}, {"3", ""}}},
+        {"quoted",
+         "a,b\n\"x, \"\"y\"\"\",\"two\r\nlines\"\n",
+         {"a", "b"},
+         {{"x, \"y\"", "two\r\nlines"}}},
+        {"mark and blanks", "\xEF\xBB\xBF a , b\n1", {"a", "b"}, {{"1"}}},
+    };
+    for (const auto& t : tables) {
+        const CaseTable table = ReadCaseTable(t.text);
+        EXPECT_EQ(table.columns, t.columns) << t.name;
+        EXPECT_EQ(table.rows, t.rows) << t.name;
+    }
+    EXPECT_THROW(ReadCaseTable("a\n\"open\n1\n"), CaseTableError);
+    EXPECT_THROW(ReadCaseTable("\r\n\n"), CaseTableError);
+}
+
+TEST(CaseTable, FieldsReadBackAsWritten) {
+    for (const std::string text : {"plain", "", "a, b", "say \"hi\"", " padded", "two\r\nlines"}) {
+        const CaseTable table = ReadCaseTable("c\n" + CsvField(text) + ",end\n");
+        ASSERT_EQ(table.rows.size(), 1u) << text;
+        EXPECT_EQ(table.rows[0][0], text);
+    }
+}
+
+// The study's evaluations must give the very bits of the program-wide procedures the wizard and
+// the single runs use.
+TEST(StudyCase, ResultsHaveTheBitsOfTheProgramWidePath) {
+    const std::vector<std::vector<std::string>> geometries = {
+        {"3", "2", "4", "3", "1", "3"},
+        {"2.5", "1.2", "3.3", "2.9", "0.7", "0.45"},
+        {"1", "2", "1.5", "0.2", "0.1", "7"},
+    };
+    for (const auto& dims : geometries) {
+        for (std::int16_t geometry = 1; geometry <= 3; ++geometry) {
+            BatchOptions o;
+            o.geometry = geometry;
+            o.awningWidth = dims[0];
+            o.windowWidth = dims[1];
+            o.windowHeight = dims[2];
+            o.frontHeight = dims[3];
+            o.heightDifference = dims[4];
+            o.projection = dims[5];
+            o.altitude = "41.5";
+            o.azimuth = "-23";
+            StoreDimensions(
+                {dims[0], dims[1], DelWText(dims[0], dims[1]), dims[2], dims[3], dims[4], dims[5]});
+            GeomMode = geometry;
+            const std::string label = dims[5] + " geometry " + std::to_string(geometry);
+
+            o.sourceMode = 1;
+            const CaseResult beam = EvaluateCase(o);
+            ASSERT_TRUE(beam.beam) << label;
+            EXPECT_TRUE(
+                SameBits(beam.beam->usf, SkyDirectionUSF(DegToRad(41.5), DegToRad(-23), geometry)))
+                << label;
+            EXPECT_EQ(SkyCaseName[static_cast<int>(beam.beam->shadowCase)], CaseID) << label;
+
+            for (const std::int16_t mode : {2, 3}) {
+                o.sourceMode = mode;
+                const CaseResult r = EvaluateCase(o);
+                ASSERT_TRUE(r.diffuse) << label;
+                SetDiffuseGrid(mode == 2 ? 20 : 25);
+                ResetDiffuseRun();
+                IntegrateSkyDiffuse();
+                IntegrateGroundDiffuse();
+                EXPECT_TRUE(SameBits(r.diffuse->skyUSF, SkyUSF)) << label;
+                EXPECT_TRUE(SameBits(r.diffuse->groundUSF, GroundUSF)) << label;
+                EXPECT_EQ(r.diffuse->skyCaseCount, SkyCaseCount) << label;
+                EXPECT_EQ(r.diffuse->groundCaseCount, GroundCaseCount) << label;
+                if (mode == 3) {
+                    SweepBeamMatrix(25, 7);
+                    ASSERT_TRUE(r.matrix) << label;
+                    EXPECT_EQ(r.matrix->altitudes, MatrixAltitudes) << label;
+                    EXPECT_EQ(r.matrix->azimuths, MatrixAzimuths) << label;
+                    EXPECT_EQ(r.matrix->usf, MatrixUSF) << label;
+                }
+            }
+        }
+    }
+}
+
+class Study : public ::testing::Test {
+  protected:
+    // Runs the study of the cases text with the extra arguments; returns the results.
+    CaseTable Run(const std::string& cases, std::vector<std::string> args = {}) {
+        WriteBytes(folder.Path() / "cases.csv", cases);
+        args.insert(args.end(), {"--cases", folder.Slash() + "cases.csv", "--results",
+                                 folder.Slash() + "results.csv", "--folder", folder.Slash(),
+                                 "--timestamp", "12-08-2026 13:05:09"});
+        std::ostringstream err;
+        status = RunStudy(args, ParseBatchOptions(args), err);
+        messages = err.str();
+        return ReadCaseTable(ReadBytes(folder.Path() / "results.csv"));
+    }
+    static std::size_t Column(const CaseTable& results, const std::string& name) {
+        const auto at = std::find(results.columns.begin(), results.columns.end(), name);
+        EXPECT_NE(at, results.columns.end()) << name;
+        return static_cast<std::size_t>(at - results.columns.begin());
+    }
+    TempFolder folder;
+    int status = -1;
+    std::string messages;
+};
+
+TEST_F(Study, ThreadsKeepTheInputOrderAndNumbersReadBackExactly) {
+    std::string cases = "projection,mode\r\n";
+    for (int k = 1; k <= 300; ++k)
+        cases += std::to_string(1 + k / 100.0) + ",diffuse\r\n";
+    const CaseTable results = Run(cases);
+    ASSERT_EQ(status, 0) << messages;
+    ASSERT_EQ(results.rows.size(), 300u);
+    const std::size_t projection = Column(results, "projection");
+    const std::size_t sky = Column(results, "sky-usf");
+    for (int k = 1; k <= 300; ++k) {
+        const std::vector<std::string>& row = results.rows[k - 1];
+        ASSERT_EQ(row[0], std::to_string(k));
+        ASSERT_EQ(row[projection], std::to_string(1 + k / 100.0));
+        BatchOptions o;
+        o.projection = row[projection];
+        o.sourceMode = 2;
+        ASSERT_TRUE(
+            SameBits(std::strtod(row[sky].c_str(), nullptr), EvaluateCase(o).diffuse->skyUSF))
+            << k;
+    }
+}
+
+TEST_F(Study, RowsThatCannotBeComputedCarryTheReasonAndTheOthersGoOn) {
+    const struct {
+        std::string row;
+        std::string error;  // empty: computed
+    } table[] = {
+        {"1,2.5,beam,-2", ""},
+        {"1,abc,beam,", "projection is not a number: \"abc\""},
+        {"1,2.5 m,beam,", "projection is not a number: \"2.5 m\""},
+        {"4,2.5,beam,", "--geometry must be 1, 2 or 3"},
+        {"1,0,diffuse,", "--projection reads as zero"},
+        {"1,2.5", "the row has 2 fields, the header 4"},
+        {"1,2.5,diffuse,-2", "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."},
+        {"1,,matrix,-2", "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."},
+        {"2,,matrix,", ""},
+    };
+    std::string cases = "geometry,projection,mode,front-height\n";
+    for (const auto& t : table)
+        cases += t.row + "\n";
+    // Columns the file leaves out take the study's value, else the wizard's.
+    const CaseTable results = Run(cases, {"--window-height", "5"});
+    ASSERT_EQ(status, 0) << messages;
+    const std::size_t error = Column(results, "error");
+    const std::size_t sky = Column(results, "sky-usf");
+    ASSERT_EQ(results.rows.size(), std::size(table) - 1 + 25 * 7);
+    for (std::size_t k = 0; k < std::size(table); ++k) {
+        const std::vector<std::string>& row = results.rows[k];
+        EXPECT_EQ(row[0], std::to_string(k + 1));
+        EXPECT_EQ(row[error].find(table[k].error), 0u) << table[k].row << ": " << row[error];
+        EXPECT_EQ(row[error].empty(), table[k].error.empty()) << table[k].row;
+        EXPECT_EQ(row[Column(results, "window-height")], "5");
+        EXPECT_EQ(row[Column(results, "window-width")], "2");
+    }
+    EXPECT_NE(results.rows[0][Column(results, "beam-usf")], "");
+    EXPECT_NE(results.rows.back()[sky], "");
+    EXPECT_EQ(results.rows.back()[0], std::to_string(std::size(table)));
+    EXPECT_NE(messages.find("7 cases could not be computed"), std::string::npos) << messages;
+}
+
+TEST_F(Study, PrintFileOnlyWhenAskedThenTheSingleRunsSectionsInOrder) {
+    const std::string cases =
+        "mode,geometry,azimuth\nmatrix,2,\nbeam,1,0\ndiffuse,4,\ndiffuse,3,\n";
+    Run(cases);
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "Umbravel.prt"));
+
+    Run(cases, {"--print-file", "study.prt"});
+    ASSERT_EQ(status, 0) << messages;
+    std::ostringstream shown;
+    for (const auto& [mode, geometry, azimuth, append] :
+         {std::tuple{"matrix", "2", "0.0001", false},
+          {"beam", "1", "0", true},
+          {"diffuse", "3", "0.0001", true}}) {
+        BatchOptions o = ParseBatchOptions(
+            {"--folder", folder.Slash(), "--print-file", "single.prt", "--timestamp",
+             "12-08-2026 13:05:09", "--mode", mode, "--geometry", geometry, "--azimuth", azimuth});
+        o.append = append;
+        ASSERT_EQ(RunBatch(o, shown, shown), 0) << shown.str();
+    }
+    EXPECT_EQ(ReadBytes(folder.Path() / "study.prt"), ReadBytes(folder.Path() / "single.prt"));
+}
+
+}  // namespace
