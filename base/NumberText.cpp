@@ -135,11 +135,13 @@ std::string ScaledDigits(double magnitude, int decimals) {
     return scaled;
 }
 
-// Saturates far beyond any exponent a double can take, so that long digit runs cannot overflow.
-int ExponentValue(std::string_view digits) {
-    int value = 0;
+// Saturates beyond the length of any text that can be held, so that the place of the first
+// significant digit plus the exponent keeps its sign whatever the lengths of the digit runs.
+long long ExponentValue(std::string_view digits) {
+    constexpr long long cap = 100'000'000'000'000'000;
+    long long value = 0;
     for (const char c : digits) {
-        value = std::min(value * 10 + (c - '0'), 100000);
+        value = std::min(value * 10 + (c - '0'), cap);
     }
     return value;
 }
@@ -226,9 +228,10 @@ double ReadNumber(std::string_view text) {
         std::errc::result_out_of_range) {
         // Out of range either way: the place of the first significant digit tells which.
         const std::string mantissa = std::string(whole) + std::string(fraction);
-        const int firstPlace =
-            static_cast<int>(whole.size()) - 1 - static_cast<int>(mantissa.find_first_not_of('0'));
-        const int power = exponentNegative ? -ExponentValue(exponent) : ExponentValue(exponent);
+        const long long firstPlace = static_cast<long long>(whole.size()) - 1 -
+                                     static_cast<long long>(mantissa.find_first_not_of('0'));
+        const long long power =
+            exponentNegative ? -ExponentValue(exponent) : ExponentValue(exponent);
         value = firstPlace + power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;

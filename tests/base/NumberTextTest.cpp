@@ -133,6 +133,9 @@ TEST(ReadNumberTest, ReadsTheLongestLeadingNumber) {
         {"-1e999", -std::numeric_limits<double>::infinity()},
         {"1e-999", 0},
         {"1" + std::string(400, '0') + "e-400", 1},
+        // Digit runs longer than any exponent a double can take.
+        {"1" + std::string(200000, '0') + "e-250000", 0},
+        {"0." + std::string(200000, '0') + "1e250000", std::numeric_limits<double>::infinity()},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
