@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "RangeRecord.h"
 #include "ShadingInput.h"
 #include "base/Faults.h"
 #include "model/GroundDirection.h"
@@ -13,7 +14,7 @@
 using namespace mduUmbravel;
 
 namespace {
-RangeRecord record("ground direction", GroundCaseName, std::size(GroundCaseName));
+RangeRecord record("ground direction", GroundCaseName);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -34,11 +34,15 @@ double Value(const std::uint8_t* data, std::size_t size) {
     return std::strtod(text.c_str(), nullptr);
 }
 
-// x rounded to 15 significant digits by the C library, as a double.
-double Rounded15(double x) {
+// x rounded to 15 significant digits by the C library: "d.dddddddddddddde+XX".
+std::string Scientific15(double x) {
     char text[40];
     std::snprintf(text, sizeof text, "%.14e", x);
-    return std::strtod(text, nullptr);
+    return text;
+}
+
+double Rounded15(double x) {
+    return std::strtod(Scientific15(x).c_str(), nullptr);
 }
 
 [[noreturn]] void Fail(const char* what, double x, const std::string& text) {
@@ -79,9 +83,8 @@ void CheckGeneralDigits(double x, const std::string& digits) {
         return;
     }
     // The exponent of the 15-digit form, which may have carried into the next power.
-    char rounded[40];
-    std::snprintf(rounded, sizeof rounded, "%.14e", x);
-    const int decimalExponent = std::atoi(std::strchr(rounded, 'e') + 1);
+    const std::string rounded = Scientific15(x);
+    const int decimalExponent = std::atoi(rounded.c_str() + rounded.find('e') + 1);
     const bool exponentForm = decimalExponent < -4 || decimalExponent > 14;
     if (e == std::string::npos) {
         if (exponentForm)

@@ -1,18 +1,19 @@
 // The sky-direction procedure for any finite geometry and direction: no fault, exactly one case
 // counted; results outside 0 to 1 are recorded, not failed on, since the formulas can leave that
-// range near the case boundaries and for geometries no screen would call ordinary.
+// range near the case boundaries and for unusual geometries.
 
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
 
+#include "RangeRecord.h"
 #include "ShadingInput.h"
 #include "model/SkyDirection.h"
 
 using namespace mduUmbravel;
 
 namespace {
-RangeRecord record("sky direction", SkyCaseName, std::size(SkyCaseName));
+RangeRecord record("sky direction", SkyCaseName);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
