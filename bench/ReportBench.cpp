@@ -5,8 +5,7 @@
 
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseSection.h"
-#include "modes/matrix/MatrixDataFiles.h"
-#include "modes/matrix/MatrixReport.h"
+#include "modes/matrix/MatrixRun.h"
 #include "output/OutputFiles.h"
 
 using namespace mduUmbravel;
@@ -45,8 +44,7 @@ void BM_MatrixRun(benchmark::State& state) {
         state.PauseTiming();
         run.Restart();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(RunMatrixReport());
-        RunMatrixDataFiles();
+        benchmark::DoNotOptimize(RunMatrixMode());
     }
 }
 BENCHMARK(BM_MatrixRun)->Unit(benchmark::kMillisecond);

@@ -8,8 +8,8 @@
 
 #include "model/mduUmbravel.h"
 #include "modes/beam/frmSourceMode.h"
-#include "modes/matrix/MatrixDataFiles.h"
 #include "modes/matrix/MatrixReport.h"
+#include "modes/matrix/MatrixRun.h"
 #include "output/frmSaved.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -59,8 +59,7 @@ void frmMatrixResults::Form_Load() {
     lblTime->setText(ToQt(MatrixTimeCaption()));
     lblDimen->setText(ToQt(mduUmbravel::HeaderText));
     // The text box shows lines, not the CR LF that ends each of them.
-    txtMatrixResults->setPlainText(ToQt(RunMatrixReport()).replace("\r\n", "\n"));
-    RunMatrixDataFiles();
+    txtMatrixResults->setPlainText(ToQt(RunMatrixMode()).replace("\r\n", "\n"));
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <numeric>
@@ -68,33 +69,72 @@ TEST(DirectionGrid, ConstantFractionsAverageToThemselvesExactly) {
     EXPECT_EQ(zeros.usf / zeros.weight, 0.0);
 }
 
-TEST(DirectionGrid, HorizonDirectionFarthestFromTheNormalWeighsMost) {
-    SetDiffuseGrid(20);
-    double largest = 0, altAtLargest = -1, aziAtLargest = -1;
-    SumOverDirections(1, 4.5, [&](double alt, double azi, std::int16_t) {
-        const double w = std::pow(std::cos(alt), 2) * std::sin(azi);
-        if (w > largest)
-            largest = w, altAtLargest = alt, aziAtLargest = azi;
-        return 0.0;
-    });
-    EXPECT_EQ(altAtLargest, 0);
-    EXPECT_NEAR(aziAtLargest * 180 / 3.14159265358979, 85.5, 1e-9);
-    EXPECT_NEAR(largest, 0.99692, 0.5e-5);
+// Grids small enough to work out the weighted mean by hand from the weight of a direction,
+// cos^2(altitude) x sin(azimuth). Lighting one whole row leaves only the cosines, one whole
+// column only the sines.
+struct SmallGrid {
+    std::int16_t steps;
+    bool ground;
+    double litAlt, litAzi;  // degrees of the lit row or column; NaN lights all
+    double mean;
+};
+
+TEST(DirectionGrid, SmallGridsGiveTheirWeightedMeansWorkedOutByHand) {
+    const double all = std::nan("");
+    const SmallGrid grids[] = {
+        // Rows 0 and 45 degrees: 1 / (1 + cos^2 45).
+        {2, false, 0, all, 2.0 / 3},
+        // Columns 0.00001 rad and 45 degrees: sin 45 / (sin 0.00001 + sin 45).
+        {2, false, all, 45, 0.9999858580643736},
+        // Rows -30 and -60 degrees: cos^2 30 / (cos^2 30 + cos^2 60).
+        {3, true, -30, all, 0.75},
+        // Columns 0.00001 rad, 30 and 60 degrees: sin 60 / (sin 0.00001 + sin 30 + sin 60).
+        {3, true, all, 60, 0.6339699552333844},
+    };
+    const auto at = [](double angle, double degrees) {
+        return std::isnan(degrees) || std::fabs(angle - degrees * 3.14159265358979 / 180) < 1e-9;
+    };
+    for (const SmallGrid& grid : grids) {
+        SetDiffuseGrid(grid.steps);
+        const double step = 90.0 / grid.steps;
+        const WeightedSums sums =
+            SumOverDirections(grid.ground ? 2 : 1, grid.ground ? -step : step,
+                              [&](double alt, double azi, std::int16_t) {
+                                  return at(alt, grid.litAlt) && at(azi, grid.litAzi) ? 1.0 : 0.0;
+                              });
+        EXPECT_NEAR(sums.usf / sums.weight, grid.mean, 1e-13)
+            << grid.steps << " steps, lit " << grid.litAlt << "/" << grid.litAzi;
+    }
 }
 
-TEST(DiffuseRun, CountersAfterAResetAddUpToTheDirectionsOfEachPass) {
+// Results and case counts of the default geometry worked out apart from the program, from the
+// case tables of the two shading procedures, the direction grid and the weights.
+struct PinnedRun {
+    std::int16_t steps, mode;
+    double sky, ground;
+};
+
+TEST(DiffuseRun, DefaultGeometryGivesTheFractionsWorkedOutApart) {
     StoreDefaultGeometry();
-    GeomMode = 1;
-    SkyCaseCount.fill(7);  // left over from other modes; the run must reset them
-    GroundCaseCount.fill(7);
+    const PinnedRun runs[] = {
+        {20, 1, 0.5651657899074838, 0.987697418248418},
+        {20, 2, 0.49929321345777816, -1.81820842901943},
+        {20, 3, 0.06445900336526167, -1.8730304848796577},
+        {25, 1, 0.5632010267864815, 0.9868528381172432},
+        {25, 2, 0.5005716686119784, -2.0141645078727843},
+        {25, 3, 0.0637726953984604, -2.06536746195028},
+    };
+    for (const PinnedRun& run : runs) {
+        GeomMode = run.mode;
+        SkyCaseCount.fill(7);  // left over from other modes; the run must reset them
+        GroundCaseCount.fill(7);
+        RunDiffuse(run.steps);
+        EXPECT_NEAR(SkyUSF, run.sky, 1e-13) << run.steps << " steps, mode " << run.mode;
+        EXPECT_NEAR(GroundUSF, run.ground, 1e-13) << run.steps << " steps, mode " << run.mode;
+    }
     RunDiffuse(20);
-    EXPECT_EQ(std::accumulate(SkyCaseCount.begin(), SkyCaseCount.end(), 0), 400);
-    EXPECT_EQ(std::accumulate(GroundCaseCount.begin(), GroundCaseCount.end(), 0), 380);
-    EXPECT_EQ(NAzi, 20);
-    EXPECT_GT(SkyUSF, 0);
-    EXPECT_LT(SkyUSF, 1);
-    EXPECT_EQ(SkyUSF, SkySumUSF / SkySumWeight);
-    EXPECT_EQ(GroundUSF, GroundSumUSF / GroundSumWeight);
+    EXPECT_EQ(SkyCaseCount, (std::array<int, 10>{55, 50, 83, 114, 98, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(GroundCaseCount, (std::array<int, 6>{17, 18, 0, 336, 9, 0}));
 }
 
 TEST(DiffuseRun, RepeatedRunsAreBitIdentical) {

@@ -1,8 +1,10 @@
 #include "modes/matrix/MatrixReport.h"
+#include "modes/matrix/MatrixRun.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,13 @@ class MatrixReportTest : public ReportFixture {
     }
 
     // Leaves no table or diffuse grid behind that the run could use in place of its own.
+    std::set<std::string> FolderContents() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
     static void ForgetEarlierResults() {
         MatrixAltitudes.clear();
         MatrixAzimuths.clear();
@@ -73,6 +82,16 @@ TEST_F(MatrixReportTest, EmptyCaseTextKeepsTheLabelWithItsBlank) {
     EXPECT_EQ(PrintFile(), expected.section);
 }
 
+TEST_F(MatrixReportTest, TheModeWritesItsDataFilesAfterTheReport) {
+    const ExpectedMatrix expected = ExpectedReport(DefaultMatrixLines);
+
+    EXPECT_EQ(RunMatrixMode(), expected.screen);
+    EXPECT_EQ(PrintFile(), expected.section);
+    EXPECT_EQ(FolderContents(),
+              (std::set<std::string>{"Umbravel.prt", "AWNONLY1.DAT", "AWNONLY2.DAT", "AWNONLY3.DAT",
+                                     "AWNONLY4.DAT", "AWNONLY5.DAT"}));
+}
+
 TEST_F(MatrixReportTest, AwningBelowTheWindowKeepsTheSectionUpToTheTableAndNoDataFile) {
     StoreGeometry(3, 2, 3, 4, -2, 1);
     MatrixGeometryLines lines = DefaultMatrixLines;
@@ -80,11 +99,9 @@ TEST_F(MatrixReportTest, AwningBelowTheWindowKeepsTheSectionUpToTheTableAndNoDat
     lines.fileRatios = "B = 0.75   C = -0.5   D = 1.5   E = 0.25";
     const std::string upToTable = ExpectedMatrixSectionUpToTable(lines, folder_.Slash());
 
-    EXPECT_THROW(RunMatrixReport(), ProgramStop);
+    EXPECT_THROW(RunMatrixMode(), ProgramStop);
     EXPECT_EQ(PrintFile(), upToTable);
-    for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
-        EXPECT_EQ(entry.path().filename(), "Umbravel.prt");
-    }
+    EXPECT_EQ(FolderContents(), std::set<std::string>{"Umbravel.prt"});
 }
 
 TEST_F(MatrixReportTest, MissingDataFolderIsAnUnexpectedErrorNamingTheFile) {
