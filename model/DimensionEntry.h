@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,21 @@ struct DimensionTexts {
 // The W' - W text shown beside the width boxes: the difference of the two readings in the
 // caption number form (" 1", " .5", "-2").
 std::string DelWText(std::string_view wpText, std::string_view wText);
+
+// The entry boxes of the dimensions, in the order they are checked.
+enum class DimensionBox { WP, W, H, Lh, LhP, L };
+
+// An entry the calculation cannot work with: the box to return to and what to tell the user.
+struct RefusedDimension {
+    DimensionBox box;
+    std::string message;
+};
+
+// The first entry the calculation cannot work with, none when all can be stored: a box that
+// holds no number, a value that is not finite (W' - W included), a zero W, H or L (the ratios
+// divide by them), or an awning whose back edge lies below the window bottom, where the
+// ground-direction procedure stops.
+std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts);
 
 // Stores WP, W, DelW, H, Lh, LhP and L in ShadeGeometry, in that order, then derives the
 // ratios. DelW is the value of its shown text, not a fresh subtraction.

@@ -10,7 +10,7 @@ namespace mduUmbravel {
 GroundShading EvaluateGroundDirection(const ShadeGeometryRecord& g, double alt, double azi,
                                       std::int16_t mode) {
     const double B = g.B, C = g.C, D = g.D, E = g.E, R = g.R;
-    if (C + E < 0)
+    if (AwningBelowWindow(g))
         throw ProgramStop(std::string(AwningBelowWindowMessage));
 
     const double tA = std::tan(alt);

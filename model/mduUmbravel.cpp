@@ -8,8 +8,7 @@ void FillGeomModeNames() {
     GeomModeName[3] = "Awning and fins";
 }
 
-void DeriveRatios() {
-    ShadeGeometryRecord& g = ShadeGeometry;
+void DeriveRatios(ShadeGeometryRecord& g) {
     g.B = g.L / g.H;
     g.C = g.Lh / g.H;
     g.D = g.L / g.W;
@@ -17,6 +16,10 @@ void DeriveRatios() {
     g.F = g.DelW / g.W;
     g.R = g.DelW / g.L;
     g.G = g.DelW / g.H;
+}
+
+void DeriveRatios() {
+    DeriveRatios(ShadeGeometry);
 }
 
 }  // namespace mduUmbravel

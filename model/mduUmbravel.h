@@ -97,7 +97,10 @@ inline double GridAngle(int steps, int index) {
 // because the shading procedures divide by zero at azimuth 0.
 inline constexpr double FirstGridAzimuth = 0.00001;
 
-// Derives B, C, D, E, F, R, G, in that order, from the stored dimensions.
+// Derives B, C, D, E, F, R, G, in that order, from the dimensions of the record.
+void DeriveRatios(ShadeGeometryRecord& g);
+
+// The same for ShadeGeometry.
 void DeriveRatios();
 
 }  // namespace mduUmbravel
