@@ -1,5 +1,6 @@
 #include "modes/beam/frmSourceMode.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "base/NumberText.h"
 #include "model/mduUmbravel.h"
@@ -72,17 +74,22 @@ frmSourceMode::frmSourceMode()
 
     auto* cmdCalculate = NewButton("cmdCalculate", "&Calculate", [this] { cmdCalculate_Click(); });
     MakeDefault(cmdCalculate);
+    auto* cmdPrevious = NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); });
+    auto* cmdExit = NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); });
+    // A click leaves the focus in the azimuth box: a message shown as the box lost the focus
+    // would swallow the click. "Calculate" applies the zero rule itself; another mode disables
+    // the box and needs no azimuth.
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             OptSingleSun, optDiffuse, optMatrix, cmdCalculate, cmdPrevious, cmdExit}) {
+        button->setFocusPolicy(Qt::TabFocus);
+    }
 
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel("lblTitle", "Solar Irradiation Mode", LabelKind::Title));
     screen->addWidget(frameSolarChoice);
     screen->addLayout(angles);
     screen->addStretch();
-    screen->addLayout(NewButtonRow({
-        cmdCalculate,
-        NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
-        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
-    }));
+    screen->addLayout(NewButtonRow({cmdCalculate, cmdPrevious, cmdExit}));
     txtSolAlt->setFocus();
 }
 
@@ -94,8 +101,11 @@ void frmSourceMode::txtSolAzi_Change() {
     StoreSolarAzimuth(FromQt(txtSolAzi->text()));
 }
 
+// Leaving the box for another mode, whose calculation ignores the angles, needs no message.
 void frmSourceMode::txtSolAzi_Validate() {
-    ApplyZeroAzimuthRule();
+    if (OptSingleSun->isChecked()) {
+        ApplyZeroAzimuthRule();
+    }
 }
 
 // The angles count only for a single sun position.
