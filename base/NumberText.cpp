@@ -190,7 +190,7 @@ std::string PlainNumberText(double x) {
     return (x < 0 ? "-" : "") + GeneralDigits(std::fabs(x), true);
 }
 
-double ReadNumber(std::string_view text) {
+std::optional<double> ReadLeadingNumber(std::string_view text) {
     std::string compact;
     for (const char c : text) {
         if (c != ' ' && c != '\t' && c != '\n') {
@@ -214,7 +214,7 @@ double ReadNumber(std::string_view text) {
     const std::string_view whole = takeDigits();
     const std::string_view fraction = takeOne(".") ? takeDigits() : "";
     if (whole.empty() && fraction.empty()) {
-        return 0;
+        return std::nullopt;
     }
     const bool exponentMark = takeOne("EeDd");
     const bool exponentNegative = exponentMark && takeOne("+-") == '-';
@@ -237,4 +237,8 @@ double ReadNumber(std::string_view text) {
         value = firstPlace + power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
+}
+
+double ReadNumber(std::string_view text) {
+    return ReadLeadingNumber(text).value_or(0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ std::string PrintItemText(double x);
 // The general form with '-' only when negative and no blanks.
 std::string PlainNumberText(double x);
 
-// The longest leading decimal number of the text, 0 when there is none. Blanks, tabs and line
-// feeds are skipped wherever they stand; the exponent may be written with E or D.
+// The longest leading decimal number of the text, none when the text does not start with one.
+// Blanks, tabs and line feeds are skipped wherever they stand; the exponent may be written with
+// E or D.
+std::optional<double> ReadLeadingNumber(std::string_view text);
+
+// The leading decimal number as above, 0 when there is none.
 double ReadNumber(std::string_view text);

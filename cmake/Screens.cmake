@@ -8,6 +8,7 @@ add_library(umbravel_screens STATIC
     ui/WizardScreen.cpp
     ui/Wizard.cpp
     ui/WrappedOption.cpp
+    ui/RangeWarning.cpp
     ui/QtHost.cpp
     ui/InformationFile.cpp
     ui/ProgramFolderSetup.cpp
@@ -32,6 +33,8 @@ add_library(umbravel_screens STATIC
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
 target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets)
+# The start screen names the version it shows.
+target_compile_definitions(umbravel_screens PRIVATE UMBRAVEL_VERSION="${PROJECT_VERSION}")
 
 # The information files, copied into the program folder at the first start.
 qt_add_resources(umbravel_screens information

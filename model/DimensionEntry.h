@@ -19,6 +19,21 @@ std::string DelWText(std::string_view wpText, std::string_view wText);
 // text, not a fresh subtraction.
 mduUmbravel::ShadeGeometryRecord ReadDimensions(const DimensionTexts& texts);
 
+// The entry boxes of the dimensions, in the order they are checked.
+enum class DimensionBox { WP, W, H, Lh, LhP, L };
+
+// An entry the calculation cannot work with: the box to return to and what to tell the user.
+struct RefusedDimension {
+    DimensionBox box;
+    std::string message;
+};
+
+// The first entry the calculation cannot work with, none when all can be stored: a box that
+// holds no number, a value that is not finite (W' - W included), a zero W, H or L (the ratios
+// divide by them), or an awning whose back edge lies below the window bottom, where the
+// ground-direction procedure stops.
+std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts);
+
 // Stores WP, W, DelW, H, Lh, LhP and L in ShadeGeometry, in that order, then derives the
 // ratios. DelW is the value of its shown text, not a fresh subtraction.
 void StoreDimensions(const DimensionTexts& texts);

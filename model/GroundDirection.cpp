@@ -8,7 +8,7 @@
 namespace mduUmbravel {
 
 void CheckAwningAboveWindowBottom(const ShadeGeometryRecord& g) {
-    if (g.C + g.E < 0)
+    if (AwningBelowWindow(g))
         throw ProgramStop(std::string(AwningBelowWindowMessage));
 }
 

@@ -15,6 +15,12 @@ inline constexpr std::string_view GroundCaseName[] = {"CASE 6", "6A", "CASE 7", 
 inline constexpr std::string_view AwningBelowWindowMessage =
     "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW.";
 
+// The ground procedure cannot follow an awning whose back edge lies below the window bottom:
+// h + h' below zero, tested on the ratios C + E as the procedure sees them.
+inline bool AwningBelowWindow(const ShadeGeometryRecord& ratios) {
+    return ratios.C + ratios.E < 0;
+}
+
 // Throws ProgramStop when the awning's back edge, at height h + h', lies below the window's
 // bottom: C + E < 0. Every ground direction makes this check first.
 void CheckAwningAboveWindowBottom(const ShadeGeometryRecord& ratios);

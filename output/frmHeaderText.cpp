@@ -6,11 +6,9 @@
 #include <QVBoxLayout>
 
 #include "model/mduUmbravel.h"
-#include "modes/beam/frmSourceMode.h"
 #include "output/HeaderLine.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmGeomValues.h"
 
 using namespace mduUmbravel;
 
@@ -50,9 +48,9 @@ void frmHeaderText::txtHeaderInfo_Change() {
 }
 
 void frmHeaderText::cmdContinue_Click() {
-    Wizard::HandOver<frmSourceMode>(this);
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
 void frmHeaderText::cmdPrevious_Click() {
-    Wizard::HandOver<frmGeomValues>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomValues);
 }

@@ -12,8 +12,6 @@
 #include "platform/ProgramFolder.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmAwnSplash.h"
-#include "ui/frmGeomChoice.h"
 
 using namespace mduUmbravel;
 
@@ -145,11 +143,11 @@ void frmPathFileName::cmdContinue_Click() {
     if (AppendToPrintFile == 0) {
         StartPrintFileAfresh();
     }
-    Wizard::HandOver<frmGeomChoice>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
 void frmPathFileName::cmdPrev_Click() {
-    Wizard::HandOver<frmAwnSplash>(this);
+    Wizard::HandOver(this, Wizard::Step::Start);
 }
 
 void frmPathFileName::cmdExit_Click() {

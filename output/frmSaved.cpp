@@ -6,7 +6,6 @@
 
 #include "model/MatrixDataFileNames.h"
 #include "model/mduUmbravel.h"
-#include "output/frmPathFileName.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -50,7 +49,7 @@ void frmSaved::Form_Load() {
 }
 
 void frmSaved::cmdRepeat_Click() {
-    Wizard::HandOver<frmPathFileName>(this);
+    Wizard::HandOver(this, Wizard::Step::OutputFiles);
 }
 
 void frmSaved::cmdPrintIt_Click() {

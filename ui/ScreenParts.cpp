@@ -51,6 +51,7 @@ QLineEdit* NewTextBox(const char* name, const QString& initialText,
 QPlainTextEdit* NewTextArea(const char* name, TextAreaKind kind, int columns, int lines) {
     auto* area = new QPlainTextEdit;
     area->setObjectName(name);
+    area->setReadOnly(true);
     // Tab leaves the box for the buttons: a tab typed there would go nowhere.
     area->setTabChangesFocus(true);
     const QFontMetrics metrics(area->font());

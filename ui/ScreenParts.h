@@ -39,8 +39,8 @@ enum class TextAreaKind {
     ScrollingBothWays,         // keeps its lines whole, with both scroll bars
 };
 
-// A multi-line text box at least the given number of text columns wide and lines high. It
-// accepts typing, but nothing typed there goes anywhere.
+// A read-only multi-line text box at least the given number of text columns wide and lines
+// high: the program's texts are shown, never edited.
 QPlainTextEdit* NewTextArea(const char* name, TextAreaKind kind, int columns, int lines);
 
 // A picture box showing one of the program's drawings.

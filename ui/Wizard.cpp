@@ -1,6 +1,85 @@
 #include "ui/Wizard.h"
 
+#include <QLayout>
+#include <QScreen>
+#include <algorithm>
+
+#include "modes/beam/frmBeamResults.h"
+#include "modes/beam/frmSourceMode.h"
+#include "modes/diffuse/frmDiffuseResults.h"
+#include "modes/matrix/frmMatrixResults.h"
+#include "output/frmHeaderText.h"
+#include "output/frmPathFileName.h"
+#include "output/frmSaved.h"
+#include "ui/frmAbout.h"
+#include "ui/frmAwnSplash.h"
+#include "ui/frmGeomChoice.h"
+#include "ui/frmGeomValues.h"
+#include "ui/frmUsing.h"
+
 namespace Wizard {
+
+namespace {
+
+template <class Screen>
+struct Kind {
+    using type = Screen;
+};
+
+// Calls the action with the kind of the step's screen.
+template <class Action>
+auto WithScreen(Step step, Action action) {
+    switch (step) {
+        case Step::Start:
+            return action(Kind<frmAwnSplash>{});
+        case Step::Using:
+            return action(Kind<frmUsing>{});
+        case Step::About:
+            return action(Kind<frmAbout>{});
+        case Step::OutputFiles:
+            return action(Kind<frmPathFileName>{});
+        case Step::GeomChoice:
+            return action(Kind<frmGeomChoice>{});
+        case Step::GeomValues:
+            return action(Kind<frmGeomValues>{});
+        case Step::HeaderText:
+            return action(Kind<frmHeaderText>{});
+        case Step::SourceMode:
+            return action(Kind<frmSourceMode>{});
+        case Step::BeamResults:
+            return action(Kind<frmBeamResults>{});
+        case Step::DiffuseResults:
+            return action(Kind<frmDiffuseResults>{});
+        case Step::MatrixResults:
+            return action(Kind<frmMatrixResults>{});
+        case Step::Saved:
+            break;
+    }
+    return action(Kind<frmSaved>{});
+}
+
+// True when the screen is on display.
+bool ShowStep(Step target, const QWidget* placeOf) {
+    return WithScreen(target, [placeOf](auto kind) {
+        return Show<typename decltype(kind)::type>(placeOf) != nullptr;
+    });
+}
+
+}  // namespace
+
+void Show(Step target, const QWidget* placeOf) {
+    ShowStep(target, placeOf);
+}
+
+void HandOver(QWidget* owner, Step target) {
+    if (ShowStep(target, owner)) {
+        owner->close();
+    }
+}
+
+void CloseIfOpen(Step target) {
+    WithScreen(target, [](auto kind) { CloseIfOpen<typename decltype(kind)::type>(); });
+}
 
 void BringToFront(QWidget* screen) {
     if (screen->isMinimized()) {
@@ -9,6 +88,24 @@ void BringToFront(QWidget* screen) {
     screen->show();
     screen->raise();
     screen->activateWindow();
+}
+
+void Place(QWidget* screen, const QWidget* placeOf) {
+    const QRect room = (placeOf != nullptr ? placeOf : screen)->screen()->availableGeometry();
+    QSize size = screen->sizeHint();
+    // Wrapping captions need more height than the hint gives at the hint's width.
+    if (const QLayout* layout = screen->layout();
+        layout != nullptr && layout->hasHeightForWidth()) {
+        size.setHeight(layout->totalHeightForWidth(size.width()));
+    }
+    screen->resize(size.expandedTo(screen->minimumSizeHint()).boundedTo(room.size()));
+    if (placeOf != nullptr) {
+        const QPoint at = placeOf->pos();
+        screen->move(std::clamp(at.x(), room.left(),
+                                std::max(room.left(), room.right() + 1 - screen->width())),
+                     std::clamp(at.y(), room.top(),
+                                std::max(room.top(), room.bottom() + 1 - screen->height())));
+    }
 }
 
 }  // namespace Wizard

@@ -15,12 +15,28 @@ constexpr int kMinimumCaptionChars = 24;
 
 }  // namespace
 
-WrappedOption::WrappedOption(const char* name, const QString& caption) {
+WrappedOption::WrappedOption(const char* name, const QString& caption, QChar accessKey)
+    : accessKey_(accessKey.toUpper()) {
     setObjectName(name);
     setText(caption);
-    // setText turned any '&' into an access key; the captions mean the character itself.
-    setShortcut(QKeySequence());
+    // setText took any '&' for an access key; the captions mean the character itself.
+    setShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(accessKey_.unicode()))));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+}
+
+QString WrappedOption::MarkedCaption() const {
+    QString marked = text();
+    marked.replace('&', "&&");
+    const int at = marked.indexOf(accessKey_, 0, Qt::CaseInsensitive);
+    if (at >= 0) {
+        marked.insert(at, '&');
+    }
+    return marked;
+}
+
+int WrappedOption::CaptionFlags() const {
+    const bool underline = style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, this) != 0;
+    return kCaptionFlags | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
 }
 
 int WrappedOption::IndicatorWidth() const {
@@ -30,8 +46,8 @@ int WrappedOption::IndicatorWidth() const {
 
 QRect WrappedOption::CaptionRect(int width) const {
     const int captionWidth = std::max(1, width - IndicatorWidth());
-    const QRect bounds =
-        fontMetrics().boundingRect(QRect(0, 0, captionWidth, 1 << 20), kCaptionFlags, text());
+    const QRect bounds = fontMetrics().boundingRect(QRect(0, 0, captionWidth, 1 << 20),
+                                                    CaptionFlags(), MarkedCaption());
     return {IndicatorWidth(), 0, captionWidth, bounds.height()};
 }
 
@@ -67,7 +83,7 @@ void WrappedOption::paintEvent(QPaintEvent*) {
     const QRect caption = CaptionRect(width());
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(caption, kCaptionFlags, text());
+    painter.drawText(caption, CaptionFlags(), MarkedCaption());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -4,11 +4,12 @@
 
 // An option button whose long caption wraps within the width it is given. Its text stays the
 // caption exactly as written, '&' and runs of blanks included; a '&' is not an access key.
+// Alt and the access key choose the option; the key's first place in the caption is underlined.
 class WrappedOption : public QRadioButton {
     Q_OBJECT
 
   public:
-    WrappedOption(const char* name, const QString& caption);
+    WrappedOption(const char* name, const QString& caption, QChar accessKey);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -22,4 +23,9 @@ class WrappedOption : public QRadioButton {
   private:
     int IndicatorWidth() const;
     QRect CaptionRect(int width) const;
+    // The caption in the form that draws its access key underlined and every '&' as itself.
+    QString MarkedCaption() const;
+    int CaptionFlags() const;
+
+    QChar accessKey_;
 };

@@ -15,7 +15,7 @@ frmAbout::frmAbout()
     screen->addWidget(NewLabel("lblScroll", "Scroll down to read text"));
     screen->addWidget(txtAbout, 1);
     screen->addLayout(
-        NewButtonRow({NewButton("cmdReturn", "Return", [this] { cmdReturn_Click(); })}));
+        NewButtonRow({NewButton("cmdReturn", "&Return", [this] { cmdReturn_Click(); })}));
 }
 
 void frmAbout::Form_Load() {

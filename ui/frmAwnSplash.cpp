@@ -1,5 +1,6 @@
 #include "ui/frmAwnSplash.h"
 
+#include <QDate>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,11 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "output/frmPathFileName.h"
 #include "platform/Host.h"
+#include "platform/ProgramFolder.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmUsing.h"
 
 namespace {
 
@@ -38,16 +38,22 @@ QString ProgramDescription() {
     return text;
 }
 
-// The maker's slogan and address, inside the screen's rectangle.
-QFrame* MakerBox() {
+// The date this program was built, as 2026-12-08.
+QString BuildDate() {
+    return QDate::fromString(QString(__DATE__).simplified(), "MMM d yyyy").toString(Qt::ISODate);
+}
+
+// The maker's slogan, this build, its licence and where the program keeps its files, inside the
+// screen's rectangle. The labels keep the names of the address lines they stand in for.
+QFrame* MakerBox(QLabel* lblPhone) {
     auto* box = new QFrame;
     box->setObjectName("shpMaker");
     box->setFrameShape(QFrame::Box);
     auto* lines = new QVBoxLayout(box);
     lines->addWidget(NewLabel("lblSlogan", "Helioran - software for daylight and shading"));
-    lines->addWidget(NewLabel("lblStreet", "[Street address]"));
-    lines->addWidget(NewLabel("lblCity", "[City and postal code]"));
-    lines->addWidget(NewLabel("lblPhone", "[Telephone]   [Web site]"));
+    lines->addWidget(NewLabel("lblStreet", "Umbravel " UMBRAVEL_VERSION ", built " + BuildDate()));
+    lines->addWidget(NewLabel("lblCity", "Free software under the MIT licence"));
+    lines->addWidget(lblPhone);
     return box;
 }
 
@@ -56,7 +62,8 @@ QFrame* MakerBox() {
 frmAwnSplash::frmAwnSplash()
     : WizardScreen("frmAwnSplash", "Helioran Awning and Overhang Program"),
       lblVersion(NewLabel("lblVersion", "")),
-      lblDate(NewLabel("lblDate", "")) {
+      lblDate(NewLabel("lblDate", "")),
+      lblPhone(NewLabel("lblPhone", "")) {
     // Without scroll bars the box must hold the whole description.
     auto* txtAbout = NewTextArea("txtAbout", TextAreaKind::WrappedWithoutScrollBars, 46, 12);
     txtAbout->setPlainText(ProgramDescription());
@@ -84,25 +91,26 @@ frmAwnSplash::frmAwnSplash()
     auto* screen = new QVBoxLayout(this);
     screen->addLayout(top);
     screen->addLayout(middle, 1);
-    screen->addWidget(MakerBox());
+    screen->addWidget(MakerBox(lblPhone));
     screen->addLayout(NewButtonRow({
-        NewButton("cmdAbout", "About Umbravel", [this] { cmdAbout_Click(); }),
-        NewButton("cmdContinue", "Continue", [this] { cmdContinue_Click(); }),
-        NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
+        NewButton("cmdAbout", "&About Umbravel", [this] { cmdAbout_Click(); }),
+        NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
 void frmAwnSplash::Form_Load() {
     lblDate->setText("2 JUNE 2004");
     lblVersion->setText("Version 3.0  BETA Release");
+    lblPhone->setText(ToQt("Files and default data folder: " + ProgramFolderPath()));
 }
 
 void frmAwnSplash::cmdAbout_Click() {
-    Wizard::Show<frmUsing>();
+    Wizard::Show(Wizard::Step::Using, this);
 }
 
 void frmAwnSplash::cmdContinue_Click() {
-    Wizard::HandOver<frmPathFileName>(this);
+    Wizard::HandOver(this, Wizard::Step::OutputFiles);
 }
 
 void frmAwnSplash::cmdExit_Click() {

@@ -22,4 +22,5 @@ class frmAwnSplash : public WizardScreen {
 
     QLabel* lblVersion;
     QLabel* lblDate;
+    QLabel* lblPhone;
 };

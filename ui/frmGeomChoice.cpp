@@ -1,5 +1,6 @@
 #include "ui/frmGeomChoice.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,12 +9,10 @@
 #include <QVBoxLayout>
 
 #include "model/mduUmbravel.h"
-#include "output/frmPathFileName.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
 #include "ui/WrappedOption.h"
-#include "ui/frmGeomValues.h"
 
 using namespace mduUmbravel;
 
@@ -21,14 +20,22 @@ frmGeomChoice::frmGeomChoice()
     : WizardScreen("frmGeomChoice", "Choosing the shading device geometry"),
       optGeom1(new WrappedOption("optGeom1",
                                  "Awning with side walls or an overhang only.  Output can go to "
-                                 "Five data files: AWNONLY1.DAT through AWNONLY5.DAT.")),
+                                 "Five data files: AWNONLY1.DAT through AWNONLY5.DAT.",
+                                 'A')),
       optGeom2(new WrappedOption("optGeom2",
                                  "Vertical side fins projecting out  from the  wall.  Output can "
-                                 "go to five data files: SIDEFIN1.DAT through SIDEFIN5.DAT.")),
-      OptGeom3(
-          new WrappedOption("OptGeom3", "Both awining and side fins." + QString(23, ' ') +
-                                            "Output can go to five data files:" + QString(27, ' ') +
-                                            "AWN&FIN1.DAT through AWN&FIN5.DAT.")) {
+                                 "go to five data files: SIDEFIN1.DAT through SIDEFIN5.DAT.",
+                                 'V')),
+      OptGeom3(new WrappedOption("OptGeom3",
+                                 "Both awining and side fins." + QString(23, ' ') +
+                                     "Output can go to five data files:" + QString(27, ' ') +
+                                     "AWN&FIN1.DAT through AWN&FIN5.DAT.",
+                                 'B')),
+      geomModes(new QButtonGroup(this)) {
+    geomModes->addButton(optGeom1, 1);
+    geomModes->addButton(optGeom2, 2);
+    geomModes->addButton(OptGeom3, 3);
+
     auto* frameGeomOptions = NewFrame("frameGeomOptions", "Select shade geometry");
     auto* options = new QVBoxLayout(frameGeomOptions);
     options->addWidget(optGeom1);
@@ -46,7 +53,7 @@ frmGeomChoice::frmGeomChoice()
     middle->addWidget(frameGeomOptions, 1);
     middle->addLayout(pictures, 1);
 
-    auto* cmdOK = NewButton("cmdOK", "Continue", [this] { cmdOK_Click(); });
+    auto* cmdOK = NewButton("cmdOK", "&Continue", [this] { cmdOK_Click(); });
     MakeDefault(cmdOK);
 
     auto* screen = new QVBoxLayout(this);
@@ -54,8 +61,8 @@ frmGeomChoice::frmGeomChoice()
     screen->addWidget(NewLabel("lblGeomText", "You have a choice of three shading geometries"));
     screen->addLayout(middle, 1);
     screen->addLayout(NewButtonRow({
-        NewButton("cmdPrevious", "Previous", [this] { cmdPrevious_Click(); }),
-        NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
+        NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
         cmdOK,
     }));
 }
@@ -63,23 +70,18 @@ frmGeomChoice::frmGeomChoice()
 void frmGeomChoice::Form_Load() {
     FillGeomModeNames();
     optGeom1->setChecked(true);
+    optGeom1->setFocus();
 }
 
 void frmGeomChoice::cmdOK_Click() {
-    if (optGeom1->isChecked()) {
-        GeomMode = 1;
+    if (geomModes->checkedId() != -1) {
+        GeomMode = static_cast<std::int16_t>(geomModes->checkedId());
     }
-    if (optGeom2->isChecked()) {
-        GeomMode = 2;
-    }
-    if (OptGeom3->isChecked()) {
-        GeomMode = 3;
-    }
-    Wizard::HandOver<frmGeomValues>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomValues);
 }
 
 void frmGeomChoice::cmdPrevious_Click() {
-    Wizard::HandOver<frmPathFileName>(this);
+    Wizard::HandOver(this, Wizard::Step::OutputFiles);
 }
 
 void frmGeomChoice::cmdExit_Click() {

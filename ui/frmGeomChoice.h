@@ -2,6 +2,7 @@
 
 #include "ui/WizardScreen.h"
 
+class QButtonGroup;
 class QRadioButton;
 
 // Choosing the shading device geometry: sets GeomMode. Opens with the first geometry selected,
@@ -23,4 +24,6 @@ class frmGeomChoice : public WizardScreen {
     QRadioButton* optGeom1;
     QRadioButton* optGeom2;
     QRadioButton* OptGeom3;
+    // Each option's id is its GeomMode.
+    QButtonGroup* geomModes;
 };

@@ -6,16 +6,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
 #include "model/WizardDefaults.h"
 #include "model/mduUmbravel.h"
-#include "output/frmHeaderText.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmGeomChoice.h"
 
 using namespace mduUmbravel;
 
@@ -28,11 +27,6 @@ void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget
     column->addWidget(symbol, row + 1, 0, Qt::AlignRight | Qt::AlignVCenter);
     column->addWidget(entry, row + 1, 1);
 }
-
-struct LengthBox {
-    QLineEdit* box;
-    const char* name;
-};
 
 }  // namespace
 
@@ -84,16 +78,24 @@ frmGeomValues::frmGeomValues()
     middle->addLayout(drawingSide, 3);
     middle->addLayout(column, 2);
 
-    auto* cmdContinue = NewButton("cmdContinue", "Continue", [this] { cmdContinue_Click(); });
+    auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
 
     auto* screen = new QVBoxLayout(this);
     screen->addLayout(middle, 1);
     screen->addLayout(NewButtonRow({
-        NewButton("cmdPrevious", "Previous", [this] { cmdPrevious_Click(); }),
+        NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
         cmdContinue,
-        NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+
+    // Tab follows the column from the top, then the case description; the first box has the
+    // focus.
+    QWidget* order[] = {txtWP, txtW, txtH, txtLh, txtLhP, txtL, txtGeomCase};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    txtWP->setFocus();
 }
 
 void frmGeomValues::Form_Load() {
@@ -122,35 +124,29 @@ void frmGeomValues::txtGeomCase_Change() {
     GeomCaseText = FromQt(txtGeomCase->text());
 }
 
-bool frmGeomValues::DividingLengthsNonZero() {
-    const auto zero =
-        FirstZeroDividingLength(FromQt(txtW->text()), FromQt(txtH->text()), FromQt(txtL->text()));
-    if (!zero) {
-        return true;
-    }
-    const LengthBox boxes[] = {
-        {txtW, "Window Width W"},
-        {txtH, "Window Height H"},
-        {txtL, "Distance L from the wall to the front edge"},
-    };
-    const auto& [box, name] = boxes[static_cast<int>(*zero)];
-    ShowMessage(std::string(name) + " cannot be zero.");
-    box->setFocus();
-    return false;
+DimensionTexts frmGeomValues::Entries() const {
+    return {FromQt(txtWP->text()), FromQt(txtW->text()),  FromQt(lblDelW->text()),
+            FromQt(txtH->text()),  FromQt(txtLh->text()), FromQt(txtLhP->text()),
+            FromQt(txtL->text())};
 }
 
 void frmGeomValues::cmdContinue_Click() {
-    if (!DividingLengthsNonZero()) {
+    const DimensionTexts entries = Entries();
+    if (const auto refused = RefuseDimensions(entries)) {
+        ShowMessage(refused->message);
+        // In the order of DimensionBox.
+        QLineEdit* const boxes[] = {txtWP, txtW, txtH, txtLh, txtLhP, txtL};
+        QLineEdit* box = boxes[static_cast<int>(refused->box)];
+        box->setFocus();
+        box->selectAll();
         return;
     }
-    StoreDimensions({FromQt(txtWP->text()), FromQt(txtW->text()), FromQt(lblDelW->text()),
-                     FromQt(txtH->text()), FromQt(txtLh->text()), FromQt(txtLhP->text()),
-                     FromQt(txtL->text())});
-    Wizard::HandOver<frmHeaderText>(this);
+    StoreDimensions(entries);
+    Wizard::HandOver(this, Wizard::Step::HeaderText);
 }
 
 void frmGeomValues::cmdPrevious_Click() {
-    Wizard::HandOver<frmGeomChoice>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
 void frmGeomValues::cmdExit_Click() {

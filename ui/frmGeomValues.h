@@ -1,12 +1,14 @@
 #pragma once
 
+#include "model/DimensionEntry.h"
 #include "ui/WizardScreen.h"
 
 class QLabel;
 class QLineEdit;
 
 // Setting the dimensions of the window and the shading device, and the optional geometry case
-// description. Opens with the default dimensions on every visit; "Continue" stores them.
+// description. Opens with the default dimensions on every visit; "Continue" stores them, or
+// names the first entry the calculation cannot work with and stays.
 class frmGeomValues : public WizardScreen {
     Q_OBJECT
 
@@ -25,9 +27,7 @@ class frmGeomValues : public WizardScreen {
     void cmdExit_Click();
 
     void ShowDelW();
-    // The ratios divide by W, H and L: the first of them that reads as zero is named in a
-    // message. True when none does.
-    bool DividingLengthsNonZero();
+    DimensionTexts Entries() const;
 
     QLineEdit* txtWP;
     QLineEdit* txtW;

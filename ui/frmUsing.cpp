@@ -7,13 +7,10 @@
 #include <QVBoxLayout>
 
 #include "base/DateTimeText.h"
-#include "output/frmPathFileName.h"
 #include "platform/Host.h"
 #include "ui/InformationFile.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmAbout.h"
-#include "ui/frmAwnSplash.h"
 
 frmUsing::frmUsing()
     : WizardScreen("frmUsing", "Information about using the program and how it works"),
@@ -23,37 +20,37 @@ frmUsing::frmUsing()
     middle->addWidget(NewDrawing("Picture1", Drawing::UsingPicture));
     middle->addWidget(txtUsing, 1);
 
-    auto* cmdContinue = NewButton("cmdContinue", "Continue", [this] { cmdContinue_Click(); });
+    auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
 
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(lblAbout);
     screen->addLayout(middle, 1);
     screen->addLayout(NewButtonRow({
-        NewButton("cmdPrev", "Previous", [this] { cmdPrev_Click(); }),
-        NewButton("cmdAbout", "About Umbravel", [this] { cmdAbout_Click(); }),
+        NewButton("cmdPrev", "&Previous", [this] { cmdPrev_Click(); }),
+        NewButton("cmdAbout", "&About Umbravel", [this] { cmdAbout_Click(); }),
         cmdContinue,
-        NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
 void frmUsing::Form_Load() {
-    Wizard::CloseIfOpen<frmPathFileName>();
+    Wizard::CloseIfOpen(Wizard::Step::OutputFiles);
     lblAbout->setText(QString(15, ' ') + "Umbravel 3.0" + QString(21, ' ') + "Helioran" +
                       QString(19, ' ') + ToQt(DateText()));
     txtUsing->setPlainText(ToQt(ReadInformationText(UsingFilePath())));
 }
 
 void frmUsing::cmdPrev_Click() {
-    Wizard::HandOver<frmAwnSplash>(this);
+    Wizard::HandOver(this, Wizard::Step::Start);
 }
 
 void frmUsing::cmdAbout_Click() {
-    Wizard::Show<frmAbout>();
+    Wizard::Show(Wizard::Step::About, this);
 }
 
 void frmUsing::cmdContinue_Click() {
-    Wizard::HandOver<frmPathFileName>(this);
+    Wizard::HandOver(this, Wizard::Step::OutputFiles);
 }
 
 void frmUsing::cmdExit_Click() {

@@ -1,5 +1,7 @@
 #include "modes/beam/SunEntry.h"
 
+#include <cmath>
+
 #include "base/NumberText.h"
 #include "model/mduUmbravel.h"
 
@@ -13,4 +15,24 @@ void StoreSolarAltitude(std::string_view text) {
 void StoreSolarAzimuth(std::string_view text) {
     SolAzi = ReadNumber(text);
     SolAziRad = DegToRad(SolAzi);
+}
+
+std::optional<RefusedSunAngle> RefuseSunAngles(std::string_view altitudeText,
+                                               std::string_view azimuthText) {
+    const struct {
+        SunBox box;
+        const char* name;
+        std::string_view text;
+    } angles[] = {
+        {SunBox::Altitude, "Solar altitude angle", altitudeText},
+        {SunBox::Azimuth, "Solar azimuth angle", azimuthText},
+    };
+    for (const auto& angle : angles) {
+        if (!std::isfinite(ReadNumber(angle.text))) {
+            return RefusedSunAngle{angle.box, std::string(angle.name) +
+                                                  " is too large to calculate with: \"" +
+                                                  std::string(angle.text) + "\"."};
+        }
+    }
+    return std::nullopt;
 }

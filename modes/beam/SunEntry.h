@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 // The sun position as entered in degrees, kept with its radian form.
@@ -15,3 +17,15 @@ void StoreSolarAltitude(std::string_view text);
 
 // SolAzi and SolAziRad from the azimuth text; the caller has already replaced a zero reading.
 void StoreSolarAzimuth(std::string_view text);
+
+enum class SunBox { Altitude, Azimuth };
+
+// A sun angle the calculation cannot work with: the box to return to and what to tell the user.
+struct RefusedSunAngle {
+    SunBox box;
+    std::string message;
+};
+
+// The first angle that reads as a number that is not finite, none when both are finite.
+std::optional<RefusedSunAngle> RefuseSunAngles(std::string_view altitudeText,
+                                               std::string_view azimuthText);

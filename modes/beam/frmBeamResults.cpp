@@ -5,14 +5,13 @@
 #include <QVBoxLayout>
 
 #include "base/DateTimeText.h"
+#include "model/FractionRange.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/BeamSection.h"
-#include "modes/beam/frmSourceMode.h"
-#include "output/frmSaved.h"
+#include "ui/RangeWarning.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmGeomChoice.h"
 
 using namespace mduUmbravel;
 
@@ -25,6 +24,7 @@ frmBeamResults::frmBeamResults()
       lblAltAngle(NewLabel("lblAltAngle", "")),
       lblAziAngle(NewLabel("lblAziAngle", "")),
       lblBeamUSF(NewLabel("lblBeamUSF", "", LabelKind::Title)),
+      lblBeamWarning(NewRangeWarning("lblBeamWarning", OutsideUnitRangeWarning)),
       lblCaseText(NewLabel("lblCaseText", "")) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel("lblTitle",
@@ -32,15 +32,16 @@ frmBeamResults::frmBeamResults()
                                "Sun Direction" +
                                    QString(11, ' '),
                                LabelKind::Title));
-    for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblAltAngle, lblAziAngle,
-                          lblBeamUSF, lblCaseText}) {
+    for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblAltAngle, lblAziAngle}) {
         screen->addWidget(label);
     }
+    screen->addLayout(NewWarnedValueRow(lblBeamUSF, lblBeamWarning));
+    screen->addWidget(lblCaseText);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdNewGeom", "New Geometry", [this] { cmdNewGeom_Click(); }),
-        NewButton("cmdNewSource", "New Source Mode", [this] { cmdNewSource_Click(); }),
-        NewButton("cmdFinish", "Finish and Save", [this] { cmdFinish_Click(); }),
+        NewButton("cmdNewGeom", "New &Geometry", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
+        NewButton("cmdFinish", "&Finish and Save", [this] { cmdFinish_Click(); }),
     }));
 }
 
@@ -53,19 +54,20 @@ void frmBeamResults::Form_Load() {
     lblAziAngle->setText(ToQt(BeamAzimuthCaption()));
     const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
     lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
+    lblBeamWarning->setVisible(OutsideUnitRange(usf));
     lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
 }
 
 void frmBeamResults::cmdNewGeom_Click() {
     AppendBeamSection();
-    Wizard::HandOver<frmGeomChoice>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
 void frmBeamResults::cmdNewSource_Click() {
-    Wizard::HandOver<frmSourceMode>(this);
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
 void frmBeamResults::cmdFinish_Click() {
     AppendBeamSection();
-    Wizard::HandOver<frmSaved>(this);
+    Wizard::HandOver(this, Wizard::Step::Saved);
 }

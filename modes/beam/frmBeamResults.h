@@ -29,5 +29,7 @@ class frmBeamResults : public WizardScreen {
     QLabel* lblAltAngle;
     QLabel* lblAziAngle;
     QLabel* lblBeamUSF;
+    // Beside a fraction outside 0 to 1.
+    QLabel* lblBeamWarning;
     QLabel* lblCaseText;
 };

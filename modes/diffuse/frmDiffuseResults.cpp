@@ -4,13 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/FractionRange.h"
 #include "model/mduUmbravel.h"
-#include "modes/beam/frmSourceMode.h"
 #include "modes/diffuse/DiffuseSection.h"
-#include "output/frmSaved.h"
+#include "ui/RangeWarning.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmGeomChoice.h"
 
 frmDiffuseResults::frmDiffuseResults()
     : WizardScreen("frmDiffuseResults", "Diffuse Results"),
@@ -20,21 +19,24 @@ frmDiffuseResults::frmDiffuseResults()
       lblDimen(NewLabel("lblDimen", "")),
       lblCaseText(NewLabel("lblCaseText", "")),
       lblSkyUSF(NewLabel("lblSkyUSF", "", LabelKind::Title)),
-      lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)) {
+      lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)),
+      lblSkyWarning(NewRangeWarning("lblSkyWarning", OutsideUnitRangeWarning)),
+      lblGroundWarning(NewRangeWarning("lblGroundWarning", OutsideUnitRangeWarning)) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle",
         "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Diffuse Sky" + QString(11, ' '),
         LabelKind::Title));
-    for (QLabel* label :
-         {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText, lblSkyUSF, lblGroundUSF}) {
+    for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText}) {
         screen->addWidget(label);
     }
+    screen->addLayout(NewWarnedValueRow(lblSkyUSF, lblSkyWarning));
+    screen->addLayout(NewWarnedValueRow(lblGroundUSF, lblGroundWarning));
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdExit", "Save Results", [this] { cmdExit_Click(); }),
-        NewButton("cmdNewSource", "New Source Mode", [this] { cmdNewSource_Click(); }),
-        NewButton("cmdNewGeom", "New Geom Mode", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdExit", "Save &Results", [this] { cmdExit_Click(); }),
+        NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
+        NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
     }));
 }
 
@@ -47,16 +49,18 @@ void frmDiffuseResults::Form_Load() {
     RunDiffuseMode();
     lblSkyUSF->setText(ToQt(DiffuseSkyUSFCaption()));
     lblGroundUSF->setText(ToQt(DiffuseGroundUSFCaption()));
+    lblSkyWarning->setVisible(OutsideUnitRange(mduUmbravel::SkyUSF));
+    lblGroundWarning->setVisible(OutsideUnitRange(mduUmbravel::GroundUSF));
 }
 
 void frmDiffuseResults::cmdExit_Click() {
-    Wizard::HandOver<frmSaved>(this);
+    Wizard::HandOver(this, Wizard::Step::Saved);
 }
 
 void frmDiffuseResults::cmdNewSource_Click() {
-    Wizard::HandOver<frmSourceMode>(this);
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
 void frmDiffuseResults::cmdNewGeom_Click() {
-    Wizard::HandOver<frmGeomChoice>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }

@@ -27,4 +27,7 @@ class frmDiffuseResults : public WizardScreen {
     QLabel* lblCaseText;
     QLabel* lblSkyUSF;
     QLabel* lblGroundUSF;
+    // Beside a fraction outside 0 to 1.
+    QLabel* lblSkyWarning;
+    QLabel* lblGroundWarning;
 };

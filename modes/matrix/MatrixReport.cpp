@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
+#include "model/FractionRange.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/BeamMatrixSweep.h"
@@ -21,9 +23,13 @@ constexpr std::string_view RatioPattern = "#0.###";
 constexpr std::string_view DiffusePattern = "0.######";
 constexpr std::string_view CountPattern = "####0";
 constexpr std::string_view CellPattern = "    0.000";
-// The screen text sets its first fraction column further off the altitude than the file does.
+// The screen text sets its first fraction column further off the altitude than the file does;
+// its headings move with it, so that each azimuth and "deg" stands over its column.
 constexpr std::string_view FileFirstCellPattern = "     0.000";
 constexpr std::string_view ScreenFirstCellPattern = "        0.000";
+constexpr std::string_view ScreenAzimuthLead = "AZIMUTH->      ";
+constexpr std::string_view ScreenUnitRow =
+    "Altitude         deg      deg      deg      deg      deg      deg      deg";
 
 constexpr std::string_view RatioLegend =
     "B = L/H  C = h/H  D = L/W  E = h'/H  F = delta W/W  R = delta W/L  G = delta W/H";
@@ -143,8 +149,8 @@ std::string SweepText() {
     AddLine(text, "Geometry Case: " + GeomCaseText);
     AddLine(text, TableTitle);
     AddLine(text, "");
-    AddLine(text, "AZIMUTH-> " + AzimuthLabels());
-    AddLine(text, "Altitude            deg      deg      deg      deg       deg      deg      deg");
+    AddLine(text, std::string(ScreenAzimuthLead) + AzimuthLabels());
+    AddLine(text, ScreenUnitRow);
     for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
         AddLine(text, TableRow(i, ScreenFirstCellPattern));
     }
@@ -194,4 +200,15 @@ std::string RunMatrixReport() {
 
     MatrixText = text + DiffuseText();
     return MatrixText;
+}
+
+bool MatrixReportOutsideUnitRange() {
+    for (const std::vector<double>& row : MatrixUSF) {
+        for (const double fraction : row) {
+            if (OutsideUnitRange(fraction)) {
+                return true;
+            }
+        }
+    }
+    return OutsideUnitRange(SkyUSF) || OutsideUnitRange(GroundUSF);
 }

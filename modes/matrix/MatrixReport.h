@@ -20,3 +20,7 @@ std::string MatrixTimeCaption();
 // When the ground pass fails, the file keeps the section up to the line after the table and the
 // error goes on to the caller.
 std::string RunMatrixReport();
+
+// Whether a fraction shown by the latest report (a table cell or a diffuse fraction) lies
+// outside 0 to 1. Call it before the data sweep replaces the table.
+bool MatrixReportOutsideUnitRange();

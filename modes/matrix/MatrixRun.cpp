@@ -3,8 +3,8 @@
 #include "modes/matrix/MatrixDataFiles.h"
 #include "modes/matrix/MatrixReport.h"
 
-std::string RunMatrixMode() {
-    std::string text = RunMatrixReport();
+MatrixModeRun RunMatrixMode() {
+    MatrixModeRun run{RunMatrixReport(), MatrixReportOutsideUnitRange()};
     RunMatrixDataFiles();
-    return text;
+    return run;
 }

@@ -4,30 +4,45 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "model/FractionRange.h"
 #include "model/mduUmbravel.h"
-#include "modes/beam/frmSourceMode.h"
 #include "modes/matrix/MatrixReport.h"
 #include "modes/matrix/MatrixRun.h"
-#include "output/frmSaved.h"
+#include "ui/RangeWarning.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
-#include "ui/frmGeomChoice.h"
 
 namespace {
 
-// The table's columns line up only in a fixed-pitch face: 82 columns, a screenful of rows.
-QPlainTextEdit* NewResultsBox() {
-    auto* box = NewTextArea("txtMatrixResults", TextAreaKind::ScrollingBothWays, 1, 1);
-    box->setReadOnly(true);
-    box->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    const QFontMetrics metrics(box->font());
-    box->setMinimumSize(metrics.horizontalAdvance(QString(82, 'n')) + 40,
-                        metrics.lineSpacing() * 24);
-    return box;
-}
+// Text lines from the top of the results text to the last row of the table.
+constexpr int TableLines = 40;
+
+// The table's columns line up only in a fixed-pitch face. The box asks for room for the whole
+// table and its 82 columns, and can be made smaller.
+class ResultsBox : public QPlainTextEdit {
+  public:
+    ResultsBox() {
+        setObjectName("txtMatrixResults");
+        setReadOnly(true);
+        setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setTabChangesFocus(true);
+        const QFontMetrics metrics(font());
+        setMinimumSize(metrics.horizontalAdvance(QString(40, 'n')), metrics.lineSpacing() * 8);
+    }
+
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        const int frame = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
+        return {metrics.horizontalAdvance(QString(82, 'n')) + frame +
+                    verticalScrollBar()->sizeHint().width(),
+                metrics.lineSpacing() * TableLines + frame};
+    }
+};
 
 }  // namespace
 
@@ -36,7 +51,8 @@ frmMatrixResults::frmMatrixResults()
       lblDate(NewLabel("lblDate", "")),
       lblTime(NewLabel("lblTime", "")),
       lblDimen(NewLabel("lblDimen", "")),
-      txtMatrixResults(NewResultsBox()) {
+      txtMatrixResults(new ResultsBox),
+      lblMatrixWarning(NewRangeWarning("lblMatrixWarning", TableOutsideUnitRangeWarning)) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle", "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Matrix of Beam Values",
@@ -45,11 +61,12 @@ frmMatrixResults::frmMatrixResults()
     screen->addWidget(lblTime);
     screen->addWidget(lblDimen);
     screen->addWidget(txtMatrixResults, 1);
-    QPushButton* cmdExit = NewButton("cmdExit", "Finish", [this] { cmdExit_Click(); });
+    screen->addWidget(lblMatrixWarning);
+    QPushButton* cmdExit = NewButton("cmdExit", "&Finish", [this] { cmdExit_Click(); });
     MakeDefault(cmdExit);
     screen->addLayout(NewButtonRow({
-        NewButton("cmdNewGeom", "New Geom Mode", [this] { cmdNewGeom_Click(); }),
-        NewButton("cmdPrevious", "New Source Mode", [this] { cmdPrevious_Click(); }),
+        NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdPrevious", "New &Source Mode", [this] { cmdPrevious_Click(); }),
         cmdExit,
     }));
 }
@@ -59,17 +76,19 @@ void frmMatrixResults::Form_Load() {
     lblTime->setText(ToQt(MatrixTimeCaption()));
     lblDimen->setText(ToQt(mduUmbravel::HeaderText));
     // The text box shows lines, not the CR LF that ends each of them.
-    txtMatrixResults->setPlainText(ToQt(RunMatrixMode()).replace("\r\n", "\n"));
+    const MatrixModeRun run = RunMatrixMode();
+    txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
+    lblMatrixWarning->setVisible(run.outsideUnitRange);
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {
-    Wizard::HandOver<frmGeomChoice>(this);
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
 void frmMatrixResults::cmdPrevious_Click() {
-    Wizard::HandOver<frmSourceMode>(this);
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
 void frmMatrixResults::cmdExit_Click() {
-    Wizard::HandOver<frmSaved>(this);
+    Wizard::HandOver(this, Wizard::Step::Saved);
 }

@@ -25,4 +25,6 @@ class frmMatrixResults : public WizardScreen {
     QLabel* lblTime;
     QLabel* lblDimen;
     QPlainTextEdit* txtMatrixResults;
+    // Below the table when a fraction on it lies outside 0 to 1.
+    QLabel* lblMatrixWarning;
 };

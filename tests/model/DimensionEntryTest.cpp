@@ -26,3 +26,11 @@ TEST(DimensionEntry, StoresTheReadingsAndDelWFromItsShownText) {
     EXPECT_EQ(g.C, 0.75);
     EXPECT_EQ(g.F, 2.2 / 1.1);
 }
+
+TEST(DimensionEntry, RefusesWidthsWhoseDifferenceIsNotFinite) {
+    const auto refused = RefuseDimensions(
+        {"1.7e308", "-1.7e308", DelWText("1.7e308", "-1.7e308"), "4", "3", "1", "3"});
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(refused->box, DimensionBox::WP);
+    EXPECT_EQ(refused->message, "W' - W is too large to calculate with.");
+}

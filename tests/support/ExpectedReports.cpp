@@ -218,8 +218,8 @@ ExpectedMatrix ExpectedMatrixReport(const MatrixGeometryLines& lines,
         "Geometry Case: " + GeomCaseText,
         "UNSHADED FRACTION OF WINDOW AREA FOR VARIOUS SUN POSITIONS",
         "",
-        "AZIMUTH->  000.0    012.9    025.7    038.6    051.4    064.3    077.1",
-        "Altitude            deg      deg      deg      deg       deg      deg      deg",
+        "AZIMUTH->       000.0    012.9    025.7    038.6    051.4    064.3    077.1",
+        "Altitude         deg      deg      deg      deg      deg      deg      deg",
     };
     for (const std::string& row : TableRows("        0.000"))
         screen.push_back(row);

@@ -99,11 +99,9 @@ void WizardFixture::WalkTo(const char* screen) {
     }
 }
 
-void WizardFixture::Calculate(const char* geometryOption, const char* sourceOption,
-                              const std::string& frontHeight) {
+void WizardFixture::Calculate(const char* geometryOption, const char* sourceOption) {
     Click("frmGeomChoice", geometryOption);
     Click("frmGeomChoice", "cmdOK");
-    TypeOver("frmGeomValues", "txtLh", frontHeight);
     Click("frmGeomValues", "cmdContinue");
     Click("frmHeaderText", "cmdContinue");
     Click("frmSourceMode", sourceOption);

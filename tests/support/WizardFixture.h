@@ -30,10 +30,9 @@ class WizardFixture : public ::testing::Test {
     void WalkTo(const char* screen);
 
     // From the geometry choice screen: chooses the geometry option, keeps every default
-    // dimension but the front height h, passes the header text and calculates with the option
-    // of the irradiation mode screen.
-    void Calculate(const char* geometryOption, const char* sourceOption,
-                   const std::string& frontHeight = "3");
+    // dimension, passes the header text and calculates with the option of the irradiation mode
+    // screen.
+    void Calculate(const char* geometryOption, const char* sourceOption);
 
     // Names of the screens that are open.
     static std::set<std::string> OpenScreens();

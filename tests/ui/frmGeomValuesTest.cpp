@@ -94,43 +94,58 @@ TEST_F(frmGeomValuesTest, ContinueStoresTheDimensionsAndTheShownDifference) {
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmHeaderText"});
 }
 
-struct ZeroLength {
+struct RefusedEntry {
+    const char* name;
     const char* box;
     const char* text;
-    const char* named;
+    const char* message;
 };
 
-class frmGeomValuesZeroTest : public frmGeomValuesTest,
-                              public ::testing::WithParamInterface<ZeroLength> {};
+class frmGeomValuesRefusalTest : public frmGeomValuesTest,
+                                 public ::testing::WithParamInterface<RefusedEntry> {};
 
-TEST_P(frmGeomValuesZeroTest, AZeroDividingLengthIsNamedAndNothingIsStored) {
+TEST_P(frmGeomValuesRefusalTest, ContinueNamesTheEntryStoresNothingAndStays) {
     WalkTo("frmGeomValues");
     ShadeGeometry = {};
     ShadeGeometry.W = 99;
     TypeOver("frmGeomValues", GetParam().box, GetParam().text);
     Click("frmGeomValues", "cmdContinue");
 
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].find(GetParam().named), std::string::npos) << messages[0];
+    EXPECT_EQ(messages, std::vector<std::string>{GetParam().message});
     EXPECT_EQ(ShadeGeometry.W, 99);
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomValues"});
+    EXPECT_EQ(Screen("frmGeomValues")->focusWidget()->objectName(), GetParam().box);
+    EXPECT_EQ(Text("frmGeomValues", GetParam().box), GetParam().text);
     EXPECT_EQ(programEnds, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(DividingLengths, frmGeomValuesZeroTest,
-                         ::testing::Values(ZeroLength{"txtW", "0", "Window Width W"},
-                                           ZeroLength{"txtH", "", "Window Height H"},
-                                           ZeroLength{"txtL", "none", "Distance L"}),
-                         [](const auto& info) { return std::string(info.param.box); });
+INSTANTIATE_TEST_SUITE_P(
+    Entries, frmGeomValuesRefusalTest,
+    ::testing::Values(
+        RefusedEntry{"Word", "txtW", "three", "Window Width W is not a number: \"three\"."},
+        RefusedEntry{"Empty", "txtH", "", "Window Height H is empty: it needs a number."},
+        RefusedEntry{"SignOnly", "txtLhP", "-", "Height difference h' is not a number: \"-\"."},
+        RefusedEntry{"Infinite", "txtWP", "1e999",
+                     "Awning Width W' is too large to calculate with: \"1e999\"."},
+        RefusedEntry{"NegativeInfinite", "txtLh", "-1e999",
+                     "Height h of the front edge is too large to calculate with: \"-1e999\"."},
+        RefusedEntry{"Zero", "txtL", "0",
+                     "Distance L from the wall to the front edge cannot be zero."},
+        RefusedEntry{"AwningBelowWindow", "txtLhP", "-3.5",
+                     "The back edge of the awning would lie below the bottom of the window: h + h' "
+                     "cannot be below zero."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(frmGeomValuesTest, NegativeLengthsAreTakenAsTheyAre) {
     WalkTo("frmGeomValues");
-    TypeOver("frmGeomValues", "txtH", "-4");
+    TypeOver("frmGeomValues", "txtL", "-3");
     TypeOver("frmGeomValues", "txtW", "-2");
+    TypeOver("frmGeomValues", "txtLhP", "-3");
     Click("frmGeomValues", "cmdContinue");
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(ShadeGeometry.H, -4);
+    EXPECT_EQ(ShadeGeometry.L, -3);
     EXPECT_EQ(ShadeGeometry.W, -2);
+    EXPECT_EQ(ShadeGeometry.LhP, -3);
 }
 
 TEST_F(frmGeomValuesTest, TheCaseTextFollowsItsBoxAndOutlivesPrevious) {

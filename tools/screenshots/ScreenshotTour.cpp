@@ -40,12 +40,12 @@ void Save(QWidget* screen, const QString& suffix) {
     }
 }
 
-void Photograph(const char* name) {
+void Photograph(const char* name, const QString& variant = {}) {
     QWidget* screen = Screen(name);
-    Save(screen, "");
+    Save(screen, variant);
     const QSize opened = screen->size();
     screen->resize(screen->minimumSize());
-    Save(screen, "-min");
+    Save(screen, variant + "-min");
     screen->resize(opened);
 }
 
@@ -97,6 +97,15 @@ int main(int argc, char* argv[]) {
     Choose("frmSourceMode", "optDiffuse");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmDiffuseResults");
+    // Side fins give a ground fraction outside 0 to 1, shown with its warning.
+    Click("frmDiffuseResults", "cmdNewGeom");
+    Choose("frmGeomChoice", "optGeom2");
+    Click("frmGeomChoice", "cmdOK");
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    Choose("frmSourceMode", "optDiffuse");
+    Click("frmSourceMode", "cmdCalculate");
+    Photograph("frmDiffuseResults", "-warned");
     Click("frmDiffuseResults", "cmdNewSource");
     Choose("frmSourceMode", "optMatrix");
     Click("frmSourceMode", "cmdCalculate");

@@ -2,6 +2,7 @@
 #include <QTest>
 #include <string>
 
+#include "base/NumberText.h"
 #include "model/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
@@ -34,60 +35,111 @@ TEST_F(frmSourceModeTest, TheAltitudeFollowsEveryKeystroke) {
     EXPECT_EQ(SolAltRad, DegToRad(45));
 }
 
-TEST_F(frmSourceModeTest, TypingOverTheAzimuthStartingWithANonZeroDigitShowsNoMessage) {
+struct TypedAzimuth {
+    const char* name;
+    const char* keys;
+    double value;
+};
+
+class frmSourceModeTypingTest : public frmSourceModeTest,
+                                public ::testing::WithParamInterface<TypedAzimuth> {};
+
+// The azimuth follows every keystroke; the zero rule waits until the box is left.
+TEST_P(frmSourceModeTypingTest, AnEntryIsTypedWholeWithoutAMessage) {
     WalkTo("frmSourceMode");
-    TypeOver("frmSourceMode", "txtSolAzi", "45");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Screen("frmSourceMode")));
+    auto* box = Find<QLineEdit>("frmSourceMode", "txtSolAzi");
+    box->setFocus();
+    box->selectAll();
+    const std::string keys = GetParam().keys;
+    QTest::keyClick(box, keys[0]);
+    EXPECT_EQ(SolAzi, ReadNumber(keys.substr(0, 1)));
+    QTest::keyClicks(box, QString::fromStdString(keys.substr(1)));
+    QTest::keyClick(box, Qt::Key_Tab);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(SolAzi, 45);
+    EXPECT_EQ(Text("frmSourceMode", "txtSolAzi"), keys);
+    EXPECT_EQ(SolAzi, GetParam().value);
+    EXPECT_EQ(SolAziRad, DegToRad(GetParam().value));
 }
+
+INSTANTIATE_TEST_SUITE_P(Entries, frmSourceModeTypingTest,
+                         ::testing::Values(TypedAzimuth{"PointFirst", ".5", 0.5},
+                                           TypedAzimuth{"ZeroFirst", "0.5", 0.5},
+                                           TypedAzimuth{"SignFirst", "-30", -30},
+                                           TypedAzimuth{"NonZeroFirst", "45", 45}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+enum class Finish { LeaveBox, Enter, Calculate };
 
 struct ZeroReading {
     const char* name;
     const char* typedOverAll;
+    Finish finish;
 };
 
 class frmSourceModeZeroTest : public frmSourceModeTest,
                               public ::testing::WithParamInterface<ZeroReading> {};
 
-TEST_P(frmSourceModeZeroTest, AZeroAzimuthIsReplacedWithOneMessage) {
+TEST_P(frmSourceModeZeroTest, AZeroAzimuthIsReplacedWithOneMessageWhenTheEntryIsFinished) {
     WalkTo("frmSourceMode");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Screen("frmSourceMode")));
     SolAzi = 5;
+    Find<QLineEdit>("frmSourceMode", "txtSolAzi")->setFocus();
     TypeOver("frmSourceMode", "txtSolAzi", GetParam().typedOverAll);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(SolAzi, 0);
+    auto* box = Find<QLineEdit>("frmSourceMode", "txtSolAzi");
+    switch (GetParam().finish) {
+        case Finish::LeaveBox:
+            QTest::keyClick(box, Qt::Key_Tab);
+            EXPECT_EQ(Text("frmSourceMode", "txtSolAzi"), "0.0001");
+            break;
+        case Finish::Enter:
+            QTest::keyClick(box, Qt::Key_Return);
+            break;
+        case Finish::Calculate:
+            Click("frmSourceMode", "cmdCalculate");
+            break;
+    }
     EXPECT_EQ(messages, std::vector<std::string>{kZeroAzimuthMessage});
-    EXPECT_EQ(Text("frmSourceMode", "txtSolAzi"), "0.0001");
     EXPECT_EQ(SolAzi, 0.0001);
     EXPECT_EQ(SolAziRad, 0.0001 * 3.14159265358979 / 180);
 }
 
 INSTANTIATE_TEST_SUITE_P(TextsReadingZero, frmSourceModeZeroTest,
-                         ::testing::Values(ZeroReading{"Cleared", ""}, ZeroReading{"Zero", "0"},
-                                           ZeroReading{"Minus", "-"}, ZeroReading{"Point", "."},
-                                           ZeroReading{"Letter", "x"}),
+                         ::testing::Values(ZeroReading{"Cleared", "", Finish::LeaveBox},
+                                           ZeroReading{"Zero", "0", Finish::Enter},
+                                           ZeroReading{"Minus", "-", Finish::Calculate},
+                                           ZeroReading{"Point", ".", Finish::LeaveBox},
+                                           ZeroReading{"Letter", "x", Finish::Calculate}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(frmSourceModeTest, AnEntryStartedWithZeroBringsTheMessageAtTheFirstKeystroke) {
+struct RefusedAngle {
+    const char* box;
+    const char* text;
+    const char* message;
+};
+
+class frmSourceModeRefusalTest : public frmSourceModeTest,
+                                 public ::testing::WithParamInterface<RefusedAngle> {};
+
+TEST_P(frmSourceModeRefusalTest, CalculateNamesAnAngleThatIsNotFiniteAndStays) {
     WalkTo("frmSourceMode");
-    TypeOver("frmSourceMode", "txtSolAzi", "0.5");
-    EXPECT_EQ(messages, std::vector<std::string>{kZeroAzimuthMessage});
-    EXPECT_EQ(Text("frmSourceMode", "txtSolAzi"), "0.0001.5");
-    EXPECT_EQ(SolAzi, 0.0001);
+    TypeOver("frmSourceMode", GetParam().box, GetParam().text);
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_EQ(messages, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSourceMode"});
+    EXPECT_EQ(Screen("frmSourceMode")->focusWidget()->objectName(), GetParam().box);
 }
 
-// A sign or a point typed first reads as zero; put in front of digits they are
-// accepted.
-TEST_F(frmSourceModeTest, NegativeAndSmallAzimuthsAreEnteredByEditingAfterTheFirstDigit) {
-    WalkTo("frmSourceMode");
-    auto* box = Find<QLineEdit>("frmSourceMode", "txtSolAzi");
-    TypeOver("frmSourceMode", "txtSolAzi", "30");
-    box->home(false);
-    QTest::keyClicks(box, "-");
-    EXPECT_EQ(SolAzi, -30);
-    TypeOver("frmSourceMode", "txtSolAzi", "5");
-    box->home(false);
-    QTest::keyClicks(box, ".");
-    EXPECT_EQ(SolAzi, 0.5);
-    EXPECT_TRUE(messages.empty());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Angles, frmSourceModeRefusalTest,
+    ::testing::Values(
+        RefusedAngle{"txtSolAlt", "1e999",
+                     "Solar altitude angle is too large to calculate with: \"1e999\"."},
+        RefusedAngle{"txtSolAzi", "-1e999",
+                     "Solar azimuth angle is too large to calculate with: \"-1e999\"."}),
+    [](const auto& info) { return std::string(info.param.box); });
 
 TEST_F(frmSourceModeTest, CalculateReadsTheAnglesAgainForASingleSun) {
     WalkTo("frmSourceMode");

@@ -81,8 +81,11 @@ INSTANTIATE_TEST_SUITE_P(EveryButton, frmDiffuseResultsMoveTest,
                          [](const auto& info) { return std::string(info.param.button); });
 
 TEST_F(frmDiffuseResultsTest, TheAwningStopEndsTheProgramWithTheSkyLinesWritten) {
-    WalkTo("frmGeomChoice");
-    Calculate("optGeom1", "optDiffuse", "-2");
+    // The dimensions screen refuses this awning; a geometry stored past it still meets the stop.
+    WalkTo("frmSourceMode");
+    ShadeGeometry.Lh = -2;
+    DeriveRatios();
+    CalculateDiffuse();
     EXPECT_EQ(messages,
               std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
     EXPECT_EQ(programEnds, 1);

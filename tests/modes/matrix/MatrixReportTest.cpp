@@ -85,7 +85,7 @@ TEST_F(MatrixReportTest, EmptyCaseTextKeepsTheLabelWithItsBlank) {
 TEST_F(MatrixReportTest, TheModeWritesItsDataFilesAfterTheReport) {
     const ExpectedMatrix expected = ExpectedReport(DefaultMatrixLines);
 
-    EXPECT_EQ(RunMatrixMode(), expected.screen);
+    EXPECT_EQ(RunMatrixMode().text, expected.screen);
     EXPECT_EQ(PrintFile(), expected.section);
     EXPECT_EQ(FolderContents(),
               (std::set<std::string>{"Umbravel.prt", "AWNONLY1.DAT", "AWNONLY2.DAT", "AWNONLY3.DAT",

@@ -100,8 +100,12 @@ TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
 }
 
 TEST_F(frmMatrixResultsTest, TheAwningStopKeepsTheTableAndWritesNoDataFile) {
-    WalkTo("frmGeomChoice");
-    Calculate("optGeom1", "optMatrix", "-2");
+    // The dimensions screen refuses this awning; a geometry stored past it still meets the stop.
+    WalkTo("frmSourceMode");
+    ShadeGeometry.Lh = -2;
+    DeriveRatios();
+    Click("frmSourceMode", "optMatrix");
+    Click("frmSourceMode", "cmdCalculate");
     EXPECT_EQ(messages,
               std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
     EXPECT_EQ(programEnds, 1);
