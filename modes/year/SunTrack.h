@@ -6,7 +6,7 @@
 
 // The sun's position at many instants of a stretch of time. The geocentric place is computed
 // once a day and interpolated by a cubic through four days; only the sidereal time, the
-// parallax and the refraction are worked out at each instant. The interpolation adds well under
+// parallax and the refraction are worked out at each instant. The interpolation adds about
 // a millionth of a degree.
 class SunTrack {
   public:
