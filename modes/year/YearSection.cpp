@@ -56,8 +56,8 @@ std::string IrradiationCells(const WindowIrradiation& w) {
 
 void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTotals& t) {
     file.Print({"Weather file place: " + s.weather->location.name});
-    file.Print({"Hours without weather data:" + PrintItemText(t.missingHours)});
-    file.Print({"Ground reflectance:" + SignedNumberText(s.groundReflectance)});
+    file.Print({"Hours without weather data: " + PlainNumberText(t.missingHours)});
+    file.Print({"Ground reflectance: " + PlainNumberText(s.groundReflectance)});
     file.Print({"Physically weighted diffuse factors: sky " + PatternText(s.skyFactor, "0.#####") +
                 ", ground " + PatternText(s.groundFactor, "0.#####")});
     file.Print({"Irradiation on the window, kWh per m2 of window"});
@@ -93,11 +93,11 @@ void AppendYearSection(const YearSettings& s, const MonthHourTable& table,
     file.Print({HeaderText});
     file.Print({BeamGeometryCaption()});
     file.Print({BeamDimensionsCaption()});
-    file.Print({"Place: latitude" + SignedNumberText(s.place.latitude) + " deg, longitude" +
-                SignedNumberText(s.place.longitude) + " deg, elevation" +
-                SignedNumberText(s.place.elevation) + " m, UTC offset " +
+    file.Print({"Place: latitude " + PlainNumberText(s.place.latitude) + " deg, longitude " +
+                PlainNumberText(s.place.longitude) + " deg, elevation " +
+                PlainNumberText(s.place.elevation) + " m, UTC offset " +
                 UtcOffsetText(s.utcOffset)});
-    file.Print({"Window facing" + SignedNumberText(s.facing.bearing) +
+    file.Print({"Window facing " + PlainNumberText(s.facing.bearing) +
                 " deg from north, clockwise; fin on the " +
                 (s.facing.finSide == FinSide::Left ? "left" : "right") + " seen from outside"});
     file.Print({s.device.layout == DeviceLayout::Mirrored
