@@ -22,7 +22,9 @@ std::int16_t ParseMode(const std::string& value) {
         return 2;
     if (value == "matrix")
         return 3;
-    throw UsageError("--mode must be beam, diffuse or matrix, not \"" + value + "\"");
+    if (value == "year")
+        return YearMode;
+    throw UsageError("--mode must be beam, diffuse, matrix or year, not \"" + value + "\"");
 }
 
 ClockReading ParseTimestamp(const std::string& value) {
@@ -78,6 +80,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
             if (i + 1 == args.size())
                 throw UsageError(arg + " needs a value");
             it->second(args[++i]);
+        } else if (ParseYearOption(args, i, o.year)) {
         } else {
             throw UsageError("unknown option \"" + arg + "\"; see --help");
         }
@@ -87,6 +90,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         RequireNonZero("--window-width", o.windowWidth);
         RequireNonZero("--projection", o.projection);
     }
+    if (!o.help && o.sourceMode == YearMode)
+        CheckYearOptions(o.year);
     return o;
 }
 
@@ -117,15 +122,17 @@ Geometry
   --header TEXT            header line of the output (default: built from the dimensions)
 
 Calculation
-  --mode beam|diffuse|matrix
-                           single sun position, diffuse sky and ground, or a matrix of sun
-                           positions (default beam)
+  --mode beam|diffuse|matrix|year
+                           single sun position, diffuse sky and ground, a matrix of sun
+                           positions, or the shading over a year at a place (default beam)
   --altitude DEG           solar altitude for the beam mode (default 30)
   --azimuth DEG            solar azimuth from the window normal for the beam mode; a value
                            reading as 0 is replaced by 0.0001 (default 0.0001)
   --timestamp "MM-DD-YYYY HH:MM:SS"
                            date and time written into the output, for reproducible files
 
+)" + YearHelpText() +
+           R"(
   --help                   show this text
 
 Exit status: 0 success, 1 a file error or a geometry the calculation refuses, 2 bad options.

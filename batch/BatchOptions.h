@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/YearOptions.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"
 
@@ -24,12 +25,15 @@ struct BatchOptions {
     std::string projection = "3";
     std::string caseText = "Default Dimensions";
     std::optional<std::string> header;  // default: the default header line
-    std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix
+    std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix, YearMode
     std::string altitude = "30";
     std::string azimuth = "0.0001";
     std::optional<ClockReading> timestamp;
     bool help = false;
+    YearOptions year;
 };
+
+inline constexpr std::int16_t YearMode = 4;
 
 // An option or value that cannot be used; the message names the option.
 class UsageError : public std::runtime_error {

@@ -4,6 +4,7 @@
 
 #include "base/Faults.h"
 #include "base/NumberText.h"
+#include "batch/YearRun.h"
 #include "model/DimensionEntry.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
@@ -83,6 +84,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             RunBeam(out);
         } else if (SourceMode == 2) {
             RunDiffuse(out);
+        } else if (SourceMode == YearMode) {
+            RunYearMode(options.year, out, err);
         } else {
             RunMatrix(out);
         }
