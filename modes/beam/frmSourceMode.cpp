@@ -13,6 +13,8 @@
 #include "modes/beam/frmBeamResults.h"
 #include "modes/diffuse/frmDiffuseResults.h"
 #include "modes/matrix/frmMatrixResults.h"
+#include "modes/year/frmShadingYear.h"
+#include "modes/year/frmSunFromPlace.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -57,7 +59,12 @@ frmSourceMode::frmSourceMode()
     angles->addWidget(txtSolAlt, 0, 1);
     angles->addWidget(NewLabel("lblSolAzi", "Solar azimuth angle"), 1, 0);
     angles->addWidget(txtSolAzi, 1, 1);
-    angles->setColumnStretch(2, 1);
+    angles->addWidget(
+        NewButton("cmdFromPlace", "From place and time…", [this] { cmdFromPlace_Click(); }), 0, 2);
+    angles->addWidget(
+        NewButton("cmdShadingYear", "Shading over the year…", [this] { cmdShadingYear_Click(); }),
+        1, 2);
+    angles->setColumnStretch(3, 1);
 
     auto* cmdCalculate = NewButton("cmdCalculate", "Calculate", [this] { cmdCalculate_Click(); });
     MakeDefault(cmdCalculate);
@@ -86,6 +93,18 @@ void frmSourceMode::txtSolAzi_Change() {
         txtSolAzi->setText(ToQt(std::string(ZeroAzimuthText)));
     }
     StoreSolarAzimuth(FromQt(txtSolAzi->text()));
+}
+
+// The angles are typed into the boxes, so that the rules for typed angles apply.
+void frmSourceMode::cmdFromPlace_Click() {
+    (new frmSunFromPlace(this, [this](const std::string& altitude, const std::string& azimuth) {
+        txtSolAlt->setText(ToQt(altitude));
+        txtSolAzi->setText(ToQt(azimuth));
+    }))->show();
+}
+
+void frmSourceMode::cmdShadingYear_Click() {
+    (new frmShadingYear(this))->show();
 }
 
 void frmSourceMode::cmdCalculate_Click() {

@@ -17,6 +17,8 @@ class frmSourceMode : public WizardScreen {
   private:
     void txtSolAlt_Change();
     void txtSolAzi_Change();
+    void cmdFromPlace_Click();
+    void cmdShadingYear_Click();
     void cmdCalculate_Click();
     void cmdPrevious_Click();
     void cmdExit_Click();
