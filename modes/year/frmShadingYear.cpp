@@ -226,6 +226,7 @@ void frmShadingYear::ShowMonths() {
     values->setLabelFormat("%.0f");
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+    values->applyNiceNumbers();
     QFont small = months->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     months->setLabelsFont(small);
@@ -267,6 +268,8 @@ void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
     lblWeather->setText(ToQt("Weather: " + at.name + ", " + std::to_string(weather_->missingHours) +
                              " missing hours in the file"));
     framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
+    // The bars and totals have just appeared: the screen grows to hold them.
+    resize(size().expandedTo(sizeHint()));
 }
 
 void frmShadingYear::cmdSaveHourly_Click() {
