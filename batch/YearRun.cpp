@@ -50,7 +50,7 @@ void RunYearMode(const YearOptions& y, std::ostream& out, std::ostream& err) {
     err << "shading year: month 12 of 12 done" << std::endl;
     AppendYearSection(settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
     out << "Hours with sun on the window: "
-        << PlainNumberText(sunnySteps * settings.stepMinutes / 60.0) << '\n';
+        << PatternText(sunnySteps * settings.stepMinutes / 60.0, "0.0") << '\n';
     if (!y.weather)
         return;
     if (!y.monthlyCsv.empty())
