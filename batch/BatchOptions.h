@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/ExactShadow.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"
 
@@ -28,6 +29,8 @@ struct BatchOptions {
     std::string altitude = "30";
     std::string azimuth = "0.0001";
     std::optional<ClockReading> timestamp;
+    bool json = false;  // results as one JSON object instead of the result lines
+    DeviceLayout layout = DeviceLayout::Drawn;  // of the exact shadow in the JSON results
     bool help = false;
 };
 
