@@ -27,6 +27,14 @@ std::int16_t ParseMode(const std::string& value) {
     throw UsageError("--mode must be beam, diffuse, matrix or year, not \"" + value + "\"");
 }
 
+DeviceLayout ParseLayout(const std::string& value) {
+    if (value == "drawn")
+        return DeviceLayout::Drawn;
+    if (value == "mirrored")
+        return DeviceLayout::Mirrored;
+    throw UsageError("--layout must be drawn or mirrored, not \"" + value + "\"");
+}
+
 ClockReading ParseTimestamp(const std::string& value) {
     ClockReading r{};
     char tail = 0;
@@ -68,6 +76,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         {"--altitude", [&](const std::string& v) { o.altitude = v; }},
         {"--azimuth", [&](const std::string& v) { o.azimuth = v; }},
         {"--timestamp", [&](const std::string& v) { o.timestamp = ParseTimestamp(v); }},
+        {"--layout", [&](const std::string& v) { o.layout = ParseLayout(v); }},
     };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -76,6 +85,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
             o.help = true;
         } else if (arg == "--append") {
             o.append = true;
+        } else if (arg == "--json") {
+            o.json = true;
         } else if (const auto it = valued.find(arg); it != valued.end()) {
             if (i + 1 == args.size())
                 throw UsageError(arg + " needs a value");
@@ -131,6 +142,15 @@ Calculation
   --timestamp "MM-DD-YYYY HH:MM:SS"
                            date and time written into the output, for reproducible files
 
+Results
+  --json                   write the results as one JSON object: for beam the USF and case,
+                           the exact USF of the device's true shadow and the shadow polygons
+                           (a negative altitude is a direction from below the horizon); for
+                           diffuse the USFs, counts and physically weighted factors; for
+                           matrix the 25 x 7 table
+  --layout drawn|mirrored  device of the exact shadow: as drawn, or the same on both sides
+                           (plate reaching W' - W past both window edges, a fin at each end)
+                           (default drawn)
 )" + YearHelpText() +
            R"(
   --help                   show this text

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch/YearOptions.h"
+#include "model/ExactShadow.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"
 
@@ -29,6 +30,8 @@ struct BatchOptions {
     std::string altitude = "30";
     std::string azimuth = "0.0001";
     std::optional<ClockReading> timestamp;
+    bool json = false;  // results as one JSON object instead of the result lines
+    DeviceLayout layout = DeviceLayout::Drawn;  // of the exact shadow: JSON results, shading year
     bool help = false;
     YearOptions year;
 };

@@ -4,6 +4,7 @@
 
 #include "base/Faults.h"
 #include "base/NumberText.h"
+#include "batch/JsonResults.h"
 #include "batch/YearRun.h"
 #include "model/DimensionEntry.h"
 #include "model/SkyDirection.h"
@@ -52,19 +53,26 @@ void StoreSunEntries(const BatchOptions& o, std::ostream& err) {
     StoreSolarAzimuth(azimuth);
 }
 
-void RunBeam(std::ostream& out) {
+void RunBeam(const BatchOptions& o, std::ostream& out) {
     const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
-    out << BeamUSFCaption(usf) << '\n' << "Shadow Case ID: " << CaseID << '\n';
+    if (o.json)
+        out << BeamJson(usf, CaseID, o.layout) << '\n';
+    else
+        out << BeamUSFCaption(usf) << '\n' << "Shadow Case ID: " << CaseID << '\n';
     AppendBeamSection();
 }
 
-void RunDiffuse(std::ostream& out) {
+void RunDiffuse(const BatchOptions& o, std::ostream& out) {
     RunDiffuseMode();
-    out << DiffuseSkyUSFCaption() << '\n' << DiffuseGroundUSFCaption() << '\n';
+    if (o.json)
+        out << DiffuseJson(o.layout) << '\n';
+    else
+        out << DiffuseSkyUSFCaption() << '\n' << DiffuseGroundUSFCaption() << '\n';
 }
 
-void RunMatrix(std::ostream& out) {
-    out << RunMatrixReport();
+void RunMatrix(const BatchOptions& o, std::ostream& out) {
+    const std::string text = RunMatrixReport();
+    out << (o.json ? MatrixJson() + '\n' : text);
     RunMatrixDataFiles();
 }
 
@@ -81,13 +89,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         if (AppendToPrintFile == 0)
             StartPrintFileAfresh();
         if (SourceMode == 1) {
-            RunBeam(out);
+            RunBeam(options, out);
         } else if (SourceMode == 2) {
-            RunDiffuse(out);
+            RunDiffuse(options, out);
         } else if (SourceMode == YearMode) {
-            RunYearMode(options.year, out, err);
+            RunYearMode(options.year, options.layout, out, err);
         } else {
-            RunMatrix(out);
+            RunMatrix(options, out);
         }
     } catch (const ProgramStop& stop) {
         err << stop.what() << '\n';

@@ -9,7 +9,7 @@
 
 namespace {
 
-YearSettings Settings(const YearOptions& y) {
+YearSettings Settings(const YearOptions& y, DeviceLayout layout) {
     YearSettings s;
     s.place = {*y.latitude, *y.longitude, y.elevation.value_or(0)};
     s.utcOffset = *y.utcOffset;
@@ -17,6 +17,7 @@ YearSettings Settings(const YearOptions& y) {
     s.year = *y.year;
     s.stepMinutes = y.stepMinutes;
     s.device = DeviceShapeFromGeometry();
+    s.device.layout = layout;
     s.weather = y.weather.get();
     s.groundReflectance = y.reflectance;
     if (y.weather) {
@@ -33,8 +34,8 @@ std::string KWh(double wh) {
 
 }  // namespace
 
-void RunYearMode(const YearOptions& y, std::ostream& out, std::ostream& err) {
-    const YearSettings settings = Settings(y);
+void RunYearMode(const YearOptions& y, DeviceLayout layout, std::ostream& out, std::ostream& err) {
+    const YearSettings settings = Settings(y, layout);
     HourlyCsvFile csv(y.csv, settings);
     int sunnySteps = 0;
     int lastMonth = 1;

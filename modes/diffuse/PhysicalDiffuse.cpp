@@ -195,7 +195,7 @@ PhysicalDiffuseFactors PhysicalDiffuse(const DeviceShape& d) {
         const double nan = std::numeric_limits<double>::quiet_NaN();
         return {nan, nan};
     }
-    // Fins cut off so far down that what is left out lies beyond a millionth of the weight.
+    // Fins cut off so far down that the directions left out weigh less than 1e-12.
     const double reach = std::abs(d.W) + std::abs(d.H) + std::abs(d.Lh) + std::abs(d.LhP) +
                          std::abs(d.WP) + std::abs(d.L);
     const DevicePlateSet device = DevicePlates(d, -1e6 * reach);
