@@ -96,4 +96,16 @@ TEST_F(YearBatchTest, WeatherRunWritesFilesSectionAndFigures) {
     EXPECT_EQ(section.back(), std::string(82, '=') + "\r");
 }
 
+TEST_F(YearBatchTest, LayoutReachesTheYearWithoutWeather) {
+    const BatchOptions options =
+        ParseBatchOptions(With({"--latitude", "-33.9", "--longitude", "151.2", "--utc-offset", "10",
+                                "--layout", "mirrored"}));
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch(options, out, err), 0) << err.str();
+    EXPECT_EQ(Lines(out.str()).size(), 1u);
+    const std::vector<std::string> section = Lines(ReadBytes(folder_.Path() / "Umbravel.prt"));
+    ASSERT_EQ(section.size(), 1 + 9 + 16 + 2u);
+    EXPECT_EQ(section[8], "Device the same on both sides of the window\r");
+}
+
 }  // namespace
