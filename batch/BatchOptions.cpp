@@ -28,7 +28,17 @@ std::int16_t ParseMode(const std::string& value) {
         return 2;
     if (value == "matrix")
         return 3;
-    throw UsageError("--mode must be beam, diffuse or matrix, not \"" + value + "\"");
+    if (value == "year")
+        return YearMode;
+    throw UsageError("--mode must be beam, diffuse, matrix or year, not \"" + value + "\"");
+}
+
+DeviceLayout ParseLayout(const std::string& value) {
+    if (value == "drawn")
+        return DeviceLayout::Drawn;
+    if (value == "mirrored")
+        return DeviceLayout::Mirrored;
+    throw UsageError("--layout must be drawn or mirrored, not \"" + value + "\"");
 }
 
 // Every '9' of the shape stands for a digit; the other characters stand as they are.
@@ -132,6 +142,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         {"--timestamp", [&](const std::string& v) { o.timestamp = ParseTimestamp(v); }},
         {"--cases", [&](const std::string& v) { o.cases = v; }},
         {"--results", [&](const std::string& v) { o.results = v; }},
+        {"--layout", [&](const std::string& v) { o.layout = ParseLayout(v); }},
     };
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -142,10 +153,13 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
             o.version = true;
         } else if (arg == "--append") {
             o.append = true;
+        } else if (arg == "--json") {
+            o.json = true;
         } else if (const auto it = valued.find(arg); it != valued.end()) {
             if (i + 1 == args.size())
                 throw UsageError(arg + " needs a value");
             it->second(args[++i]);
+        } else if (ParseYearOption(args, i, o.year)) {
         } else {
             throw UsageError("unknown option \"" + arg + "\"; see --help");
         }
@@ -159,6 +173,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         if (o.header)
             RequireOneLine("--header", *o.header);
     }
+    if (!o.help && o.sourceMode == YearMode)
+        CheckYearOptions(o.year);
     return o;
 }
 
@@ -204,9 +220,9 @@ Geometry
                            (default: built from the dimensions)
 
 Calculation
-  --mode beam|diffuse|matrix
-                           single sun position, diffuse sky and ground, or a matrix of sun
-                           positions (default beam)
+  --mode beam|diffuse|matrix|year
+                           single sun position, diffuse sky and ground, a matrix of sun
+                           positions, or the shading over a year at a place (default beam)
   --altitude DEG           solar altitude for the beam mode)" +
            shown(d.altitude) + R"(
   --azimuth DEG            solar azimuth from the window normal for the beam mode; a value
@@ -228,6 +244,17 @@ Parametric study
                            --print-file, one whole section per case in input order (and the
                            matrix mode's data files, as single runs leave them)
 
+Results
+  --json                   write the results as one JSON object: for beam the USF and case,
+                           the exact USF of the device's true shadow and the shadow polygons
+                           (a negative altitude is a direction from below the horizon); for
+                           diffuse the USFs, counts and physically weighted factors; for
+                           matrix the 25 x 7 table
+  --layout drawn|mirrored  device of the exact shadow: as drawn, or the same on both sides
+                           (plate reaching W' - W past both window edges, a fin at each end)
+                           (default drawn)
+)" + YearHelpText() +
+           R"(
   --help                   show this text
   --version                show the version and the licence
 

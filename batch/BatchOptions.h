@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "base/NumberText.h"
+#include "batch/YearOptions.h"
+#include "model/ExactShadow.h"
 #include "model/WizardDefaults.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"
@@ -26,10 +28,12 @@ struct BatchOptions {
     std::string projection = PlainNumberText(DefaultDimensions.L);
     std::string caseText{DefaultGeomCaseText};
     std::optional<std::string> header;  // default: the default header line
-    std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix
+    std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix, YearMode
     std::string altitude{DefaultSolarAltitudeText};
     std::string azimuth{DefaultSolarAzimuthText};
     std::optional<ClockReading> timestamp;
+    bool json = false;  // results as one JSON object instead of the result lines
+    DeviceLayout layout = DeviceLayout::Drawn;  // of the exact shadow: JSON results, shading year
     bool help = false;
     bool version = false;
     // A parametric study: one case per row of the cases file, results into the results file.
@@ -37,7 +41,10 @@ struct BatchOptions {
     std::optional<std::string> cases;
     std::optional<std::string> results;
     bool printFileGiven = false;
+    YearOptions year;
 };
+
+inline constexpr std::int16_t YearMode = 4;
 
 // An option or value that cannot be used; the message names the option.
 class UsageError : public std::runtime_error {

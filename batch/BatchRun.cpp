@@ -1,10 +1,13 @@
 #include "batch/BatchRun.h"
 
+#include <sstream>
 #include <string>
 
 #include "base/Faults.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
+#include "batch/JsonResults.h"
+#include "batch/YearRun.h"
 #include "model/DimensionEntry.h"
 #include "model/GroundDirection.h"
 #include "model/SkyDirection.h"
@@ -67,21 +70,27 @@ void CheckBeforeWriting() {
 }
 
 // Each mode writes its files and returns the lines its results screen shows.
-std::string RunBeam() {
+std::string RunBeam(const BatchOptions& o) {
     const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
     const std::string shown =
-        BeamUSFCaption(usf) + "\nShadow Case ID: " + std::string(CaseID) + '\n';
+        o.json ? BeamJson(usf, CaseID, o.layout) + '\n'
+               : BeamUSFCaption(usf) + "\nShadow Case ID: " + std::string(CaseID) + '\n';
     AppendBeamSection();
     return shown;
 }
 
-std::string RunDiffuse() {
+std::string RunDiffuse(const BatchOptions& o) {
     RunDiffuseMode();
+    if (o.json)
+        return DiffuseJson(o.layout) + '\n';
     return DiffuseSkyUSFCaption() + '\n' + DiffuseGroundUSFCaption() + '\n';
 }
 
-std::string RunMatrix() {
+// The JSON results are taken before the data sweep replaces the report's values.
+std::string RunMatrix(const BatchOptions& o) {
     std::string shown = RunMatrixReport();
+    if (o.json)
+        shown = MatrixJson() + '\n';
     RunMatrixDataFiles();
     return shown;
 }
@@ -100,7 +109,17 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         CheckBeforeWriting();
         if (AppendToPrintFile == 0)
             StartPrintFileAfresh();
-        shown = SourceMode == 1 ? RunBeam() : SourceMode == 2 ? RunDiffuse() : RunMatrix();
+        if (SourceMode == 1) {
+            shown = RunBeam(options);
+        } else if (SourceMode == 2) {
+            shown = RunDiffuse(options);
+        } else if (SourceMode == YearMode) {
+            std::ostringstream figures;
+            RunYearMode(options.year, options.layout, figures, err);
+            shown = figures.str();
+        } else {
+            shown = RunMatrix(options);
+        }
     } catch (const ProgramStop& stop) {
         err << stop.what() << '\n';
         return 1;

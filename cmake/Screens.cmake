@@ -30,11 +30,20 @@ add_library(umbravel_screens STATIC
     modes/beam/frmBeamResults.cpp
     modes/diffuse/frmDiffuseResults.cpp
     modes/matrix/frmMatrixResults.cpp
+    modes/year/CompassRose.cpp
+    modes/year/HeatMapLegend.cpp
+    modes/year/PlaceBox.cpp
+    modes/year/PlaceSettings.cpp
+    modes/year/frmSunFromPlace.cpp
+    modes/year/frmShadingYear.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
 target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets)
 # The start screen names the version it shows.
 target_compile_definitions(umbravel_screens PRIVATE UMBRAVEL_VERSION="${PROJECT_VERSION}")
+# The shading year draws its monthly bars with Qt Charts and saves pictures as SVG.
+find_package(Qt6 REQUIRED COMPONENTS Charts Svg)
+target_link_libraries(umbravel_screens PUBLIC Qt6::Charts Qt6::Svg)
 
 # The information files, copied into the program folder at the first start.
 qt_add_resources(umbravel_screens information

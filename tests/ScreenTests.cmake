@@ -20,6 +20,7 @@ add_executable(umbravel_screen_tests
     modes/beam/frmBeamResultsTest.cpp
     modes/diffuse/frmDiffuseResultsTest.cpp
     modes/matrix/frmMatrixResultsTest.cpp
+    modes/year/frmYearScreensTest.cpp
 )
 set_target_properties(umbravel_screen_tests PROPERTIES AUTOMOC ON)
 target_include_directories(umbravel_screen_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

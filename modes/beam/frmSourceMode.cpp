@@ -14,6 +14,8 @@
 #include "model/WizardDefaults.h"
 #include "model/mduUmbravel.h"
 #include "modes/beam/SunEntry.h"
+#include "modes/year/frmShadingYear.h"
+#include "modes/year/frmSunFromPlace.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -73,7 +75,12 @@ frmSourceMode::frmSourceMode()
     angles->addWidget(NewLabel("lblSolAzi", "Solar azimuth angle"), 1, 0);
     angles->addWidget(txtSolAzi, 1, 1);
     angles->addWidget(lblAziUnit, 1, 2);
-    angles->setColumnStretch(3, 1);
+    angles->addWidget(
+        NewButton("cmdFromPlace", "From place and &time…", [this] { cmdFromPlace_Click(); }), 0, 3);
+    angles->addWidget(
+        NewButton("cmdShadingYear", "Shading over the &year…", [this] { cmdShadingYear_Click(); }),
+        1, 3);
+    angles->setColumnStretch(4, 1);
 
     auto* cmdCalculate = NewButton("cmdCalculate", "&Calculate", [this] { cmdCalculate_Click(); });
     MakeDefault(cmdCalculate);
@@ -102,6 +109,18 @@ void frmSourceMode::txtSolAlt_Change() {
 
 void frmSourceMode::txtSolAzi_Change() {
     StoreSolarAzimuth(FromQt(txtSolAzi->text()));
+}
+
+// The angles are typed into the boxes, so that the rules for typed angles apply.
+void frmSourceMode::cmdFromPlace_Click() {
+    (new frmSunFromPlace(this, [this](const std::string& altitude, const std::string& azimuth) {
+        txtSolAlt->setText(ToQt(altitude));
+        txtSolAzi->setText(ToQt(azimuth));
+    }))->show();
+}
+
+void frmSourceMode::cmdShadingYear_Click() {
+    (new frmShadingYear(this))->show();
 }
 
 // Leaving the box for another mode, whose calculation ignores the angles, needs no message.

@@ -21,6 +21,8 @@ class frmSourceMode : public WizardScreen {
     void txtSolAzi_Change();
     void txtSolAzi_Validate();
     void frameSolarChoice_Click();
+    void cmdFromPlace_Click();
+    void cmdShadingYear_Click();
     void cmdCalculate_Click();
     void cmdPrevious_Click();
     void cmdExit_Click();

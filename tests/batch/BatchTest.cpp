@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <filesystem>
@@ -51,6 +53,7 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--timestamp", "02-29-2026 13:05:09"}, "--timestamp"},
         {{"--timestamp", "12-08-2026 24:00:00"}, "--timestamp"},
         {{"--timestamp", "12-08-2026 13:05:9 "}, "--timestamp"},
+        {{"--layout", "left"}, "--layout"},
     };
     for (const auto& [args, option] : rows) {
         try {
@@ -161,6 +164,34 @@ TEST_F(BatchProgram, AClosedStandardOutputIsReportedAfterTheFiles) {
         const std::string file = ReadBytes(data.Path() / ("AWNONLY" + std::to_string(k) + ".DAT"));
         EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 27) << k;
     }
+}
+
+// The JSON results carry what the text lines do and more, and the print file stays the same.
+TEST_F(BatchProgram, JsonResultsForEveryMode) {
+    const Outcome beam = Run("--json --layout mirrored");
+    ASSERT_EQ(beam.status, 0);
+    const auto b = nlohmann::json::parse(beam.out);
+    EXPECT_EQ(b["case"], "CASE 1A");
+    EXPECT_NEAR(b["usf"].get<double>(), 0.31699, 5e-6);
+    EXPECT_NEAR(b["exactUsf"].get<double>(), b["usf"].get<double>(), 1e-12);
+    EXPECT_EQ(b["layout"], "mirrored");
+    ASSERT_EQ(b["shadow"].size(), 1u);
+    EXPECT_EQ(b["shadow"][0].size(), 4u);
+    EXPECT_EQ(ReadBytes(data.Path() / "Umbravel.prt"), "\r\n" + ExpectedDefaultBeamSection());
+
+    const auto diffuse = nlohmann::json::parse(Run("--json --mode diffuse").out);
+    EXPECT_EQ(diffuse["skyDirections"], 400);
+    int skyCount = 0;
+    for (const auto& [name, count] : diffuse["skyCases"].items())
+        skyCount += count.get<int>();
+    EXPECT_EQ(skyCount, 400);
+    EXPECT_GT(diffuse["physicalSky"].get<double>(), 0);
+    EXPECT_LT(diffuse["physicalSky"].get<double>(), 1);
+
+    const auto matrix = nlohmann::json::parse(Run("--json --mode matrix").out);
+    ASSERT_EQ(matrix["usf"].size(), 25u);
+    EXPECT_EQ(matrix["usf"][24].size(), 7u);
+    EXPECT_EQ(matrix["azimuths"].size(), 7u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 #include <cstdlib>
 
@@ -56,8 +57,13 @@ void WizardFixture::SetUp() {
 
 void WizardFixture::TearDown() {
     FinishEvents();
+    // A screen opened from another is its child and goes with it.
+    std::vector<QPointer<WizardScreen>> open;
     for (WizardScreen* screen : AllScreens()) {
-        delete screen;
+        open.emplace_back(screen);
+    }
+    for (const QPointer<WizardScreen>& screen : open) {
+        delete screen.data();
     }
     InstallMessageHandler({});
     InstallEndHandler({});

@@ -4,13 +4,18 @@
 // program folder is a temporary one.
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "modes/year/SunPosition.h"
+#include "modes/year/frmShadingYear.h"
 #include "platform/Clock.h"
 #include "platform/Host.h"
 #include "ui/ProgramFolderSetup.h"
@@ -58,6 +63,23 @@ void Choose(const char* screen, const char* option) {
     Screen(screen)->findChild<QRadioButton*>(option)->setChecked(true);
 }
 
+// A cloudless year at the default place, enough to fill the year screen's bars.
+std::shared_ptr<const WeatherYear> ClearSkyYear() {
+    auto weather = std::make_shared<WeatherYear>();
+    weather->location = {"Golden, CO, USA", {39.742476, -105.1786, 1830}, -7};
+    const double first = JulianDayUtc(2026, 1, 1, 7, 0, 0);
+    for (int hour = 0; hour < 8760; ++hour) {
+        const SunAngles sun =
+            ApparentSunPosition(weather->location.place, first + (hour + 0.5) / 24);
+        const double height = std::sin(std::max(sun.altitude, 0.0) * 3.14159265358979 / 180);
+        const double direct = height > 0.02 ? 950 * std::exp(-0.14 / height) : 0;
+        const double diffuse = 110 * height;
+        weather->hours.push_back(
+            {1, 1, hour % 24 + 1, direct, diffuse, direct * height + diffuse, false});
+    }
+    return weather;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -67,6 +89,7 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir programHome;
     qputenv("XDG_DATA_HOME", programHome.path().toUtf8());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, programHome.path());
     FixClock({2026, 12, 8, 13, 5, 9});
     InstallMessageHandler(
         [](const std::string& text) { std::printf("message: %s\n", text.c_str()); });
@@ -91,6 +114,16 @@ int main(int argc, char* argv[]) {
     Photograph("frmHeaderText");
     Click("frmHeaderText", "cmdContinue");
     Photograph("frmSourceMode");
+    Click("frmSourceMode", "cmdFromPlace");
+    Screen("frmSunFromPlace")
+        ->findChild<QDateTimeEdit*>("txtWhen")
+        ->setDateTime(QDateTime(QDate(2026, 6, 21), QTime(15, 0)));
+    Photograph("frmSunFromPlace");
+    Click("frmSunFromPlace", "cmdUse");
+    Click("frmSourceMode", "cmdShadingYear");
+    static_cast<frmShadingYear*>(Screen("frmShadingYear"))->UseWeather(ClearSkyYear());
+    Photograph("frmShadingYear");
+    Click("frmShadingYear", "cmdClose");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults");
     Click("frmBeamResults", "cmdNewSource");

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "modes/year/WeatherFile.h"
+#include "modes/year/WindowAngles.h"
+
+// The options of a shading-year batch run. Unlike the wizard's boxes, these values are checked
+// strictly: a latitude of "4O" or 95 is refused.
+struct YearOptions {
+    std::optional<double> latitude, longitude, utcOffset, elevation;
+    std::optional<double> facing;
+    std::optional<FinSide> finSide;
+    std::optional<int> year;
+    int stepMinutes = 60;
+    std::shared_ptr<const WeatherYear> weather;
+    double reflectance = 0.2;
+    std::string csv;
+    std::string monthlyCsv;
+};
+
+// Takes the year option at args[i] and its value, moving i past them; false when args[i] is
+// not a year option. Throws UsageError for a bad value.
+bool ParseYearOption(const std::vector<std::string>& args, std::size_t& i, YearOptions& year);
+
+// Refuses a year run that lacks what it needs; reads the weather file.
+void CheckYearOptions(YearOptions& year);
+
+std::string YearHelpText();

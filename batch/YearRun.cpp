@@ -1,0 +1,68 @@
+#include "batch/YearRun.h"
+
+#include "base/NumberText.h"
+#include "model/ExactShadow.h"
+#include "modes/diffuse/PhysicalDiffuse.h"
+#include "modes/year/ShadingYear.h"
+#include "modes/year/YearCsv.h"
+#include "modes/year/YearSection.h"
+
+namespace {
+
+YearSettings Settings(const YearOptions& y, DeviceLayout layout) {
+    YearSettings s;
+    s.place = {*y.latitude, *y.longitude, y.elevation.value_or(0)};
+    s.utcOffset = *y.utcOffset;
+    s.facing = {*y.facing, *y.finSide};
+    s.year = *y.year;
+    s.stepMinutes = y.stepMinutes;
+    s.device = DeviceShapeFromGeometry();
+    s.device.layout = layout;
+    s.weather = y.weather.get();
+    s.groundReflectance = y.reflectance;
+    if (y.weather) {
+        const PhysicalDiffuseFactors diffuse = PhysicalDiffuse(s.device);
+        s.skyFactor = diffuse.sky;
+        s.groundFactor = diffuse.ground;
+    }
+    return s;
+}
+
+std::string KWh(double wh) {
+    return PatternText(wh / 1000, "0.0") + " kWh/m2";
+}
+
+}  // namespace
+
+void RunYearMode(const YearOptions& y, DeviceLayout layout, std::ostream& out, std::ostream& err) {
+    const YearSettings settings = Settings(y, layout);
+    HourlyCsvFile csv(y.csv, settings);
+    int sunnySteps = 0;
+    int lastMonth = 1;
+    const YearTotals totals = RunShadingYear(settings, [&](const YearStep& step) {
+        csv.Write(step);
+        sunnySteps += step.window.sunOnWindow ? 1 : 0;
+        if (step.month != lastMonth) {
+            err << "shading year: month " << lastMonth << " of 12 done" << std::endl;
+            lastMonth = step.month;
+        }
+    });
+    csv.Close();
+    err << "shading year: month 12 of 12 done" << std::endl;
+    AppendYearSection(settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
+    out << "Hours with sun on the window: "
+        << PatternText(sunnySteps * settings.stepMinutes / 60.0, "0.0") << '\n';
+    if (!y.weather)
+        return;
+    if (!y.monthlyCsv.empty())
+        WriteMonthlyCsv(y.monthlyCsv, totals);
+    WindowIrradiation without, with;
+    for (int m = 0; m < 12; ++m) {
+        without += totals.without[m];
+        with += totals.with[m];
+    }
+    out << "Hours without weather data: " << totals.missingHours << '\n'
+        << "Irradiation on the window over the year: " << KWh(without.Total())
+        << " without the device, " << KWh(with.Total()) << " with it\n"
+        << RemovedSummaryLine(settings, totals) << '\n';
+}

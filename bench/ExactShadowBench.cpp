@@ -1,0 +1,59 @@
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "model/ExactShadow.h"
+#include "model/mduUmbravel.h"
+#include "modes/diffuse/PhysicalDiffuse.h"
+
+namespace {
+
+struct Direction {
+    double alt, azi;
+};
+
+// The sky directions of the 20-step diffuse grid, as BM_SkyDirectionUSF takes them.
+std::vector<Direction> SkyDirections() {
+    std::vector<Direction> d;
+    for (int i = 1; i <= 20; ++i) {
+        for (int j = 1; j <= 20; ++j)
+            d.push_back({mduUmbravel::GridAngle(20, i),
+                         j == 1 ? mduUmbravel::FirstGridAzimuth : mduUmbravel::GridAngle(20, j)});
+    }
+    return d;
+}
+
+// One exact evaluation (every plate's shadow, union, clip, area) for the default device with
+// awning and fins; compare with BM_SkyDirectionUSF.
+void BM_ExactUnshadedFraction(benchmark::State& state) {
+    const DeviceShape device{3};
+    const auto dirs = SkyDirections();
+    std::size_t k = 0;
+    for (auto _ : state) {
+        const Direction& d = dirs[k++ % dirs.size()];
+        benchmark::DoNotOptimize(ExactUnshadedFraction(device, d.alt, d.azi));
+    }
+}
+BENCHMARK(BM_ExactUnshadedFraction);
+
+// The same with the shadow polygons handed back, as the beam screen draws them.
+void BM_ExactShadow(benchmark::State& state) {
+    const DeviceShape device{3};
+    const auto dirs = SkyDirections();
+    std::size_t k = 0;
+    for (auto _ : state) {
+        const Direction& d = dirs[k++ % dirs.size()];
+        benchmark::DoNotOptimize(ExactShadow(device, d.alt, d.azi));
+    }
+}
+BENCHMARK(BM_ExactShadow);
+
+// The sky and ground factors together, per geometry mode.
+void BM_PhysicalDiffuse(benchmark::State& state) {
+    const DeviceShape device{static_cast<std::int16_t>(state.range(0))};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PhysicalDiffuse(device));
+}
+BENCHMARK(BM_PhysicalDiffuse)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+
+}  // namespace

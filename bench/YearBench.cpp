@@ -1,0 +1,91 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "model/ExactShadow.h"
+#include "model/mduUmbravel.h"
+#include "modes/year/ShadingYear.h"
+#include "modes/year/SunPosition.h"
+#include "modes/year/SunTrack.h"
+#include "modes/year/YearCsv.h"
+
+namespace {
+
+const Place Golden{39.742476, -105.1786, 1830};
+
+// A weather year with sun in the day hours, so that every column of the CSV is written.
+WeatherYear SteadyWeather() {
+    WeatherYear w;
+    for (int i = 0; i < 8760; ++i) {
+        const int hour = i % 24 + 1;
+        const bool day = hour > 6 && hour < 19;
+        w.hours.push_back({1, 1, hour, day ? 500.0 : 0, day ? 100.0 : 0, day ? 400.0 : 0, false});
+    }
+    return w;
+}
+
+YearSettings Settings(const WeatherYear* weather, int stepMinutes) {
+    YearSettings s;
+    s.place = Golden;
+    s.utcOffset = -7;
+    s.facing = {200, FinSide::Right};
+    s.year = 2025;
+    s.stepMinutes = stepMinutes;
+    s.device = DeviceShape{3, 2, 4, 3, 3, 1, 3, DeviceLayout::Drawn};
+    s.weather = weather;
+    return s;
+}
+
+std::string CsvPath() {
+    return (std::filesystem::temp_directory_path() / "umbravel-year-bench.csv").string();
+}
+
+void BM_ApparentSunPosition(benchmark::State& state) {
+    double jd = JulianDayUtc(2025, 1, 1, 0, 0, 0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ApparentSunPosition(Golden, jd));
+        jd += 0.0417;
+    }
+}
+BENCHMARK(BM_ApparentSunPosition);
+
+void BM_SunTrackStep(benchmark::State& state) {
+    const double first = JulianDayUtc(2025, 1, 1, 0, 0, 0);
+    const SunTrack track(Golden, {}, first, first + 365);
+    double jd = first;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(track.At(jd));
+        jd += 1.0 / 1440;
+        if (jd > first + 365)
+            jd = first;
+    }
+}
+BENCHMARK(BM_SunTrackStep);
+
+void BM_ExactShadowOnTheYearsSun(benchmark::State& state) {
+    const DeviceShape device = Settings(nullptr, 60).device;
+    double azimuth = -80;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ExactUnshadedFraction(device, mduUmbravel::DegToRad(40),
+                                                       mduUmbravel::DegToRad(azimuth)));
+        azimuth = azimuth > 80 ? -80 : azimuth + 1.7;
+    }
+}
+BENCHMARK(BM_ExactShadowOnTheYearsSun);
+
+// The whole year at the given step with its hourly CSV, as the batch run does it.
+void BM_YearWithCsv(benchmark::State& state) {
+    const WeatherYear weather = SteadyWeather();
+    const YearSettings settings = Settings(&weather, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        HourlyCsvFile csv(CsvPath(), settings);
+        benchmark::DoNotOptimize(
+            RunShadingYear(settings, [&](const YearStep& step) { csv.Write(step); }));
+        csv.Close();
+    }
+    std::filesystem::remove(CsvPath());
+}
+BENCHMARK(BM_YearWithCsv)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_YearWithCsv)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace

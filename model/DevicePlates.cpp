@@ -1,0 +1,25 @@
+#include "model/DevicePlates.h"
+
+DevicePlateSet DevicePlates(const DeviceShape& d, double finBottom) {
+    DevicePlateSet set;
+    if (d.L <= 0)
+        return set;
+    const double back = d.Lh + d.LhP;
+    const double finSide = d.WP;
+    const double otherSide = d.layout == DeviceLayout::Mirrored ? d.W - d.WP : 0.0;
+    const auto fin = [&](double x) {
+        return Plate{{{x, finBottom, 0}, {x, back, 0}, {x, d.Lh, d.L}, {x, finBottom, d.L}}};
+    };
+    if (d.geomMode != 2) {
+        set.plates[set.count++] = Plate{{{otherSide, back, 0},
+                                         {finSide, back, 0},
+                                         {finSide, d.Lh, d.L},
+                                         {otherSide, d.Lh, d.L}}};
+    }
+    if (d.geomMode != 1) {
+        set.plates[set.count++] = fin(finSide);
+        if (d.layout == DeviceLayout::Mirrored)
+            set.plates[set.count++] = fin(otherSide);
+    }
+    return set;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+
+#include "model/ExactShadow.h"
+
+// A point in wall coordinates: x across, y up from the sill, z out of the wall.
+struct SpacePoint {
+    double x, y, z;
+};
+
+// A flat plate of the device: its four corners in order around it.
+using Plate = std::array<SpacePoint, 4>;
+
+struct DevicePlateSet {
+    std::array<Plate, 3> plates;
+    int count = 0;
+};
+
+// The awning plate and fins of the device, the fins cut off at height finBottom (they reach
+// down without end; callers cut them where nothing below can matter). A device with L <= 0
+// has no plates.
+DevicePlateSet DevicePlates(const DeviceShape& device, double finBottom);

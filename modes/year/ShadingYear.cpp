@@ -1,0 +1,145 @@
+#include "modes/year/ShadingYear.h"
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "model/mduUmbravel.h"
+#include "modes/year/SunTrack.h"
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr double MinutesPerDay = 1440;
+
+// Where the weather file keeps the hour that starts at hourOfDay on the date: its records are
+// numbered from 1 January in the file's own calendar, which may lack 29 February.
+std::optional<std::size_t> WeatherIndex(const WeatherYear& weather, unsigned month, unsigned day,
+                                        int hourOfDay) {
+    const year fileYear{weather.hours.size() == 8784 ? 2024 : 2025};
+    const year_month_day date{fileYear / month / day};
+    if (!date.ok())
+        return std::nullopt;
+    const auto dayIndex = (sys_days{date} - sys_days{fileYear / 1 / 1}).count();
+    return static_cast<std::size_t>(dayIndex * 24 + hourOfDay);
+}
+
+class YearStepper {
+  public:
+    YearStepper(const YearSettings& s, double firstJulianDay, double lastJulianDay)
+        : s_(s), track_(s.place, s.air, firstJulianDay, lastJulianDay) {}
+
+    // The step that starts at minuteOfDay on the date and lasts the given minutes.
+    YearStep Step(const year_month_day& date, int minuteOfDay, int minutes) const {
+        const double jd =
+            JulianDayUtc(static_cast<int>(date.year()),
+                         static_cast<int>(static_cast<unsigned>(date.month())),
+                         static_cast<int>(static_cast<unsigned>(date.day())), 0, 0, 0) +
+            (minuteOfDay + minutes / 2.0) / MinutesPerDay - s_.utcOffset / 24;
+        return StepAt(date, minuteOfDay, minutes, jd);
+    }
+
+    YearStep StepAt(const year_month_day& date, int minuteOfDay, int minutes, double jd) const {
+        YearStep step{};
+        step.month = static_cast<int>(static_cast<unsigned>(date.month()));
+        step.day = static_cast<int>(static_cast<unsigned>(date.day()));
+        step.hour = minuteOfDay / 60;
+        step.minute = minuteOfDay % 60;
+        step.sun = track_.At(jd);
+        step.window = RelativeToWindow(step.sun, s_.facing);
+        step.beamUSF = std::numeric_limits<double>::quiet_NaN();
+        if (step.window.sunOnWindow) {
+            step.beamUSF =
+                ExactUnshadedFraction(s_.device, mduUmbravel::DegToRad(step.window.altitude),
+                                      mduUmbravel::DegToRad(step.window.azimuth));
+        }
+        if (s_.weather)
+            AddWeather(step, minutes);
+        return step;
+    }
+
+  private:
+    void AddWeather(YearStep& step, int minutes) const {
+        const auto index = WeatherIndex(*s_.weather, step.month, step.day, step.hour);
+        if (!index || s_.weather->hours[*index].missing)
+            return;
+        const WeatherHour& w = s_.weather->hours[*index];
+        const double share = minutes / 60.0;
+        step.weatherKnown = true;
+        step.without.beam = w.directNormal * CosIncidence(step.window) * share;
+        step.without.sky = w.diffuseHorizontal * 0.5 * share;
+        step.without.ground = w.globalHorizontal * s_.groundReflectance * 0.5 * share;
+        step.with.beam = step.window.sunOnWindow ? step.without.beam * step.beamUSF : 0;
+        step.with.sky = step.without.sky * s_.skyFactor;
+        step.with.ground = step.without.ground * s_.groundFactor;
+    }
+
+    const YearSettings& s_;
+    SunTrack track_;
+};
+
+}  // namespace
+
+WindowIrradiation& WindowIrradiation::operator+=(const WindowIrradiation& other) {
+    beam += other.beam;
+    sky += other.sky;
+    ground += other.ground;
+    return *this;
+}
+
+bool LeapYear(int y) {
+    return year{y}.is_leap();
+}
+
+YearTotals RunShadingYear(const YearSettings& settings,
+                          const std::function<void(const YearStep&)>& onStep) {
+    const sys_days first{year{settings.year} / 1 / 1};
+    const int dayCount = LeapYear(settings.year) ? 366 : 365;
+    const double firstJd = JulianDayUtc(settings.year, 1, 1, 0, 0, 0) - settings.utcOffset / 24;
+    const YearStepper stepper(settings, firstJd, firstJd + dayCount);
+    const int minutes = settings.stepMinutes;
+    const int stepsPerHour = 60 / minutes;
+    YearTotals totals;
+    int missingSteps = 0;
+    for (int d = 0; d < dayCount; ++d) {
+        const year_month_day date{first + days{d}};
+        const unsigned month = static_cast<unsigned>(date.month());
+        for (int m = 0; m < 1440; m += minutes) {
+            const double jd = firstJd + d + (m + minutes / 2.0) / MinutesPerDay;
+            const YearStep step = stepper.StepAt(date, m, minutes, jd);
+            if (settings.weather && !step.weatherKnown)
+                ++missingSteps;
+            totals.without[month - 1] += step.without;
+            totals.with[month - 1] += step.with;
+            if (onStep)
+                onStep(step);
+        }
+    }
+    totals.missingHours = missingSteps / stepsPerHour;
+    return totals;
+}
+
+MonthHourTable ShadingOnThe21st(const YearSettings& settings) {
+    const double firstJd = JulianDayUtc(settings.year, 1, 1, 0, 0, 0) - settings.utcOffset / 24;
+    const YearStepper stepper(settings, firstJd, firstJd + 366);
+    MonthHourTable table;
+    for (unsigned month = 1; month <= 12; ++month) {
+        const year_month_day date{year{settings.year} / month / 21};
+        for (int hour = 0; hour < 24; ++hour)
+            table[month - 1][hour] = stepper.Step(date, hour * 60, 60);
+    }
+    return table;
+}
+
+double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months) {
+    double without = 0, with = 0;
+    for (int m : months) {
+        without += totals.without[m - 1].Total();
+        with += totals.with[m - 1].Total();
+    }
+    if (without == 0)
+        return std::numeric_limits<double>::quiet_NaN();
+    return (without - with) / without * 100;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "model/ExactShadow.h"
+#include "modes/year/SunPosition.h"
+#include "modes/year/WeatherFile.h"
+#include "modes/year/WindowAngles.h"
+
+// The device over a year at one place: step by step through the year in local standard time,
+// the sun's position, the beam unshaded fraction from the exact shadow and, with a weather
+// file, the irradiation on the window without and with the device.
+
+struct YearSettings {
+    Place place;
+    double utcOffset = 0;  // hours of local standard time ahead of UTC
+    Atmosphere air;
+    WindowFacing facing;
+    int year = 2025;
+    int stepMinutes = 60;  // divides 60
+    DeviceShape device;
+    const WeatherYear* weather = nullptr;
+    double groundReflectance = 0.2;
+    // The device's physically weighted diffuse factors (PhysicalDiffuse) for the weather's sky
+    // and ground irradiation.
+    double skyFactor = 1, groundFactor = 1;
+};
+
+// Irradiation on one square metre of window, Wh/m2.
+struct WindowIrradiation {
+    double beam = 0, sky = 0, ground = 0;
+    double Total() const { return beam + sky + ground; }
+    WindowIrradiation& operator+=(const WindowIrradiation& other);
+};
+
+// One step: an interval of local standard time stamped with its start, the sun taken at its
+// middle.
+struct YearStep {
+    int month, day, hour, minute;
+    SunAngles sun;
+    WindowAngles window;
+    double beamUSF;     // NaN when the sun is not on the window
+    bool weatherKnown;  // a weather file is given and holds this hour
+    WindowIrradiation without, with;
+};
+
+struct YearTotals {
+    std::array<WindowIrradiation, 12> without{}, with{};
+    int missingHours = 0;                    // hours of the year the weather file does not give
+    double skyFactor = 1, groundFactor = 1;  // physically weighted diffuse factors
+};
+
+// True for a year with 29 February.
+bool LeapYear(int year);
+
+// Goes through the year, hands every step to onStep (when given) and sums by month.
+YearTotals RunShadingYear(const YearSettings& settings,
+                          const std::function<void(const YearStep&)>& onStep = {});
+
+// The 21st of each month, one step per hour with the sun at the half hour: [month][hour].
+using MonthHourTable = std::array<std::array<YearStep, 24>, 12>;
+MonthHourTable ShadingOnThe21st(const YearSettings& settings);
+
+// Share of the irradiation the device removes over the given months (1 to 12), in percent;
+// NaN when nothing reaches the window.
+double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "modes/year/SunPosition.h"
+
+// Which side of the window the fin stands on, seen from outside, facing the wall.
+enum class FinSide { Left, Right };
+
+// The window's orientation: the compass bearing of its outward normal (degrees from north,
+// clockwise) and its fin side.
+struct WindowFacing {
+    double bearing = 180;
+    FinSide finSide = FinSide::Right;
+};
+
+// The sun as the shading procedures see it: altitude above the horizon and azimuth from the
+// window normal, positive toward the fin side, in degrees (-180 to 180).
+struct WindowAngles {
+    double altitude;
+    double azimuth;
+    bool sunOnWindow;  // above the horizon and in front of the wall
+};
+
+WindowAngles RelativeToWindow(const SunAngles& sun, const WindowFacing& facing);
+
+// Cosine of the angle between the sun and the window normal; 0 when the sun is not on it.
+double CosIncidence(const WindowAngles& angles);

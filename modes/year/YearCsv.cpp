@@ -1,0 +1,180 @@
+#include "modes/year/YearCsv.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "base/Faults.h"
+
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+constexpr std::size_t FlushSize = 1 << 16;
+
+void AppendNumber(std::string& out, double x) {
+    char digits[32];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, x, std::chars_format::general, 17);
+    out.append(digits, result.ptr);
+}
+
+void AppendTwoDigits(std::string& out, int n) {
+    out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+}
+
+std::FILE* OpenForOutput(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        throw UnexpectedError(path + ": " + std::strerror(errno));
+    return file;
+}
+
+void WriteAll(std::FILE* file, const std::string& path, const std::string& text) {
+    if (std::fwrite(text.data(), 1, text.size(), file) != text.size())
+        throw UnexpectedError(path + ": " + std::strerror(errno));
+}
+
+void CloseFile(std::FILE* file, const std::string& path) {
+    if (std::fclose(file) != 0)
+        throw UnexpectedError(path + ": " + std::strerror(errno));
+}
+
+void WriteWholeFile(const std::string& path, const std::string& text) {
+    std::FILE* file = OpenForOutput(path);
+    try {
+        WriteAll(file, path, text);
+    } catch (...) {
+        std::fclose(file);
+        throw;
+    }
+    CloseFile(file, path);
+}
+
+void AppendIrradiation(std::string& out, const WindowIrradiation& w, double scale) {
+    for (double x : {w.beam, w.sky, w.ground, w.Total()}) {
+        out += ',';
+        AppendNumber(out, x * scale);
+    }
+}
+
+}  // namespace
+
+std::string UtcOffsetText(double hours) {
+    const int minutes = static_cast<int>(std::lround(std::fabs(hours) * 60));
+    std::string text = hours < 0 ? "-" : "+";
+    AppendTwoDigits(text, minutes / 60);
+    text += ':';
+    AppendTwoDigits(text, minutes % 60);
+    return text;
+}
+
+HourlyCsvFile::HourlyCsvFile(const std::string& path, const YearSettings& settings)
+    : path_(path),
+      file_(OpenForOutput(path)),
+      offset_(UtcOffsetText(settings.utcOffset)),
+      year_(settings.year),
+      withWeather_(settings.weather != nullptr) {
+    buffer_ =
+        "start,sun_altitude_deg,sun_azimuth_deg,window_altitude_deg,window_azimuth_deg,"
+        "sun_on_window,beam_usf";
+    if (withWeather_) {
+        buffer_ +=
+            ",beam_without_Wh_m2,sky_without_Wh_m2,ground_without_Wh_m2,"
+            "beam_with_Wh_m2,sky_with_Wh_m2,ground_with_Wh_m2";
+    }
+    buffer_ += LineEnd;
+}
+
+HourlyCsvFile::~HourlyCsvFile() {
+    if (file_)
+        std::fclose(file_);
+}
+
+void HourlyCsvFile::Write(const YearStep& s) {
+    std::string& out = buffer_;
+    out += std::to_string(year_);
+    out += '-';
+    AppendTwoDigits(out, s.month);
+    out += '-';
+    AppendTwoDigits(out, s.day);
+    out += 'T';
+    AppendTwoDigits(out, s.hour);
+    out += ':';
+    AppendTwoDigits(out, s.minute);
+    out += offset_;
+    for (double x : {s.sun.altitude, s.sun.azimuth, s.window.altitude, s.window.azimuth}) {
+        out += ',';
+        AppendNumber(out, x);
+    }
+    out += s.window.sunOnWindow ? ",yes," : ",no,";
+    if (s.window.sunOnWindow)
+        AppendNumber(out, s.beamUSF);
+    if (withWeather_) {
+        for (double x : {s.without.beam, s.without.sky, s.without.ground, s.with.beam, s.with.sky,
+                         s.with.ground}) {
+            out += ',';
+            if (s.weatherKnown)
+                AppendNumber(out, x);
+        }
+    }
+    out += LineEnd;
+    if (out.size() >= FlushSize)
+        Flush();
+}
+
+void HourlyCsvFile::Flush() {
+    WriteAll(file_, path_, buffer_);
+    buffer_.clear();
+}
+
+void HourlyCsvFile::Close() {
+    Flush();
+    std::FILE* file = file_;
+    file_ = nullptr;
+    CloseFile(file, path_);
+}
+
+void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
+    std::string out = "month";
+    for (int hour = 0; hour < 24; ++hour) {
+        out += ',';
+        AppendTwoDigits(out, hour);
+        out += ":00";
+    }
+    out += LineEnd;
+    for (int month = 0; month < 12; ++month) {
+        out += std::to_string(month + 1);
+        for (const YearStep& step : table[month]) {
+            out += ',';
+            if (step.window.sunOnWindow)
+                AppendNumber(out, step.beamUSF);
+        }
+        out += LineEnd;
+    }
+    WriteWholeFile(path, out);
+}
+
+void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
+    constexpr double kWh = 1e-3;
+    std::string out =
+        "month,beam_without_kWh_m2,sky_without_kWh_m2,ground_without_kWh_m2,"
+        "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
+        "total_with_kWh_m2";
+    out += LineEnd;
+    WindowIrradiation yearWithout, yearWith;
+    for (int month = 0; month < 12; ++month) {
+        out += std::to_string(month + 1);
+        AppendIrradiation(out, totals.without[month], kWh);
+        AppendIrradiation(out, totals.with[month], kWh);
+        out += LineEnd;
+        yearWithout += totals.without[month];
+        yearWith += totals.with[month];
+    }
+    out += "year";
+    AppendIrradiation(out, yearWithout, kWh);
+    AppendIrradiation(out, yearWith, kWh);
+    out += LineEnd;
+    WriteWholeFile(path, out);
+}

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "modes/year/EpwText.h"
+#include "modes/year/WeatherFile.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+EpwHour Steady(int, int, int hour) {
+    return {hour * 10.0, hour * 20.0, hour * 1.0};
+}
+
+class WeatherFileTest : public ::testing::Test {
+  protected:
+    WeatherYear Read(const std::vector<std::string>& lines) {
+        WriteBytes(folder_.Path() / "year.epw", JoinedEpw(lines));
+        return ReadWeatherFile(folder_.Slash() + "year.epw");
+    }
+    TempFolder folder_;
+};
+
+TEST_F(WeatherFileTest, ReadsPlaceHoursAndMissingValues) {
+    const WeatherYear w = Read(EpwLines(false, [](int month, int day, int hour) {
+        EpwHour h = Steady(month, day, hour);
+        if (month == 1 && day == 1 && hour == 6)
+            h.direct = 9999;
+        if (month == 1 && day == 2 && hour == 7)
+            h.diffuse = 9999;
+        return h;
+    }));
+    EXPECT_EQ(w.location.name, "Golden, CO, USA");
+    EXPECT_DOUBLE_EQ(w.location.place.latitude, 39.74);
+    EXPECT_DOUBLE_EQ(w.location.place.longitude, -105.18);
+    EXPECT_DOUBLE_EQ(w.location.utcOffset, -7);
+    EXPECT_DOUBLE_EQ(w.location.place.elevation, 1829);
+    ASSERT_EQ(w.hours.size(), 8760u);
+    EXPECT_EQ(w.missingHours, 2);
+    EXPECT_TRUE(w.hours[5].missing);
+    EXPECT_TRUE(w.hours[30].missing);
+    EXPECT_FALSE(w.hours[31].missing);
+    const WeatherHour& h = w.hours[24 * 364 + 23];  // 31 December, hour 24
+    EXPECT_EQ(h.month * 10000 + h.day * 100 + h.hour, 123124);
+    EXPECT_FALSE(h.missing);
+    EXPECT_DOUBLE_EQ(h.globalHorizontal, 240);
+    EXPECT_DOUBLE_EQ(h.directNormal, 480);
+    EXPECT_DOUBLE_EQ(h.diffuseHorizontal, 24);
+    EXPECT_EQ(Read(EpwLines(true, Steady)).hours.size(), 8784u);
+}
+
+TEST_F(WeatherFileTest, RefusesMalformedFilesWithLineAndReason) {
+    const auto good = EpwLines(false, Steady);
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<std::string>&)> spoil;
+        std::string message;
+    } const cases[] = {
+        {"no location", [](auto& l) { l[0] = "PLACE,x"; },
+         "line 1: expected the LOCATION line with ten fields"},
+        {"latitude text", [](auto& l) { l[0] = "LOCATION,a,b,c,d,1,north,-105,-7,1829"; },
+         "line 1: latitude \"north\" is not a number"},
+        {"latitude range", [](auto& l) { l[0] = "LOCATION,a,b,c,d,1,95,-105,-7,1829"; },
+         "line 1: latitude 95 is out of range"},
+        {"short header", [](auto& l) { l.resize(5); },
+         "line 5: the file ends inside its header of eight lines"},
+        {"cut record", [](auto& l) { l[107] = "1999,4,5"; }, "line 108: the record has 3 fields"},
+        {"hour twice", [](auto& l) { l[20] = l[19]; }, "line 21: expected month 1, day 1, hour 13"},
+        {"negative", [](auto& l) { l[9].replace(l[9].find(",40.000000,"), 11, ",-5,"); },
+         "line 10: direct normal irradiation -5 is out of range"},
+        {"truncated", [](auto& l) { l.resize(l.size() - 30); },
+         "the file ends after 8730 hourly records; a year has 8760, or 8784 with 29 February"},
+    };
+    for (const Case& c : cases) {
+        auto lines = good;
+        c.spoil(lines);
+        try {
+            Read(lines);
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const WeatherFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos)
+                << c.what << ": " << e.what();
+        }
+    }
+    EXPECT_THROW(ReadWeatherFile(folder_.Slash() + "absent.epw"), WeatherFileError);
+}
+
+}  // namespace
