@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/Clock.h"
@@ -50,6 +51,26 @@ void WizardFixture::SetUp() {
     FixClock({2026, 12, 8, 13, 5, 9});
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
     InstallEndHandler([this] { ++programEnds; });
+    InstallQuestionHandler(
+        [this](const std::string& text, const std::vector<std::string>& offered) -> std::size_t {
+            questions.push_back(text);
+            if (answers.empty()) {
+                ADD_FAILURE() << "unexpected question: " << text;
+                return offered.size() - 1;
+            }
+            const auto chosen = std::find(offered.begin(), offered.end(), answers.front());
+            EXPECT_NE(chosen, offered.end()) << answers.front() << " is not offered: " << text;
+            answers.pop_front();
+            return chosen == offered.end() ? offered.size() - 1 : chosen - offered.begin();
+        });
+    InstallFolderChooser([this](const std::string&) -> std::optional<std::string> {
+        if (chosenFolders.empty()) {
+            return std::nullopt;
+        }
+        std::string folder = chosenFolders.front();
+        chosenFolders.pop_front();
+        return folder;
+    });
     PrepareProgramFolder();
 }
 
@@ -58,7 +79,10 @@ void WizardFixture::TearDown() {
     for (WizardScreen* screen : AllScreens()) {
         delete screen;
     }
+    EXPECT_TRUE(answers.empty()) << "answers left for questions never asked";
     InstallMessageHandler({});
+    InstallQuestionHandler({});
+    InstallFolderChooser({});
     InstallEndHandler({});
     ReleaseClock();
     if (hadDataHome_) {
