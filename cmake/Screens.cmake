@@ -1,5 +1,5 @@
 # The screens library (Qt 6 Widgets) and the wizard executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
@@ -25,13 +25,14 @@ add_library(umbravel_screens STATIC
     output/frmPathFileName.cpp
     output/frmHeaderText.cpp
     output/frmSaved.cpp
+    output/frmViewPrint.cpp
     modes/beam/frmSourceMode.cpp
     modes/beam/frmBeamResults.cpp
     modes/diffuse/frmDiffuseResults.cpp
     modes/matrix/frmMatrixResults.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
-target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets)
+target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets Qt6::PrintSupport)
 
 # The information files, copied into the program folder at the first start.
 qt_add_resources(umbravel_screens information

@@ -7,6 +7,7 @@
 #include "model/mduUmbravel.h"
 #include "modes/matrix/MatrixDataFiles.h"
 #include "output/frmPathFileName.h"
+#include "output/frmViewPrint.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -18,7 +19,7 @@ frmSaved::frmSaved()
       lblPrintFile(NewLabel("lblPrintFile", "")),
       lblDataFiles(NewLabel("lblDataFiles", "")),
       lblFileFolder(NewLabel("lblFileFolder", "", LabelKind::Paragraph)) {
-    auto* cmdExit = NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); });
+    auto* cmdExit = NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); });
     MakeDefault(cmdExit);
 
     auto* screen = new QVBoxLayout(this);
@@ -36,8 +37,8 @@ frmSaved::frmSaved()
     screen->addWidget(lblFileFolder);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdRepeat", "Repeat", [this] { cmdRepeat_Click(); }),
-        NewButton("cmdPrintIt", "View output print file, and print it",
+        NewButton("cmdRepeat", "&Repeat", [this] { cmdRepeat_Click(); }),
+        NewButton("cmdPrintIt", "&View output print file, and print it",
                   [this] { cmdPrintIt_Click(); }),
         cmdExit,
     }));
@@ -53,8 +54,10 @@ void frmSaved::cmdRepeat_Click() {
     Wizard::HandOver<frmPathFileName>(this);
 }
 
+// A viewer left open from an earlier press is replaced, so that the file shows as it is now.
 void frmSaved::cmdPrintIt_Click() {
-    ShowMessage("This has not been coded yet.");
+    Wizard::CloseIfOpen<frmViewPrint>();
+    Wizard::Show<frmViewPrint>();
 }
 
 // No file stays open between events, so there is none left to close.
