@@ -118,7 +118,8 @@ void frmPathFileName::Form_Load() {
     txtPrintFileName->setText(ToQt(PrintFileName));
     txtPath->setText(ToQt(DataPath));
     ShowPrintFilePath();
-    if (!unusableDefault.empty()) {
+    if (!unusableDefault.empty() && !DefaultPathFaultTold) {
+        DefaultPathFaultTold = true;
         ShowMessage(unusableDefault);
     }
 }

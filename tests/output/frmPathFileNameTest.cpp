@@ -107,6 +107,9 @@ TEST_F(frmPathFileNameTest, AnUnusableDefaultPathFileIsToldOnceAndTheOwnFolderPr
     EXPECT_NE(messages[0].find("DefPath.asc"), std::string::npos) << messages[0];
     EXPECT_NE(messages[0].find("control characters"), std::string::npos) << messages[0];
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), DataFolder());
+    Revisit();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Text("frmPathFileName", "txtPath"), DataFolder());
     EXPECT_EQ(programEnds, 0);
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/mduUmbravel.h"
 #include "platform/Clock.h"
 #include "platform/Host.h"
 #include "ui/ProgramFolderSetup.h"
@@ -49,6 +50,7 @@ void WizardFixture::SetUp() {
     }
     setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
     FixClock({2026, 12, 8, 13, 5, 9});
+    mduUmbravel::DefaultPathFaultTold = false;
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
     InstallEndHandler([this] { ++programEnds; });
     InstallQuestionHandler(
