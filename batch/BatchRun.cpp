@@ -17,6 +17,7 @@
 #include "modes/diffuse/DiffuseSection.h"
 #include "modes/matrix/MatrixDataFiles.h"
 #include "modes/matrix/MatrixReport.h"
+#include "output/DefaultPathFile.h"
 #include "output/HeaderLine.h"
 #include "output/OutputFiles.h"
 #include "platform/Clock.h"

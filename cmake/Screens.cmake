@@ -1,5 +1,5 @@
 # The screens library (Qt 6 Widgets) and the wizard executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
@@ -26,6 +26,7 @@ add_library(umbravel_screens STATIC
     output/frmPathFileName.cpp
     output/frmHeaderText.cpp
     output/frmSaved.cpp
+    output/frmViewPrint.cpp
     modes/beam/frmSourceMode.cpp
     modes/beam/frmBeamResults.cpp
     modes/diffuse/frmDiffuseResults.cpp
@@ -38,7 +39,7 @@ add_library(umbravel_screens STATIC
     modes/year/frmShadingYear.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
-target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets)
+target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets Qt6::PrintSupport)
 # The start screen names the version it shows.
 target_compile_definitions(umbravel_screens PRIVATE UMBRAVEL_VERSION="${PROJECT_VERSION}")
 # The shading year draws its monthly bars with Qt Charts and saves pictures as SVG.

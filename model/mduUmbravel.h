@@ -74,6 +74,9 @@ inline std::string ProgramFolder;
 inline std::string DataPath;
 inline std::string PrintFileName;
 inline std::int16_t AppendToPrintFile = 0;
+// Set once the user has been told that the default-path file cannot be used, so that later
+// visits of the output-files screen in this run do not tell it again.
+inline bool DefaultPathFaultTold = false;
 
 // The line that heads every section of output, and the optional geometry case description.
 inline std::string HeaderText;

@@ -1,9 +1,6 @@
 #include "output/OutputFiles.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "base/Faults.h"
@@ -18,14 +15,6 @@ namespace {
 
 std::string DefaultPathFilePath() {
     return ProgramFolder + std::string(DefaultPathFileName);
-}
-
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
 }
 
 }  // namespace
@@ -54,28 +43,6 @@ bool DefaultPathFilePresent() {
         }
     }
     return false;
-}
-
-std::optional<std::string> ReadDefaultPathFile() {
-    if (!DefaultPathFilePresent())
-        return std::nullopt;
-    const std::string path = DefaultPathFilePath();
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw UnexpectedError("Cannot read the default-path file " + path + ": " +
-                              std::strerror(errno));
-    }
-    std::string line;
-    if (!std::getline(file, line) && line.empty())
-        return std::nullopt;
-    line = line.substr(0, line.find('\r'));
-
-    const std::string field = TrimBlanks(line);
-    if (!field.empty() && field.front() == '"') {
-        const auto closing = field.find('"', 1);
-        return field.substr(1, closing == std::string::npos ? std::string::npos : closing - 1);
-    }
-    return field;
 }
 
 void WriteDefaultPathFile(const std::string& folder) {

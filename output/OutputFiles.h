@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,11 +21,6 @@ std::string DefaultDataFolder();
 
 // True when the program folder holds a file named exactly "DefPath.asc", letter case included.
 bool DefaultPathFilePresent();
-
-// The folder saved in the default-path file: its whole first line, leading and trailing
-// blanks dropped, or the text between double quotes when the line begins with one. Nothing
-// when the file is absent or holds no line at all.
-std::optional<std::string> ReadDefaultPathFile();
 
 // Creates or replaces the default-path file with the folder as its one line.
 void WriteDefaultPathFile(const std::string& folder);

@@ -16,10 +16,7 @@ frmHeaderText::frmHeaderText()
     : WizardScreen("frmHeaderText", "Setting Print and Data File Header Text"),
       txtHeaderInfo(NewTextBox("txtHeaderInfo", "", [this] { txtHeaderInfo_Change(); })),
       lblGeomCase(NewLabel("lblGeomCase", "", LabelKind::Paragraph)) {
-    // The default line of ordinary dimensions, some 76 characters, shows whole.
-    txtHeaderInfo->setMinimumWidth(txtHeaderInfo->fontMetrics().averageCharWidth() * 84);
-
-    auto* cmdContinue = NewButton("cmdContinue", "Continue", [this] { cmdContinue_Click(); });
+    auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
 
     auto* screen = new QVBoxLayout(this);
@@ -32,7 +29,7 @@ frmHeaderText::frmHeaderText()
     screen->addWidget(lblGeomCase);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdPrevious", "Previous", [this] { cmdPrevious_Click(); }),
+        NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
         cmdContinue,
     }));
 }
@@ -40,6 +37,7 @@ frmHeaderText::frmHeaderText()
 void frmHeaderText::Form_Load() {
     HeaderText = DefaultHeaderText();
     txtHeaderInfo->setText(ToQt(HeaderText));
+    FitWholeText(txtHeaderInfo);
     lblGeomCase->setText(ToQt("Geometry Case Description: " + GeomCaseText));
 }
 

@@ -6,8 +6,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/PathText.h"
 #include "model/mduUmbravel.h"
+#include "output/DefaultPathFile.h"
 #include "output/OutputFiles.h"
+#include "output/OutputPlace.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
 #include "ui/ScreenParts.h"
@@ -55,6 +58,10 @@ frmPathFileName::frmPathFileName()
     keepPlace.setRetainSizeWhenHidden(true);
     lblAppending->setSizePolicy(keepPlace);
 
+    auto* folderBox = new QHBoxLayout;
+    folderBox->addWidget(txtPath, 1);
+    folderBox->addWidget(NewButton("cmdBrowse", "&Browse\u2026", [this] { cmdBrowse_Click(); }));
+
     auto* defaultFolder = new QHBoxLayout;
     defaultFolder->addWidget(NewLabel("lblChange",
                                       "Click this button to make this the default directory for "
@@ -62,15 +69,15 @@ frmPathFileName::frmPathFileName()
                                       LabelKind::Paragraph),
                              1);
     defaultFolder->addWidget(
-        NewButton("cmdDefault", "Make This Your Default Folder", [this] { cmdDefault_Click(); }));
+        NewButton("cmdDefault", "&Make This Your Default Folder", [this] { cmdDefault_Click(); }));
 
     auto* appending = new QHBoxLayout;
     appending->addWidget(
-        NewButton("cmdKeep", "Append to Previous UMBRAVEL.PRT", [this] { cmdKeep_Click(); }));
+        NewButton("cmdKeep", "&Append to Previous UMBRAVEL.PRT", [this] { cmdKeep_Click(); }));
     appending->addWidget(lblAppending);
     appending->addStretch();
 
-    auto* cmdContinue = NewButton("cmdContinue", "Continue", [this] { cmdContinue_Click(); });
+    auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
 
     auto* screen = new QVBoxLayout(this);
@@ -78,10 +85,10 @@ frmPathFileName::frmPathFileName()
     screen->addWidget(NewLabel("lblPrintFileInfo", kPrintFileInfo, LabelKind::Paragraph));
     screen->addWidget(NewLabel("lblDataFileInfo", kDataFileInfo, LabelKind::Paragraph));
     screen->addWidget(NewLabel("lblPathName", "Path to Umbravel print and data files folder:"));
-    screen->addWidget(txtPath);
+    screen->addLayout(folderBox);
     screen->addLayout(defaultFolder);
     screen->addWidget(
-        NewButton("cmdRestore", "Restore Original Folder and make it your Default Folder",
+        NewButton("cmdRestore", "&Restore Original Folder and make it your Default Folder",
                   [this] { cmdRestore_Click(); }),
         0, Qt::AlignRight);
     screen->addWidget(NewLabel("lblHint", kHint, LabelKind::Paragraph));
@@ -92,8 +99,8 @@ frmPathFileName::frmPathFileName()
     screen->addLayout(appending);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdPrev", "Previous", [this] { cmdPrev_Click(); }),
-        NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); }),
+        NewButton("cmdPrev", "&Previous", [this] { cmdPrev_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
         cmdContinue,
     }));
 }
@@ -103,11 +110,16 @@ void frmPathFileName::Form_Load() {
     lblAppending->hide();
     ProgramFolder = ProgramFolderPath();
     PrintFileName = DefaultPrintFileName;
-    DataPath = ReadDefaultPathFile().value_or(DefaultDataFolder());
+    std::string unusableDefault;
+    DataPath = ReadDefaultPathFile(&unusableDefault).value_or(DefaultDataFolder());
     // The name box first: the path box's change event also reads the name box.
     txtPrintFileName->setText(ToQt(PrintFileName));
     txtPath->setText(ToQt(DataPath));
     ShowPrintFilePath();
+    if (!unusableDefault.empty() && !DefaultPathFaultTold) {
+        DefaultPathFaultTold = true;
+        ShowMessage(unusableDefault);
+    }
 }
 
 void frmPathFileName::ShowPrintFilePath() {
@@ -125,6 +137,13 @@ void frmPathFileName::txtPrintFileName_Change() {
     ShowPrintFilePath();
 }
 
+// The chosen folder goes into the box as if typed there, with its final separator.
+void frmPathFileName::cmdBrowse_Click() {
+    if (const auto folder = ChooseFolder(DataPath)) {
+        txtPath->setText(ToQt(WithFinalSeparator(*folder)));
+    }
+}
+
 void frmPathFileName::cmdDefault_Click() {
     WriteDefaultPathFile(DataPath);
 }
@@ -139,11 +158,63 @@ void frmPathFileName::cmdKeep_Click() {
     lblAppending->show();
 }
 
+// Nothing is written, and the user stays with every entry, until both boxes name a place the
+// files can go and the user has agreed to lose whatever an afresh start would delete.
 void frmPathFileName::cmdContinue_Click() {
+    if (!OutputPlaceSettled()) {
+        return;
+    }
+    if (AppendToPrintFile == 0 && PrintFileHoldsResults(PrintFilePath()) &&
+        !StartAfreshConfirmed()) {
+        return;
+    }
     if (AppendToPrintFile == 0) {
         StartPrintFileAfresh();
     }
     Wizard::HandOver(this, Wizard::Step::GeomChoice);
+}
+
+// Adds a missing final separator to the folder box, offers to create a missing folder and
+// tells any other fault of the two boxes. False when the user is to stay on the screen.
+bool frmPathFileName::OutputPlaceSettled() {
+    const QString folder = ToQt(WithFinalSeparator(DataPath));
+    if (folder != txtPath->text()) {
+        txtPath->setText(folder);
+    }
+    PlaceFault fault = CheckOutputPlace(DataPath, PrintFileName);
+    if (fault == PlaceFault::FolderMissing) {
+        if (AskQuestion(PlaceFaultMessage(fault, DataPath, PrintFileName),
+                        {"Create Folder", "Stay Here"}) != 0) {
+            return false;
+        }
+        if (const std::string failure = CreateDataFolder(DataPath); !failure.empty()) {
+            ShowMessage(failure);
+            return false;
+        }
+        fault = CheckOutputPlace(DataPath, PrintFileName);
+    }
+    if (fault != PlaceFault::None) {
+        ShowMessage(PlaceFaultMessage(fault, DataPath, PrintFileName));
+        return false;
+    }
+    return true;
+}
+
+// Asks before an afresh start deletes the results of earlier runs; appending instead is one
+// of the answers. False when the user is to stay on the screen.
+bool frmPathFileName::StartAfreshConfirmed() {
+    const std::string question = "The print file " + ShortPathText(PrintFilePath()) +
+                                 " holds the results of earlier runs. Starting it afresh "
+                                 "deletes them: they will be lost.";
+    switch (AskQuestion(question, {"Start Afresh", "Append Instead", "Stay Here"})) {
+        case 0:
+            return true;
+        case 1:
+            cmdKeep_Click();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void frmPathFileName::cmdPrev_Click() {

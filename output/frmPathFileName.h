@@ -19,6 +19,7 @@ class frmPathFileName : public WizardScreen {
   private:
     void txtPath_Change();
     void txtPrintFileName_Change();
+    void cmdBrowse_Click();
     void cmdDefault_Click();
     void cmdRestore_Click();
     void cmdKeep_Click();
@@ -27,6 +28,8 @@ class frmPathFileName : public WizardScreen {
     void cmdContinue_Click();
 
     void ShowPrintFilePath();
+    bool OutputPlaceSettled();
+    bool StartAfreshConfirmed();
 
     QLineEdit* txtPath;
     QLineEdit* txtPrintFileName;

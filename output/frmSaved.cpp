@@ -6,6 +6,7 @@
 
 #include "model/MatrixDataFileNames.h"
 #include "model/mduUmbravel.h"
+#include "output/frmViewPrint.h"
 #include "platform/Host.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -17,7 +18,7 @@ frmSaved::frmSaved()
       lblPrintFile(NewLabel("lblPrintFile", "")),
       lblDataFiles(NewLabel("lblDataFiles", "")),
       lblFileFolder(NewLabel("lblFileFolder", "", LabelKind::Paragraph)) {
-    auto* cmdExit = NewButton("cmdExit", "Exit", [this] { cmdExit_Click(); });
+    auto* cmdExit = NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); });
     MakeDefault(cmdExit);
 
     auto* screen = new QVBoxLayout(this);
@@ -35,8 +36,8 @@ frmSaved::frmSaved()
     screen->addWidget(lblFileFolder);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdRepeat", "Repeat", [this] { cmdRepeat_Click(); }),
-        NewButton("cmdPrintIt", "View output print file, and print it",
+        NewButton("cmdRepeat", "&Repeat", [this] { cmdRepeat_Click(); }),
+        NewButton("cmdPrintIt", "&View output print file, and print it",
                   [this] { cmdPrintIt_Click(); }),
         cmdExit,
     }));
@@ -52,8 +53,10 @@ void frmSaved::cmdRepeat_Click() {
     Wizard::HandOver(this, Wizard::Step::OutputFiles);
 }
 
+// A viewer left open from an earlier press is replaced, so that the file shows as it is now.
 void frmSaved::cmdPrintIt_Click() {
-    ShowMessage("This has not been coded yet.");
+    Wizard::CloseIfOpen<frmViewPrint>();
+    Wizard::Show<frmViewPrint>();
 }
 
 // No file stays open between events, so there is none left to close.

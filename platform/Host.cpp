@@ -7,6 +7,8 @@
 namespace {
 
 MessageHandler messageHandler;
+QuestionHandler questionHandler;
+FolderChooser folderChooser;
 EndHandler endHandler;
 
 void EndWith(int status) {
@@ -27,6 +29,21 @@ void ShowMessage(const std::string& text) {
     }
 }
 
+std::size_t AskQuestion(const std::string& text, const std::vector<std::string>& answers) {
+    if (questionHandler) {
+        return questionHandler(text, answers);
+    }
+    std::cerr << "Umbravel: " << text << " [" << answers.back() << "]\n";
+    return answers.size() - 1;
+}
+
+std::optional<std::string> ChooseFolder(const std::string& start) {
+    if (folderChooser) {
+        return folderChooser(start);
+    }
+    return std::nullopt;
+}
+
 void EndProgram() {
     EndWith(EXIT_SUCCESS);
 }
@@ -37,6 +54,14 @@ void EndProgramAfterFault() {
 
 void InstallMessageHandler(MessageHandler handler) {
     messageHandler = std::move(handler);
+}
+
+void InstallQuestionHandler(QuestionHandler handler) {
+    questionHandler = std::move(handler);
+}
+
+void InstallFolderChooser(FolderChooser chooser) {
+    folderChooser = std::move(chooser);
 }
 
 void InstallEndHandler(EndHandler handler) {

@@ -7,6 +7,7 @@ add_executable(umbravel_screen_tests
     ui/EventGuardTest.cpp
     ui/ProgramFolderSetupTest.cpp
     ui/WizardWalkTest.cpp
+    ui/KeyboardTest.cpp
     ui/frmAwnSplashTest.cpp
     ui/frmUsingTest.cpp
     ui/frmAboutTest.cpp

@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextDocument>
+#include <algorithm>
 #include <utility>
 
 #include "ui/EventGuard.h"
@@ -48,6 +50,15 @@ QLineEdit* NewTextBox(const char* name, const QString& initialText,
     return box;
 }
 
+void FitWholeText(QLineEdit* box) {
+    // A line edit's size hint is room for 17 "x" plus its frame and margins, and one pixel
+    // more keeps the cursor after the last character inside the box.
+    const QFontMetrics metrics = box->fontMetrics();
+    const int chrome = box->sizeHint().width() - 17 * metrics.horizontalAdvance(u'x');
+    const int whole = chrome + metrics.horizontalAdvance(box->text()) + 1;
+    box->setMinimumWidth(std::min(whole, box->screen()->availableGeometry().width() * 9 / 10));
+}
+
 QPlainTextEdit* NewTextArea(const char* name, TextAreaKind kind, int columns, int lines) {
     auto* area = new QPlainTextEdit;
     area->setObjectName(name);
@@ -86,7 +97,8 @@ QGroupBox* NewFrame(const char* name, const QString& caption) {
 QPushButton* NewButton(const char* name, const QString& caption, std::function<void()> onClick) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
-    // Inside a dialog a focused button would otherwise take Enter from the default button.
+    // An auto-default button would make Qt give a default to screens that have none; the screen
+    // itself lets Enter press the focused button.
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button,
                      [handler = std::move(onClick)] { Guarded(handler); });

@@ -34,6 +34,9 @@ QLabel* NewLabel(const char* name, const QString& text, LabelKind kind = LabelKi
 QLineEdit* NewTextBox(const char* name, const QString& initialText = {},
                       std::function<void()> onChange = {});
 
+// Widens a one-line box, as far as the display allows, so that the text it holds now shows whole.
+void FitWholeText(QLineEdit* box);
+
 enum class TextAreaKind {
     WrappedWithoutScrollBars,  // wraps its lines and has no scroll bars
     ScrollingBothWays,         // keeps its lines whole, with both scroll bars
@@ -49,10 +52,11 @@ QWidget* NewDrawing(const char* name, Drawing drawing);
 // A frame that holds a screen's option buttons.
 QGroupBox* NewFrame(const char* name, const QString& caption);
 
-// A push button that Enter activates only when it is made the screen's default button.
+// A push button; Enter and Space press it when it has the focus. A '&' in the caption marks its
+// Alt shortcut.
 QPushButton* NewButton(const char* name, const QString& caption, std::function<void()> onClick);
 
-// The screen's one default button: Enter activates it wherever the focus is.
+// The screen's one default button: Enter in a text box or on an option presses it.
 void MakeDefault(QPushButton* button);
 
 // The row of buttons along the bottom of a screen, from left to right, spread over its width;

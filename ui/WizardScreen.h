@@ -3,8 +3,9 @@
 #include <QDialog>
 
 // One screen of the wizard: a window of its own, named after the screen, built afresh each time
-// it opens and destroyed when it closes. Enter activates the screen's default button when it has
-// one; Escape does nothing, so that no screen closes by accident.
+// it opens and destroyed when it closes. Enter and Space press the focused button; Enter in a
+// text box or on an option presses the screen's default button when it has one. Escape does
+// nothing, so that no screen closes by accident.
 class WizardScreen : public QDialog {
     Q_OBJECT
 
@@ -21,4 +22,9 @@ class WizardScreen : public QDialog {
 
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    int NarrowestFittingWidth() const;
+
+    int narrowestWidth_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "base/Faults.h"
 #include "model/mduUmbravel.h"
+#include "output/DefaultPathFile.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
 #include "support/TempFolder.h"

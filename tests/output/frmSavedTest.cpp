@@ -1,8 +1,12 @@
+#include <QFontInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <filesystem>
 #include <string>
 
 #include "model/mduUmbravel.h"
+#include "output/frmViewPrint.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;
@@ -50,13 +54,30 @@ TEST_F(frmSavedTest, TheFolderTypedOnThisPassIsShown) {
     EXPECT_EQ(Text("frmSaved", "lblFileFolder"), folder);
 }
 
-TEST_F(frmSavedTest, ViewingThePrintFileIsNotThereYet) {
+TEST_F(frmSavedTest, TheViewerShowsThePrintFileReadOnlyInFixedPitchAndPrintsIt) {
     WalkTo("frmSaved");
     Click("frmSaved", "cmdPrintIt");
     Click("frmSaved", "cmdPrintIt");
-    EXPECT_EQ(messages, (std::vector<std::string>{"This has not been coded yet.",
-                                                  "This has not been coded yet."}));
-    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSaved"});
+    EXPECT_EQ(OpenScreens(), (std::set<std::string>{"frmSaved", "frmViewPrint"}));
+    auto* view = Find<QPlainTextEdit>("frmViewPrint", "txtPrintFile");
+    std::string shown = ReadBytes(DataFolder() + "Umbravel.prt");
+    std::erase(shown, '\r');
+    EXPECT_EQ(view->toPlainText().toStdString(), shown);
+    EXPECT_NE(shown.find("Unshaded fraction (USF) = "), std::string::npos);
+    EXPECT_TRUE(view->isReadOnly());
+    EXPECT_TRUE(QFontInfo(view->font()).fixedPitch());
+
+    const TempFolder printed;
+    const std::string pdf = printed.Slash() + "print.pdf";
+    InstallPrintSetup([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        return true;
+    });
+    Click("frmViewPrint", "cmdPrint");
+    InstallPrintSetup({});
+    EXPECT_EQ(ReadBytes(pdf).substr(0, 5), "%PDF-");
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(programEnds, 0);
 }
 

@@ -6,8 +6,10 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 
+#include "model/mduUmbravel.h"
 #include "platform/Clock.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
@@ -50,8 +52,29 @@ void WizardFixture::SetUp() {
     }
     setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
     FixClock({2026, 12, 8, 13, 5, 9});
+    mduUmbravel::DefaultPathFaultTold = false;
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
     InstallEndHandler([this](int) { ++programEnds; });
+    InstallQuestionHandler(
+        [this](const std::string& text, const std::vector<std::string>& offered) -> std::size_t {
+            questions.push_back(text);
+            if (answers.empty()) {
+                ADD_FAILURE() << "unexpected question: " << text;
+                return offered.size() - 1;
+            }
+            const auto chosen = std::find(offered.begin(), offered.end(), answers.front());
+            EXPECT_NE(chosen, offered.end()) << answers.front() << " is not offered: " << text;
+            answers.pop_front();
+            return chosen == offered.end() ? offered.size() - 1 : chosen - offered.begin();
+        });
+    InstallFolderChooser([this](const std::string&) -> std::optional<std::string> {
+        if (chosenFolders.empty()) {
+            return std::nullopt;
+        }
+        std::string folder = chosenFolders.front();
+        chosenFolders.pop_front();
+        return folder;
+    });
     PrepareProgramFolder();
 }
 
@@ -65,7 +88,10 @@ void WizardFixture::TearDown() {
     for (const QPointer<WizardScreen>& screen : open) {
         delete screen.data();
     }
+    EXPECT_TRUE(answers.empty()) << "answers left for questions never asked";
     InstallMessageHandler({});
+    InstallQuestionHandler({});
+    InstallFolderChooser({});
     InstallEndHandler({});
     ReleaseClock();
     if (hadDataHome_) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,8 +12,9 @@
 #include "support/TempFolder.h"
 
 // A test of the screens as a user meets them: the program folder lies in a temporary folder and
-// is prepared as at the first start, the clock reads 12-08-2026 13:05:09, and messages and the
-// program's end are recorded instead of shown. Every screen is closed afterwards.
+// is prepared as at the first start, the clock reads 12-08-2026 13:05:09, and messages, questions,
+// the folder chooser and the program's end are recorded and scripted instead of shown. Every
+// screen is closed afterwards.
 class WizardFixture : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -67,6 +69,14 @@ class WizardFixture : public ::testing::Test {
 
     std::vector<std::string> messages;
     int programEnds = 0;
+
+    // Questions asked, and the answers to give them in turn, by their text; a question without
+    // an answer waiting fails the test.
+    std::vector<std::string> questions;
+    std::deque<std::string> answers;
+
+    // What the folder chooser returns in turn; a cancelled choice when none is waiting.
+    std::deque<std::string> chosenFolders;
 
   private:
     TempFolder home_;

@@ -145,5 +145,7 @@ int main(int argc, char* argv[]) {
     Photograph("frmMatrixResults");
     Click("frmMatrixResults", "cmdExit");
     Photograph("frmSaved");
+    Click("frmSaved", "cmdPrintIt");
+    Photograph("frmViewPrint");
     return EXIT_SUCCESS;
 }
