@@ -12,6 +12,7 @@ add_library(umbravel_screens STATIC
     ui/InformationFile.cpp
     ui/ProgramFolderSetup.cpp
     ui/Drawings.cpp
+    ui/ShadowView.cpp
     ui/drawings/ChoiceDrawings.cpp
     ui/drawings/DimensionDrawings.cpp
     ui/drawings/MarkDrawings.cpp

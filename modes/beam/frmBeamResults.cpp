@@ -11,6 +11,7 @@
 #include "modes/beam/frmSourceMode.h"
 #include "output/frmSaved.h"
 #include "ui/ScreenParts.h"
+#include "ui/ShadowView.h"
 #include "ui/Wizard.h"
 #include "ui/frmGeomChoice.h"
 
@@ -25,7 +26,8 @@ frmBeamResults::frmBeamResults()
       lblAltAngle(NewLabel("lblAltAngle", "")),
       lblAziAngle(NewLabel("lblAziAngle", "")),
       lblBeamUSF(NewLabel("lblBeamUSF", "", LabelKind::Title)),
-      lblCaseText(NewLabel("lblCaseText", "")) {
+      lblCaseText(NewLabel("lblCaseText", "")),
+      exactShadow(new ExactBeamPanel) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel("lblTitle",
                                "UMBRAVEL 3.0  Awning Shading Algorithm Beam  Results -- Discrete "
@@ -36,6 +38,7 @@ frmBeamResults::frmBeamResults()
                           lblBeamUSF, lblCaseText}) {
         screen->addWidget(label);
     }
+    screen->addWidget(exactShadow);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
         NewButton("cmdNewGeom", "New Geometry", [this] { cmdNewGeom_Click(); }),
@@ -54,6 +57,7 @@ void frmBeamResults::Form_Load() {
     const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
     lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
     lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
+    exactShadow->Show(usf);
 }
 
 void frmBeamResults::cmdNewGeom_Click() {

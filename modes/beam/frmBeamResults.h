@@ -3,6 +3,7 @@
 #include "ui/WizardScreen.h"
 
 class QLabel;
+class ExactBeamPanel;
 
 // The beam results screen: computes the unshaded fraction for the entered sun
 // position while it opens, and appends the beam section to the print file when
@@ -30,4 +31,5 @@ class frmBeamResults : public WizardScreen {
     QLabel* lblAziAngle;
     QLabel* lblBeamUSF;
     QLabel* lblCaseText;
+    ExactBeamPanel* exactShadow;
 };
