@@ -13,6 +13,7 @@ add_library(umbravel_screens STATIC
     ui/ProgramFolderSetup.cpp
     ui/Drawings.cpp
     ui/ShadowView.cpp
+    ui/PhysicalDiffuseNote.cpp
     ui/drawings/ChoiceDrawings.cpp
     ui/drawings/DimensionDrawings.cpp
     ui/drawings/MarkDrawings.cpp

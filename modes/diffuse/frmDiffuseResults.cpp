@@ -8,6 +8,7 @@
 #include "modes/beam/frmSourceMode.h"
 #include "modes/diffuse/DiffuseSection.h"
 #include "output/frmSaved.h"
+#include "ui/PhysicalDiffuseNote.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
 #include "ui/frmGeomChoice.h"
@@ -20,7 +21,8 @@ frmDiffuseResults::frmDiffuseResults()
       lblDimen(NewLabel("lblDimen", "")),
       lblCaseText(NewLabel("lblCaseText", "")),
       lblSkyUSF(NewLabel("lblSkyUSF", "", LabelKind::Title)),
-      lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)) {
+      lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)),
+      physicalFactors(new PhysicalDiffuseNote) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle",
@@ -30,6 +32,7 @@ frmDiffuseResults::frmDiffuseResults()
          {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText, lblSkyUSF, lblGroundUSF}) {
         screen->addWidget(label);
     }
+    screen->addWidget(physicalFactors);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
         NewButton("cmdExit", "Save Results", [this] { cmdExit_Click(); }),
@@ -47,6 +50,7 @@ void frmDiffuseResults::Form_Load() {
     RunDiffuseMode();
     lblSkyUSF->setText(ToQt(DiffuseSkyUSFCaption()));
     lblGroundUSF->setText(ToQt(DiffuseGroundUSFCaption()));
+    physicalFactors->Show();
 }
 
 void frmDiffuseResults::cmdExit_Click() {

@@ -3,6 +3,7 @@
 #include "ui/WizardScreen.h"
 
 class QLabel;
+class PhysicalDiffuseNote;
 
 // The diffuse results screen: while it opens it runs the sky and ground passes and appends the
 // diffuse section to the print file, so its buttons only move on. It has no default button.
@@ -27,4 +28,5 @@ class frmDiffuseResults : public WizardScreen {
     QLabel* lblCaseText;
     QLabel* lblSkyUSF;
     QLabel* lblGroundUSF;
+    PhysicalDiffuseNote* physicalFactors;
 };
