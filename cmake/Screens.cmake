@@ -1,5 +1,5 @@
 # The screens library (Qt 6 Widgets) and the wizard executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets Test Charts Svg)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
@@ -14,6 +14,7 @@ add_library(umbravel_screens STATIC
     ui/Drawings.cpp
     ui/ShadowView.cpp
     ui/PhysicalDiffuseNote.cpp
+    ui/MatrixChart.cpp
     ui/drawings/ChoiceDrawings.cpp
     ui/drawings/DimensionDrawings.cpp
     ui/drawings/MarkDrawings.cpp
@@ -33,7 +34,7 @@ add_library(umbravel_screens STATIC
     modes/matrix/frmMatrixResults.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
-target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets)
+target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets PRIVATE Qt6::Charts Qt6::Svg)
 
 # The information files, copied into the program folder at the first start.
 qt_add_resources(umbravel_screens information

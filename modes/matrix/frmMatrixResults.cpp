@@ -1,6 +1,7 @@
 #include "modes/matrix/frmMatrixResults.h"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "modes/matrix/MatrixDataFiles.h"
 #include "modes/matrix/MatrixReport.h"
 #include "output/frmSaved.h"
+#include "ui/MatrixChart.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
 #include "ui/frmGeomChoice.h"
@@ -36,7 +38,8 @@ frmMatrixResults::frmMatrixResults()
       lblDate(NewLabel("lblDate", "")),
       lblTime(NewLabel("lblTime", "")),
       lblDimen(NewLabel("lblDimen", "")),
-      txtMatrixResults(NewResultsBox()) {
+      txtMatrixResults(NewResultsBox()),
+      chart(new MatrixChart) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle", "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Matrix of Beam Values",
@@ -44,7 +47,10 @@ frmMatrixResults::frmMatrixResults()
     screen->addWidget(lblDate);
     screen->addWidget(lblTime);
     screen->addWidget(lblDimen);
-    screen->addWidget(txtMatrixResults, 1);
+    auto* results = new QHBoxLayout;
+    results->addWidget(txtMatrixResults, 1);
+    results->addWidget(chart, 1);
+    screen->addLayout(results, 1);
     QPushButton* cmdExit = NewButton("cmdExit", "Finish", [this] { cmdExit_Click(); });
     MakeDefault(cmdExit);
     screen->addLayout(NewButtonRow({
@@ -61,6 +67,7 @@ void frmMatrixResults::Form_Load() {
     // The text box shows lines, not the CR LF that ends each of them.
     txtMatrixResults->setPlainText(ToQt(RunMatrixReport()).replace("\r\n", "\n"));
     RunMatrixDataFiles();
+    chart->Show();
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class MatrixChart;
 
 // The beam matrix results screen: while it opens it sweeps the sun positions, appends the
 // matrix section to the print file, shows the results text and writes the five data files.
@@ -25,4 +26,5 @@ class frmMatrixResults : public WizardScreen {
     QLabel* lblTime;
     QLabel* lblDimen;
     QPlainTextEdit* txtMatrixResults;
+    MatrixChart* chart;
 };
