@@ -12,6 +12,7 @@ add_executable(umbravel_screen_tests
     ui/frmAboutTest.cpp
     ui/frmGeomChoiceTest.cpp
     ui/frmGeomValuesTest.cpp
+    ui/DevicePreviewTest.cpp
     output/frmPathFileNameTest.cpp
     output/frmHeaderTextTest.cpp
     output/frmSavedTest.cpp

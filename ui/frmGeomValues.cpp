@@ -12,6 +12,7 @@
 #include "model/mduUmbravel.h"
 #include "output/frmHeaderText.h"
 #include "platform/Host.h"
+#include "ui/DevicePreview.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
 #include "ui/frmGeomChoice.h"
@@ -75,6 +76,7 @@ frmGeomValues::frmGeomValues()
 
     auto* drawingSide = new QVBoxLayout;
     drawingSide->addWidget(NewDrawing("Picture1", Drawing::DimensionedAwning), 1);
+    drawingSide->addWidget(new DevicePreview({txtWP, txtW, txtH, txtLh, txtLhP, txtL}));
     drawingSide->addWidget(
         NewLabel("lblGeomCase", "Optional geometry case description for print and data files:"));
     drawingSide->addWidget(txtGeomCase);

@@ -122,6 +122,9 @@ int main(int argc, char* argv[]) {
     Click("frmMatrixResults", "cmdNewGeom");
     Choose("frmGeomChoice", "OptGeom3");
     Click("frmGeomChoice", "cmdOK");
+    Type("frmGeomValues", "txtLh", "-5");
+    Photograph("frmGeomValues", "-typo");
+    Type("frmGeomValues", "txtLh", "3");
     Click("frmGeomValues", "cmdContinue");
     Click("frmHeaderText", "cmdContinue");
     PhotographSun("30", "10", "-front");
