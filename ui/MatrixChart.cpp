@@ -16,6 +16,10 @@
 
 using namespace mduUmbravel;
 
+namespace {
+const QString ChartTitle = "Beam USF against solar altitude, one line per azimuth";
+}
+
 MatrixChart::MatrixChart() : chtMatrix(new QChartView) {
     chtMatrix->setObjectName("chtMatrix");
     chtMatrix->setRenderHint(QPainter::Antialiasing);
@@ -31,12 +35,12 @@ MatrixChart::MatrixChart() : chtMatrix(new QChartView) {
 
 void MatrixChart::Show() {
     auto* chart = new QChart;
-    chart->setTitle("Beam USF against solar altitude");
-    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->setTitle(ChartTitle);
+    chart->legend()->setAlignment(Qt::AlignBottom);
     double low = 0, high = 1;
     for (std::size_t j = 0; j < MatrixAzimuths.size(); ++j) {
         auto* line = new QLineSeries;
-        line->setName(QString("Azimuth %1\u00b0").arg(MatrixAzimuths[j] * RadToDeg, 0, 'f', 0));
+        line->setName(QString("%1\u00b0").arg(MatrixAzimuths[j] * RadToDeg, 0, 'f', 0));
         for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
             const double usf = MatrixUSF[i][j];
             line->append(MatrixAltitudes[i] * RadToDeg, usf);
@@ -48,7 +52,7 @@ void MatrixChart::Show() {
     auto* altitude = new QValueAxis;
     altitude->setTitleText("Solar altitude (deg)");
     altitude->setRange(0, 90);
-    altitude->setTickCount(10);
+    altitude->setTickCount(7);
     altitude->setLabelFormat("%.0f");
     auto* usf = new QValueAxis;
     usf->setTitleText("Unshaded fraction");
@@ -70,7 +74,7 @@ bool MatrixChart::SavePicture(const QString& path) {
         svg.setFileName(path);
         svg.setSize(chtMatrix->size());
         svg.setViewBox(chtMatrix->rect());
-        svg.setTitle("Beam USF against solar altitude");
+        svg.setTitle(ChartTitle);
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
