@@ -23,7 +23,7 @@ namespace {
 
 // The time from "Calculate" to the results screen shown, its calculation and files included.
 template <class Results>
-void MeasureCalculate(benchmark::State& state, const char* option) {
+void MeasureCalculate(benchmark::State& state, const char* option, bool paint = false) {
     for (auto _ : state) {
         state.PauseTiming();
         StartPrintFileAfresh();
@@ -34,6 +34,8 @@ void MeasureCalculate(benchmark::State& state, const char* option) {
 
         calculate->click();
         QCoreApplication::processEvents();
+        if (paint)
+            benchmark::DoNotOptimize(Wizard::OpenScreen<Results>()->grab());
 
         state.PauseTiming();
         Wizard::OpenScreen<Results>()->close();
@@ -45,6 +47,14 @@ void BM_CalculateBeam(benchmark::State& state) {
     MeasureCalculate<frmBeamResults>(state, "OptSingleSun");
 }
 BENCHMARK(BM_CalculateBeam)->Unit(benchmark::kMillisecond);
+
+// The same with the whole screen painted once, the shadow picture included.
+void BM_CalculateBeamPainted(benchmark::State& state) {
+    GeomMode = 3;
+    MeasureCalculate<frmBeamResults>(state, "OptSingleSun", true);
+    GeomMode = 1;
+}
+BENCHMARK(BM_CalculateBeamPainted)->Unit(benchmark::kMillisecond);
 
 void BM_CalculateDiffuse(benchmark::State& state) {
     MeasureCalculate<frmDiffuseResults>(state, "optDiffuse");

@@ -1,5 +1,5 @@
 # The screens library (Qt 6 Widgets) and the wizard executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test Charts Svg)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
@@ -13,6 +13,10 @@ add_library(umbravel_screens STATIC
     ui/InformationFile.cpp
     ui/ProgramFolderSetup.cpp
     ui/Drawings.cpp
+    ui/ShadowView.cpp
+    ui/PhysicalDiffuseNote.cpp
+    ui/MatrixChart.cpp
+    ui/DevicePreview.cpp
     ui/drawings/ChoiceDrawings.cpp
     ui/drawings/DimensionDrawings.cpp
     ui/drawings/MarkDrawings.cpp
@@ -42,8 +46,7 @@ set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
 target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets Qt6::PrintSupport)
 # The start screen names the version it shows.
 target_compile_definitions(umbravel_screens PRIVATE UMBRAVEL_VERSION="${PROJECT_VERSION}")
-# The shading year draws its monthly bars with Qt Charts and saves pictures as SVG.
-find_package(Qt6 REQUIRED COMPONENTS Charts Svg)
+# The matrix chart and the shading year draw with Qt Charts and save pictures as SVG.
 target_link_libraries(umbravel_screens PUBLIC Qt6::Charts Qt6::Svg)
 
 # The information files, copied into the program folder at the first start.

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include <boost/geometry.hpp>
+#include <boost/geometry/algorithms/point_on_surface.hpp>
 #include <boost/geometry/geometries/point_xy.hpp>
 
 #include "model/DevicePlates.h"
@@ -71,6 +72,15 @@ bool HoldsEveryShadow(const MultiPolygon& united, const std::vector<Polygon>& sh
     return area >= largest * (1 - 1e-12) && area <= total * (1 + 1e-12);
 }
 
+// Every piece of a clipped region has a point inside it that the unclipped region covers.
+bool LiesWithin(const MultiPolygon& clipped, const MultiPolygon& region) {
+    for (const Polygon& piece : clipped) {
+        if (!bg::covered_by(bg::return_point_on_surface(piece), region))
+            return false;
+    }
+    return true;
+}
+
 MultiPolygon Unite(const std::vector<Polygon>& shadows, double negligible) {
     MultiPolygon united{shadows.front()};
     for (std::size_t i = 1; i < shadows.size(); ++i) {
@@ -123,8 +133,14 @@ MultiPolygon ShadedRegion(const DeviceShape& d, double altitudeRad, double azimu
         return inside ? MultiPolygon{shadows.front()} : Clip({shadows.front()}, windowPolygon);
 
     const MultiPolygon united = Unite(shadows, negligible);
-    if (HoldsEveryShadow(united, shadows))
-        return inside ? united : Clip(united, windowPolygon);
+    if (HoldsEveryShadow(united, shadows)) {
+        if (inside)
+            return united;
+        MultiPolygon clipped = Clip(united, windowPolygon);
+        // An empty result is taken only from the shadows clipped one by one.
+        if (!clipped.empty() && LiesWithin(clipped, united))
+            return clipped;
+    }
     std::vector<Polygon> clipped;
     for (const Polygon& shadow : shadows) {
         for (Polygon& piece : Clip({shadow}, windowPolygon)) {

@@ -14,6 +14,7 @@ add_executable(umbravel_screen_tests
     ui/frmGeomChoiceTest.cpp
     ui/frmGeomValuesTest.cpp
     ui/ScreenUseTest.cpp
+    ui/DevicePreviewTest.cpp
     output/frmPathFileNameTest.cpp
     output/frmHeaderTextTest.cpp
     output/frmSavedTest.cpp
@@ -25,7 +26,8 @@ add_executable(umbravel_screen_tests
 )
 set_target_properties(umbravel_screen_tests PROPERTIES AUTOMOC ON)
 target_include_directories(umbravel_screen_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(umbravel_screen_tests PRIVATE umbravel_screens Qt6::Test GTest::gtest)
+target_link_libraries(umbravel_screen_tests PRIVATE umbravel_screens Qt6::Test Qt6::Charts
+    GTest::gtest)
 gtest_discover_tests(umbravel_screen_tests
     DISCOVERY_MODE PRE_TEST
     NO_PRETTY_VALUES

@@ -13,6 +13,7 @@
 #include "model/WizardDefaults.h"
 #include "model/mduUmbravel.h"
 #include "platform/Host.h"
+#include "ui/DevicePreview.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
 
@@ -70,6 +71,7 @@ frmGeomValues::frmGeomValues()
 
     auto* drawingSide = new QVBoxLayout;
     drawingSide->addWidget(NewDrawing("Picture1", Drawing::DimensionedAwning), 1);
+    drawingSide->addWidget(new DevicePreview({txtWP, txtW, txtH, txtLh, txtLhP, txtL}));
     drawingSide->addWidget(
         NewLabel("lblGeomCase", "Optional geometry case description for print and data files:"));
     drawingSide->addWidget(txtGeomCase);

@@ -11,6 +11,7 @@
 #include "modes/beam/BeamSection.h"
 #include "ui/RangeWarning.h"
 #include "ui/ScreenParts.h"
+#include "ui/ShadowView.h"
 #include "ui/Wizard.h"
 
 using namespace mduUmbravel;
@@ -25,7 +26,8 @@ frmBeamResults::frmBeamResults()
       lblAziAngle(NewLabel("lblAziAngle", "")),
       lblBeamUSF(NewLabel("lblBeamUSF", "", LabelKind::Title)),
       lblBeamWarning(NewRangeWarning("lblBeamWarning", OutsideUnitRangeWarning)),
-      lblCaseText(NewLabel("lblCaseText", "")) {
+      lblCaseText(NewLabel("lblCaseText", "")),
+      exactShadow(new ExactBeamPanel) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel("lblTitle",
                                "UMBRAVEL 3.0  Awning Shading Algorithm Beam  Results -- Discrete "
@@ -37,6 +39,7 @@ frmBeamResults::frmBeamResults()
     }
     screen->addLayout(NewWarnedValueRow(lblBeamUSF, lblBeamWarning));
     screen->addWidget(lblCaseText);
+    screen->addWidget(exactShadow);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
         NewButton("cmdNewGeom", "New &Geometry", [this] { cmdNewGeom_Click(); }),
@@ -56,6 +59,7 @@ void frmBeamResults::Form_Load() {
     lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
     lblBeamWarning->setVisible(OutsideUnitRange(usf));
     lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
+    exactShadow->Show(usf);
 }
 
 void frmBeamResults::cmdNewGeom_Click() {

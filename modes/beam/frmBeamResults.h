@@ -3,6 +3,7 @@
 #include "ui/WizardScreen.h"
 
 class QLabel;
+class ExactBeamPanel;
 
 // The beam results screen: computes the unshaded fraction for the entered sun
 // position while it opens, and appends the beam section to the print file when
@@ -32,4 +33,5 @@ class frmBeamResults : public WizardScreen {
     // Beside a fraction outside 0 to 1.
     QLabel* lblBeamWarning;
     QLabel* lblCaseText;
+    ExactBeamPanel* exactShadow;
 };

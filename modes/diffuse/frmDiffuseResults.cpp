@@ -7,6 +7,7 @@
 #include "model/FractionRange.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseSection.h"
+#include "ui/PhysicalDiffuseNote.h"
 #include "ui/RangeWarning.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -21,7 +22,8 @@ frmDiffuseResults::frmDiffuseResults()
       lblSkyUSF(NewLabel("lblSkyUSF", "", LabelKind::Title)),
       lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)),
       lblSkyWarning(NewRangeWarning("lblSkyWarning", OutsideUnitRangeWarning)),
-      lblGroundWarning(NewRangeWarning("lblGroundWarning", OutsideUnitRangeWarning)) {
+      lblGroundWarning(NewRangeWarning("lblGroundWarning", OutsideUnitRangeWarning)),
+      physicalFactors(new PhysicalDiffuseNote) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle",
@@ -32,6 +34,7 @@ frmDiffuseResults::frmDiffuseResults()
     }
     screen->addLayout(NewWarnedValueRow(lblSkyUSF, lblSkyWarning));
     screen->addLayout(NewWarnedValueRow(lblGroundUSF, lblGroundWarning));
+    screen->addWidget(physicalFactors);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
         NewButton("cmdExit", "Save &Results", [this] { cmdExit_Click(); }),
@@ -51,6 +54,7 @@ void frmDiffuseResults::Form_Load() {
     lblGroundUSF->setText(ToQt(DiffuseGroundUSFCaption()));
     lblSkyWarning->setVisible(OutsideUnitRange(mduUmbravel::SkyUSF));
     lblGroundWarning->setVisible(OutsideUnitRange(mduUmbravel::GroundUSF));
+    physicalFactors->Show();
 }
 
 void frmDiffuseResults::cmdExit_Click() {

@@ -3,6 +3,7 @@
 #include "ui/WizardScreen.h"
 
 class QLabel;
+class PhysicalDiffuseNote;
 
 // The diffuse results screen: while it opens it runs the sky and ground passes and appends the
 // diffuse section to the print file, so its buttons only move on. It has no default button.
@@ -30,4 +31,5 @@ class frmDiffuseResults : public WizardScreen {
     // Beside a fraction outside 0 to 1.
     QLabel* lblSkyWarning;
     QLabel* lblGroundWarning;
+    PhysicalDiffuseNote* physicalFactors;
 };

@@ -1,6 +1,7 @@
 #include "modes/matrix/frmMatrixResults.h"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "model/mduUmbravel.h"
 #include "modes/matrix/MatrixReport.h"
 #include "modes/matrix/MatrixRun.h"
+#include "ui/MatrixChart.h"
 #include "ui/RangeWarning.h"
 #include "ui/ScreenParts.h"
 #include "ui/Wizard.h"
@@ -52,7 +54,8 @@ frmMatrixResults::frmMatrixResults()
       lblTime(NewLabel("lblTime", "")),
       lblDimen(NewLabel("lblDimen", "")),
       txtMatrixResults(new ResultsBox),
-      lblMatrixWarning(NewRangeWarning("lblMatrixWarning", TableOutsideUnitRangeWarning)) {
+      lblMatrixWarning(NewRangeWarning("lblMatrixWarning", TableOutsideUnitRangeWarning)),
+      chart(new MatrixChart) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle", "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Matrix of Beam Values",
@@ -60,7 +63,10 @@ frmMatrixResults::frmMatrixResults()
     screen->addWidget(lblDate);
     screen->addWidget(lblTime);
     screen->addWidget(lblDimen);
-    screen->addWidget(txtMatrixResults, 1);
+    auto* results = new QHBoxLayout;
+    results->addWidget(txtMatrixResults, 1);
+    results->addWidget(chart, 1);
+    screen->addLayout(results, 1);
     screen->addWidget(lblMatrixWarning);
     QPushButton* cmdExit = NewButton("cmdExit", "&Finish", [this] { cmdExit_Click(); });
     MakeDefault(cmdExit);
@@ -79,6 +85,7 @@ void frmMatrixResults::Form_Load() {
     const MatrixModeRun run = RunMatrixMode();
     txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
     lblMatrixWarning->setVisible(run.outsideUnitRange);
+    chart->Show();
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class MatrixChart;
 
 // The beam matrix results screen: while it opens it sweeps the sun positions, appends the
 // matrix section to the print file, shows the results text and writes the five data files.
@@ -27,4 +28,5 @@ class frmMatrixResults : public WizardScreen {
     QPlainTextEdit* txtMatrixResults;
     // Below the table when a fraction on it lies outside 0 to 1.
     QLabel* lblMatrixWarning;
+    MatrixChart* chart;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -57,6 +58,20 @@ void Photograph(const char* name, const QString& variant = {}) {
 void Click(const char* screen, const char* button) {
     Screen(screen)->findChild<QPushButton*>(button)->click();
     QApplication::processEvents();
+}
+
+void Type(const char* screen, const char* box, const char* text) {
+    Screen(screen)->findChild<QLineEdit*>(box)->setText(text);
+    QApplication::processEvents();
+}
+
+// The beam results of the awning with fins for one sun position, then back to the sun entry.
+void PhotographSun(const char* altitude, const char* azimuth, const QString& label) {
+    Type("frmSourceMode", "txtSolAlt", altitude);
+    Type("frmSourceMode", "txtSolAzi", azimuth);
+    Click("frmSourceMode", "cmdCalculate");
+    Photograph("frmBeamResults", label);
+    Click("frmBeamResults", "cmdNewSource");
 }
 
 void Choose(const char* screen, const char* option) {
@@ -143,7 +158,35 @@ int main(int argc, char* argv[]) {
     Choose("frmSourceMode", "optMatrix");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmMatrixResults");
-    Click("frmMatrixResults", "cmdExit");
+
+    // The awning with fins: the shadow for a sun in front, a steep sun, a grazing azimuth, and
+    // a geometry where the analytic cases do not hold.
+    Click("frmMatrixResults", "cmdNewGeom");
+    Choose("frmGeomChoice", "OptGeom3");
+    Click("frmGeomChoice", "cmdOK");
+    Type("frmGeomValues", "txtLh", "-5");
+    Photograph("frmGeomValues", "-typo");
+    Type("frmGeomValues", "txtLh", "3");
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    PhotographSun("30", "10", "-front");
+    PhotographSun("70", "30", "-steep");
+    PhotographSun("20", "75", "-grazing");
+    Click("frmSourceMode", "cmdPrevious");
+    Choose("frmGeomChoice", "OptGeom3");
+    Click("frmGeomChoice", "cmdOK");
+    const std::pair<const char*, const char*> typed[] = {
+        {"txtWP", "1.738"}, {"txtW", ".888"},    {"txtH", "2.185"},
+        {"txtLh", "2.577"}, {"txtLhP", "1.738"}, {"txtL", ".265"},
+    };
+    for (const auto& [box, text] : typed)
+        Type("frmGeomValues", box, text);
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    PhotographSun("37.9", "18.1", "-analytic-fails");
+
+    Click("frmSourceMode", "cmdCalculate");
+    Click("frmBeamResults", "cmdFinish");
     Photograph("frmSaved");
     Click("frmSaved", "cmdPrintIt");
     Photograph("frmViewPrint");

@@ -58,4 +58,33 @@ TEST_F(frmBeamResultsTest, TheResultIsComputedWhileTheScreenOpens) {
     EXPECT_EQ(SkyCaseCount[1], 2);
 }
 
+// The exact fraction of the drawn shadow stands beside the analytic one; a sentence appears only
+// where they differ, as for fins under an awning whose shadow lies wholly above the window.
+TEST_F(frmBeamResultsTest, TheExactFractionOfTheDrawnShadowIsShown) {
+    WalkTo("frmBeamResults");
+    EXPECT_EQ(Text("frmBeamResults", "lblExactUSF"), "Exact USF (drawn shadow) = 0.316987298");
+    EXPECT_EQ(Text("frmBeamResults", "lblExactNote"), "");
+
+    Click("frmBeamResults", "cmdNewGeom");
+    Click("frmGeomChoice", "OptGeom3");
+    Click("frmGeomChoice", "cmdOK");
+    for (const auto& [box, text] : {std::pair{"txtWP", "1.738"},
+                                    {"txtW", ".888"},
+                                    {"txtH", "2.185"},
+                                    {"txtLh", "2.577"},
+                                    {"txtLhP", "1.738"},
+                                    {"txtL", ".265"}}) {
+        TypeOver("frmGeomValues", box, text);
+    }
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    TypeOver("frmSourceMode", "txtSolAlt", "37.9");
+    TypeOver("frmSourceMode", "txtSolAzi", ".1");
+    Type("frmSourceMode", "txtSolAzi", "8.1");
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_EQ(Text("frmBeamResults", "lblBeamUSF"), "Beam USF = 0.");
+    EXPECT_EQ(Text("frmBeamResults", "lblExactUSF"), "Exact USF (drawn shadow) = 1.");
+    EXPECT_NE(Text("frmBeamResults", "lblExactNote").find("does not hold"), std::string::npos);
+}
+
 }  // namespace

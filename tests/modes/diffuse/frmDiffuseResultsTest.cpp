@@ -107,4 +107,14 @@ TEST_F(frmDiffuseResultsTest, APrintFileThatCannotBeOpenedEndsTheProgramWithItsD
     EXPECT_EQ(OpenScreens().count("frmDiffuseResults"), 0u);
 }
 
+// Beside the grid's values, the factors weighted as the window receives the radiation.
+TEST_F(frmDiffuseResultsTest, ThePhysicallyWeightedFactorsAreShownLabelled) {
+    WalkTo("frmSourceMode");
+    CalculateDiffuse();
+    EXPECT_EQ(Text("frmDiffuseResults", "lblPhysicalSky"),
+              "Physically weighted sky factor = 0.521808");
+    EXPECT_EQ(Text("frmDiffuseResults", "lblPhysicalGround"),
+              "Physically weighted ground factor = 0.970043");
+}
+
 }  // namespace

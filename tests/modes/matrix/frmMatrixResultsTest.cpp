@@ -1,3 +1,5 @@
+#include <QChartView>
+#include <QLineSeries>
 #include <QString>
 #include <filesystem>
 #include <string>
@@ -6,6 +8,7 @@
 #include "model/mduUmbravel.h"
 #include "support/ExpectedReports.h"
 #include "support/WizardFixture.h"
+#include "ui/MatrixChart.h"
 
 using namespace mduUmbravel;
 
@@ -116,6 +119,26 @@ TEST_F(frmMatrixResultsTest, TheAwningStopKeepsTheTableAndWritesNoDataFile) {
     EXPECT_EQ(PrintFile(), "\r\n" + ExpectedMatrixSectionUpToTable(lines, DataFolder()));
     for (const auto& entry : std::filesystem::directory_iterator(DataFolder())) {
         EXPECT_EQ(entry.path().filename(), "Umbravel.prt");
+    }
+}
+
+// The chart has one line per azimuth of the data files, and saves itself as PNG or SVG.
+TEST_F(frmMatrixResultsTest, TheChartShowsTheDataSweepAndSavesItsPicture) {
+    WalkTo("frmGeomChoice");
+    Calculate("optGeom1", "optMatrix");
+    const QList<QAbstractSeries*> lines =
+        Find<QChartView>("frmMatrixResults", "chtMatrix")->chart()->series();
+    ASSERT_EQ(lines.size(), 5);
+    for (QAbstractSeries* line : lines)
+        EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 20);
+    EXPECT_EQ(static_cast<QLineSeries*>(lines[2])->at(0).y(), MatrixUSF[0][2]);
+
+    auto* chart = Screen("frmMatrixResults")->findChild<MatrixChart*>();
+    ASSERT_NE(chart, nullptr);
+    for (const char* name : {"chart.png", "chart.svg"}) {
+        const auto path = std::filesystem::path(DataFolder()) / name;
+        EXPECT_TRUE(chart->SavePicture(QString::fromStdString(path.string()))) << name;
+        EXPECT_GT(std::filesystem::file_size(path), 1000u) << name;
     }
 }
 

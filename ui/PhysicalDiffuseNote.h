@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// The diffuse screen's physically weighted factors of the current geometry, labelled as such,
+// with a sentence on why they differ from the screen's own values.
+class PhysicalDiffuseNote : public QWidget {
+  public:
+    PhysicalDiffuseNote();
+    void Show();
+
+  private:
+    QLabel* lblPhysicalSky;
+    QLabel* lblPhysicalGround;
+};

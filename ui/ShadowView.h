@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+#include "model/ExactShadow.h"
+
+class QLabel;
+
+// The window and the device seen from outside, to scale, with the shadow the device casts on
+// the window for one direction of the rays.
+class ShadowView : public QWidget {
+  public:
+    ShadowView();
+    void Show(const DeviceShape& device, const ShadowOnWindow& shadow);
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    DeviceShape device;
+    ShadowOnWindow shadow{1, {}};
+};
+
+// The beam screen's exact result: the shadow drawn for the sun position, the exact unshaded
+// fraction of that shadow, and a sentence where the analytic value differs from it.
+class ExactBeamPanel : public QWidget {
+  public:
+    ExactBeamPanel();
+    // Draws the shadow of the current geometry for SolAltRad and SolAziRad and compares its
+    // fraction with the analytic one.
+    void Show(double analyticUSF);
+
+  private:
+    ShadowView* picShadow;
+    QLabel* lblExactUSF;
+    QLabel* lblExactNote;
+};
