@@ -1,9 +1,10 @@
 // The default-path file holding any bytes: reading it never faults, and a folder read from it
-// holds no line end and comes from the file's first line.
+// holds no control character, stays within the line limit and comes from the file's first line.
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "model/mduUmbravel.h"
+#include "output/DefaultPathFile.h"
 #include "output/OutputFiles.h"
 
 namespace fs = std::filesystem;
@@ -51,8 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto read = ReadDefaultPathFile();
     const std::string_view firstLine = bytes.substr(0, bytes.find('\n'));
-    if (read && (read->find_first_of("\r\n") != std::string::npos ||
-                 firstLine.find(*read) == std::string_view::npos)) {
+    const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7f; };
+    if (read &&
+        (std::any_of(read->begin(), read->end(), control) || read->size() > DefaultPathLineLimit ||
+         firstLine.find(*read) == std::string_view::npos)) {
         std::fprintf(stderr, "read \"%s\" from a file whose first line is \"%.*s\"\n",
                      read->c_str(), static_cast<int>(firstLine.size()), firstLine.data());
         std::abort();
