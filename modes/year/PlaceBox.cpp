@@ -55,18 +55,22 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
     txtUtcOffset->setEnabled(cboTimeZone->currentIndex() == 0);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(NewLabel("lblLatitude", "Latitude (north positive)"), 0, 0);
-    grid->addWidget(txtLatitude, 0, 1);
-    grid->addWidget(NewLabel("lblLongitude", "Longitude (east positive)"), 1, 0);
-    grid->addWidget(txtLongitude, 1, 1);
-    grid->addWidget(NewLabel("lblTimeZone", "Time zone"), 2, 0);
-    grid->addWidget(cboTimeZone, 2, 1);
-    grid->addWidget(NewLabel("lblUtcOffset", "UTC offset"), 3, 0);
-    grid->addWidget(txtUtcOffset, 3, 1);
-    grid->addWidget(NewLabel("lblFacing", "Window facing (bearing of its outward normal)"), 4, 0);
-    grid->addWidget(txtFacing, 4, 1);
-    grid->addWidget(NewLabel("lblFinSide", "Fin side, seen from outside"), 5, 0);
-    grid->addWidget(cboFinSide, 5, 1);
+    const struct {
+        const char* name;
+        const char* caption;
+        QWidget* entry;
+    } rows[] = {
+        {"lblLatitude", "Latitude (north positive)", txtLatitude},
+        {"lblLongitude", "Longitude (east positive)", txtLongitude},
+        {"lblTimeZone", "Time zone", cboTimeZone},
+        {"lblUtcOffset", "UTC offset", txtUtcOffset},
+        {"lblFacing", "Window facing (bearing of its outward normal)", txtFacing},
+        {"lblFinSide", "Fin side, seen from outside", cboFinSide},
+    };
+    for (int row = 0; row < 6; ++row) {
+        grid->addWidget(NewLabel(rows[row].name, rows[row].caption), row, 0);
+        grid->addWidget(rows[row].entry, row, 1);
+    }
     grid->addWidget(picCompassRose, 0, 2, 6, 1);
 
     const auto changed = [this] { onChange_(); };

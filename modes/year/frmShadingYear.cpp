@@ -106,7 +106,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     chtMonths->setMinimumHeight(260);
     lblTotals = NewLabel("lblTotals", "", LabelKind::Paragraph);
     cmdSaveMonthly =
-        NewButton("cmdSaveMonthly", "Save monthly CSV", [this] { cmdSaveMonthly_Click(); });
+        NewButton("cmdSaveMonthly", "Save mo&nthly CSV", [this] { cmdSaveMonthly_Click(); });
 
     picYear = new QWidget;
     picYear->setObjectName("picYear");
@@ -123,7 +123,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     entries->addWidget(NewLabel("lblYear", "Year"));
     entries->addWidget(txtYear);
     entries->addWidget(
-        NewButton("cmdLoadWeather", "Load weather file…", [this] { cmdLoadWeather_Click(); }));
+        NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); }));
     entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
     entries->addWidget(txtReflectance);
     entries->addStretch();
@@ -133,14 +133,14 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     screen->addWidget(lblWeather);
     screen->addWidget(picYear, 1);
     screen->addLayout(NewButtonRow({
-        NewButton("cmdSaveHourly", "Save hourly CSV", [this] { cmdSaveHourly_Click(); }),
-        NewButton("cmdSaveMonthHour", "Save month × hour CSV",
+        NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
+        NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
                   [this] { cmdSaveMonthHour_Click(); }),
         cmdSaveMonthly,
-        NewButton("cmdCopyPicture", "Copy picture", [this] { cmdCopyPicture_Click(); }),
-        NewButton("cmdSavePicture", "Save picture", [this] { cmdSavePicture_Click(); }),
-        NewButton("cmdAppend", "Append to print file", [this] { cmdAppend_Click(); }),
-        NewButton("cmdClose", "Close", [this] { close(); }),
+        NewButton("cmdCopyPicture", "&Copy picture", [this] { cmdCopyPicture_Click(); }),
+        NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
+        NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
+        NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
     connect(txtYear, &QSpinBox::valueChanged, this, changed);
     connect(txtReflectance, &QDoubleSpinBox::valueChanged, this, changed);

@@ -34,7 +34,7 @@ frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
     txtWhen->setCalendarPopup(true);
     lblSun = NewLabel("lblSun", "", LabelKind::Paragraph);
     lblWindow = NewLabel("lblWindow", "", LabelKind::Paragraph);
-    cmdUse = NewButton("cmdUse", "Use these angles", [this] { cmdUse_Click(); });
+    cmdUse = NewButton("cmdUse", "&Use these angles", [this] { cmdUse_Click(); });
     MakeDefault(cmdUse);
 
     auto* when = new QHBoxLayout;
@@ -48,7 +48,7 @@ frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
     screen->addWidget(lblWindow);
     screen->addStretch();
     screen->addLayout(
-        NewButtonRow({cmdUse, NewButton("cmdCancel", "Cancel", [this] { cmdCancel_Click(); })}));
+        NewButtonRow({cmdUse, NewButton("cmdCancel", "Ca&ncel", [this] { cmdCancel_Click(); })}));
     connect(txtWhen, &QDateTimeEdit::dateTimeChanged, this,
             [this] { Guarded([this] { Form_Change(); }); });
     Form_Change();
