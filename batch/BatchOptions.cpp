@@ -173,8 +173,11 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         if (o.header)
             RequireOneLine("--header", *o.header);
     }
-    if (!o.help && o.sourceMode == YearMode)
+    if (!o.help && o.sourceMode == YearMode) {
+        if (o.json)
+            throw UsageError("--json does not go with --mode year: the year's results go to --csv");
         CheckYearOptions(o.year);
+    }
     return o;
 }
 

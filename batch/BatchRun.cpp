@@ -27,12 +27,16 @@ using namespace mduUmbravel;
 
 namespace {
 
-void StoreOutputFiles(const BatchOptions& o) {
+// An unusable default-path file counts as absent; the run says so and goes on.
+void StoreOutputFiles(const BatchOptions& o, std::ostream& err) {
     ProgramFolder = ProgramFolderPath();
     if (o.folder) {
         DataPath = *o.folder;
     } else {
-        DataPath = ReadDefaultPathFile().value_or(DefaultDataFolder());
+        std::string fault;
+        DataPath = ReadDefaultPathFile(&fault).value_or(DefaultDataFolder());
+        if (!fault.empty())
+            err << "umbravel-batch: " << fault << '\n';
     }
     PrintFileName = o.printFile;
     AppendToPrintFile = o.append ? 1 : 0;
@@ -103,7 +107,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         FixClock(*options.timestamp);
     std::string shown;
     try {
-        StoreOutputFiles(options);
+        StoreOutputFiles(options, err);
         StoreGeometryEntries(options);
         StoreSunEntries(options, err);
         SourceMode = options.sourceMode;

@@ -54,6 +54,7 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--timestamp", "12-08-2026 24:00:00"}, "--timestamp"},
         {{"--timestamp", "12-08-2026 13:05:9 "}, "--timestamp"},
         {{"--layout", "left"}, "--layout"},
+        {{"--mode", "year", "--json"}, "--json"},
     };
     for (const auto& [args, option] : rows) {
         try {
