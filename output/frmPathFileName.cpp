@@ -144,7 +144,9 @@ void frmPathFileName::cmdBrowse_Click() {
     }
 }
 
+// The folder is saved as "Continue" would use it, with its final separator.
 void frmPathFileName::cmdDefault_Click() {
+    txtPath->setText(ToQt(WithFinalSeparator(DataPath)));
     WriteDefaultPathFile(DataPath);
 }
 

@@ -35,10 +35,12 @@ TEST_F(frmPathFileNameTest, WithoutADefaultFolderTheProgramsOwnDataFolderIsPropo
     EXPECT_FALSE(Appending());
 }
 
+// Saved as "Continue" would use it: with its final separator.
 TEST_F(frmPathFileNameTest, TheDefaultFolderIsSavedAndOfferedOnTheNextVisit) {
     WalkTo("frmPathFileName");
-    TypeOver("frmPathFileName", "txtPath", "d/runs/");
+    TypeOver("frmPathFileName", "txtPath", "d/runs");
     Click("frmPathFileName", "cmdDefault");
+    EXPECT_EQ(Text("frmPathFileName", "txtPath"), "d/runs/");
     EXPECT_EQ(ReadBytes(DefaultPathFile()), "d/runs/\r\n");
     TypeOver("frmPathFileName", "txtPath", "elsewhere/");
     Revisit();
