@@ -190,6 +190,12 @@ std::string PlainNumberText(double x) {
     return (x < 0 ? "-" : "") + GeneralDigits(std::fabs(x), true);
 }
 
+std::string RoundTripText(double x) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17);
+    return std::string(text, end.ptr);
+}
+
 std::optional<double> ReadLeadingNumber(std::string_view text) {
     std::string compact;
     for (const char c : text) {

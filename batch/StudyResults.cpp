@@ -1,8 +1,8 @@
 #include "batch/StudyResults.h"
 
 #include <cctype>
-#include <charconv>
 
+#include "base/NumberText.h"
 #include "batch/CaseTable.h"
 #include "model/GroundDirection.h"
 
@@ -11,12 +11,6 @@ using namespace mduUmbravel;
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
-
-std::string Number(double x) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17);
-    return std::string(text, end.ptr);
-}
 
 // "sky-case-1a" from "CASE 1A", "ground-case-6a" from "6A".
 std::string CountColumn(std::string_view prefix, std::string_view caseName) {
@@ -69,14 +63,14 @@ void AppendResultLines(std::string& out, std::size_t row, const std::vector<std:
     std::vector<std::string> fields = {std::to_string(row)};
     fields.insert(fields.end(), inputs.begin(), inputs.end());
     if (r.beam) {
-        fields.push_back(Number(r.beam->usf));
+        fields.push_back(RoundTripText(r.beam->usf));
         fields.emplace_back(SkyCaseName[static_cast<std::size_t>(r.beam->shadowCase)]);
     } else {
         fields.resize(fields.size() + 2);
     }
     if (r.diffuse) {
-        fields.push_back(Number(r.diffuse->skyUSF));
-        fields.push_back(Number(r.diffuse->groundUSF));
+        fields.push_back(RoundTripText(r.diffuse->skyUSF));
+        fields.push_back(RoundTripText(r.diffuse->groundUSF));
     } else {
         fields.resize(fields.size() + 2);
     }
@@ -97,9 +91,9 @@ void AppendResultLines(std::string& out, std::size_t row, const std::vector<std:
     for (std::size_t i = 0; i < m.altitudes.size(); ++i) {
         for (std::size_t j = 0; j < m.azimuths.size(); ++j) {
             std::vector<std::string> cell = fields;
-            cell.push_back(Number(m.altitudes[i] * RadToDeg));
-            cell.push_back(Number(m.azimuths[j] * RadToDeg));
-            cell.push_back(Number(m.usf[i][j]));
+            cell.push_back(RoundTripText(m.altitudes[i] * RadToDeg));
+            cell.push_back(RoundTripText(m.azimuths[j] * RadToDeg));
+            cell.push_back(RoundTripText(m.usf[i][j]));
             cell.push_back(r.error);
             AddLine(out, cell);
         }

@@ -1,22 +1,16 @@
 #include "modes/year/YearCsv.h"
 
-#include <cerrno>
-#include <charconv>
 #include <cmath>
-#include <cstring>
 
-#include "base/Faults.h"
+#include "base/NumberText.h"
 
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
-constexpr std::size_t FlushSize = 1 << 16;
+constexpr std::size_t ChunkSize = 1 << 16;
 
 void AppendNumber(std::string& out, double x) {
-    char digits[32];
-    const auto result =
-        std::to_chars(digits, digits + sizeof digits, x, std::chars_format::general, 17);
-    out.append(digits, result.ptr);
+    out += RoundTripText(x);
 }
 
 void AppendTwoDigits(std::string& out, int n) {
@@ -24,32 +18,11 @@ void AppendTwoDigits(std::string& out, int n) {
     out += static_cast<char>('0' + n % 10);
 }
 
-std::FILE* OpenForOutput(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        throw UnexpectedError(path + ": " + std::strerror(errno));
-    return file;
-}
-
-void WriteAll(std::FILE* file, const std::string& path, const std::string& text) {
-    if (std::fwrite(text.data(), 1, text.size(), file) != text.size())
-        throw UnexpectedError(path + ": " + std::strerror(errno));
-}
-
-void CloseFile(std::FILE* file, const std::string& path) {
-    if (std::fclose(file) != 0)
-        throw UnexpectedError(path + ": " + std::strerror(errno));
-}
-
+// Replaced whole, as the data files are: a reader finds the old file or the new one.
 void WriteWholeFile(const std::string& path, const std::string& text) {
-    std::FILE* file = OpenForOutput(path);
-    try {
-        WriteAll(file, path, text);
-    } catch (...) {
-        std::fclose(file);
-        throw;
-    }
-    CloseFile(file, path);
+    PrintChannel file(path, PrintChannel::OpenMode::Replace);
+    file.Print({text, Sep::Join});
+    file.Close();
 }
 
 void AppendIrradiation(std::string& out, const WindowIrradiation& w, double scale) {
@@ -71,25 +44,17 @@ std::string UtcOffsetText(double hours) {
 }
 
 HourlyCsvFile::HourlyCsvFile(const std::string& path, const YearSettings& settings)
-    : path_(path),
-      file_(OpenForOutput(path)),
+    : file_(path, PrintChannel::OpenMode::Replace),
       offset_(UtcOffsetText(settings.utcOffset)),
       year_(settings.year),
       withWeather_(settings.weather != nullptr) {
-    buffer_ =
-        "start,sun_altitude_deg,sun_azimuth_deg,window_altitude_deg,window_azimuth_deg,"
-        "sun_on_window,beam_usf";
-    if (withWeather_) {
-        buffer_ +=
-            ",beam_without_Wh_m2,sky_without_Wh_m2,ground_without_Wh_m2,"
-            "beam_with_Wh_m2,sky_with_Wh_m2,ground_with_Wh_m2";
-    }
-    buffer_ += LineEnd;
-}
-
-HourlyCsvFile::~HourlyCsvFile() {
-    if (file_)
-        std::fclose(file_);
+    file_.Print(
+        {"start,sun_altitude_deg,sun_azimuth_deg,window_altitude_deg,window_azimuth_deg,"
+         "sun_on_window,beam_usf",
+         withWeather_ ? ",beam_without_Wh_m2,sky_without_Wh_m2,ground_without_Wh_m2,"
+                        "beam_with_Wh_m2,sky_with_Wh_m2,ground_with_Wh_m2"
+                      : "",
+         LineEnd, Sep::Join});
 }
 
 void HourlyCsvFile::Write(const YearStep& s) {
@@ -120,20 +85,15 @@ void HourlyCsvFile::Write(const YearStep& s) {
         }
     }
     out += LineEnd;
-    if (out.size() >= FlushSize)
-        Flush();
-}
-
-void HourlyCsvFile::Flush() {
-    WriteAll(file_, path_, buffer_);
-    buffer_.clear();
+    if (out.size() >= ChunkSize) {
+        file_.Print({out, Sep::Join});
+        out.clear();
+    }
 }
 
 void HourlyCsvFile::Close() {
-    Flush();
-    std::FILE* file = file_;
-    file_ = nullptr;
-    CloseFile(file, path_);
+    file_.Print({buffer_, Sep::Join});
+    file_.Close();
 }
 
 void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {

@@ -1,31 +1,26 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
+#include "base/PrintChannel.h"
 #include "modes/year/ShadingYear.h"
 
 // The year's tables as CSV files (RFC 4180: comma separated, CR LF line ends, a header row),
 // numbers with 17 significant digits and the point as decimal separator whatever the locale.
-// Each file that cannot be written throws UnexpectedError naming it.
+// Each file is replaced whole when it is closed; one that cannot be written throws
+// UnexpectedError naming it.
 
 // Every step of the year, written as the run hands them over.
 class HourlyCsvFile {
   public:
     HourlyCsvFile(const std::string& path, const YearSettings& settings);
-    ~HourlyCsvFile();
-    HourlyCsvFile(const HourlyCsvFile&) = delete;
-    HourlyCsvFile& operator=(const HourlyCsvFile&) = delete;
 
     void Write(const YearStep& step);
     void Close();
 
   private:
-    void Flush();
-
-    std::string path_;
-    std::FILE* file_;
-    std::string buffer_;
+    PrintChannel file_;
+    std::string buffer_;  // rows not yet handed to the file
     std::string offset_;  // "+01:00", the stamps' UTC offset
     int year_;
     bool withWeather_;
