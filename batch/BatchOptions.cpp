@@ -7,7 +7,6 @@
 
 #include "base/NumberText.h"
 #include "batch/OptionParsing.h"
-#include "model/DimensionEntry.h"
 #include "modes/beam/SunEntry.h"
 #include "platform/ProgramFolder.h"
 
@@ -159,6 +158,16 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         CheckYearOptions(o.year);
     }
     return o;
+}
+
+DimensionTexts DimensionEntries(const BatchOptions& o) {
+    return {o.awningWidth,  o.windowWidth, DelWText(o.awningWidth, o.windowWidth),
+            o.windowHeight, o.frontHeight, o.heightDifference,
+            o.projection};
+}
+
+std::string_view UsableAzimuthText(const BatchOptions& o) {
+    return ReadNumber(o.azimuth) == 0 ? ZeroAzimuthText : std::string_view(o.azimuth);
 }
 
 // The defaults shown are the ones a run takes.
