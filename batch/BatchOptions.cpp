@@ -2,43 +2,28 @@
 
 #include <chrono>
 #include <cmath>
-#include <functional>
-#include <map>
 #include <string_view>
 #include <utility>
 
 #include "base/NumberText.h"
-#include "model/DimensionEntry.h"
+#include "batch/OptionParsing.h"
 #include "modes/beam/SunEntry.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
 
 std::int16_t ParseGeometry(const std::string& value) {
-    if (value == "1" || value == "2" || value == "3") {
-        return static_cast<std::int16_t>(value[0] - '0');
-    }
-    throw UsageError("--geometry must be 1, 2 or 3, not \"" + value + "\"");
+    return ParseOptionWord<std::int16_t>("--geometry", value, {{"1", 1}, {"2", 2}, {"3", 3}});
 }
 
 std::int16_t ParseMode(const std::string& value) {
-    if (value == "beam")
-        return 1;
-    if (value == "diffuse")
-        return 2;
-    if (value == "matrix")
-        return 3;
-    if (value == "year")
-        return YearMode;
-    throw UsageError("--mode must be beam, diffuse, matrix or year, not \"" + value + "\"");
+    return ParseOptionWord<std::int16_t>(
+        "--mode", value, {{"beam", 1}, {"diffuse", 2}, {"matrix", 3}, {"year", YearMode}});
 }
 
 DeviceLayout ParseLayout(const std::string& value) {
-    if (value == "drawn")
-        return DeviceLayout::Drawn;
-    if (value == "mirrored")
-        return DeviceLayout::Mirrored;
-    throw UsageError("--layout must be drawn or mirrored, not \"" + value + "\"");
+    return ParseOptionWord<DeviceLayout>(
+        "--layout", value, {{"drawn", DeviceLayout::Drawn}, {"mirrored", DeviceLayout::Mirrored}});
 }
 
 // Every '9' of the shape stands for a digit; the other characters stand as they are.
@@ -119,8 +104,7 @@ void RequireOneLine(const char* option, const std::string& text) {
 
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     BatchOptions o;
-    using Setter = std::function<void(const std::string&)>;
-    const std::map<std::string, Setter> valued = {
+    const OptionSetters valued = {
         {"--folder", [&](const std::string& v) { o.folder = v; }},
         {"--print-file",
          [&](const std::string& v) {
@@ -155,12 +139,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
             o.append = true;
         } else if (arg == "--json") {
             o.json = true;
-        } else if (const auto it = valued.find(arg); it != valued.end()) {
-            if (i + 1 == args.size())
-                throw UsageError(arg + " needs a value");
-            it->second(args[++i]);
-        } else if (ParseYearOption(args, i, o.year)) {
-        } else {
+        } else if (!TakeOptionValue(valued, args, i) && !ParseYearOption(args, i, o.year)) {
             throw UsageError("unknown option \"" + arg + "\"; see --help");
         }
     }
@@ -179,6 +158,16 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         CheckYearOptions(o.year);
     }
     return o;
+}
+
+DimensionTexts DimensionEntries(const BatchOptions& o) {
+    return {o.awningWidth,  o.windowWidth, DelWText(o.awningWidth, o.windowWidth),
+            o.windowHeight, o.frontHeight, o.heightDifference,
+            o.projection};
+}
+
+std::string_view UsableAzimuthText(const BatchOptions& o) {
+    return ReadNumber(o.azimuth) == 0 ? ZeroAzimuthText : std::string_view(o.azimuth);
 }
 
 // The defaults shown are the ones a run takes.

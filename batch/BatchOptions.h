@@ -4,10 +4,12 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/NumberText.h"
 #include "batch/YearOptions.h"
+#include "model/DimensionEntry.h"
 #include "model/ExactShadow.h"
 #include "model/WizardDefaults.h"
 #include "output/OutputFiles.h"
@@ -53,5 +55,12 @@ class UsageError : public std::runtime_error {
 };
 
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
+
+// The dimensions as the wizard's boxes hold them, with the W' - W text it shows beside them.
+DimensionTexts DimensionEntries(const BatchOptions& o);
+
+// The azimuth the run works with: one that reads as zero, on which the shading procedures
+// divide, is replaced by ZeroAzimuthText as the wizard replaces it.
+std::string_view UsableAzimuthText(const BatchOptions& o);
 
 std::string BatchHelpText();

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "base/Faults.h"
-#include "base/NumberText.h"
 #include "base/PrintChannel.h"
 #include "batch/JsonResults.h"
 #include "batch/YearRun.h"
@@ -45,19 +44,16 @@ void StoreOutputFiles(const BatchOptions& o, std::ostream& err) {
 void StoreGeometryEntries(const BatchOptions& o) {
     FillGeomModeNames();
     GeomMode = o.geometry;
-    StoreDimensions({o.awningWidth, o.windowWidth, DelWText(o.awningWidth, o.windowWidth),
-                     o.windowHeight, o.frontHeight, o.heightDifference, o.projection});
+    StoreDimensions(DimensionEntries(o));
     GeomCaseText = o.caseText;
     HeaderText = o.header.value_or(DefaultHeaderText());
 }
 
 void StoreSunEntries(const BatchOptions& o, std::ostream& err) {
     StoreSolarAltitude(o.altitude);
-    std::string_view azimuth = o.azimuth;
-    if (ReadNumber(azimuth) == 0) {
+    const std::string_view azimuth = UsableAzimuthText(o);
+    if (azimuth != o.azimuth)
         err << ZeroAzimuthMessage << '\n';
-        azimuth = ZeroAzimuthText;
-    }
     StoreSolarAzimuth(azimuth);
 }
 

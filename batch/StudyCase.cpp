@@ -3,10 +3,8 @@
 #include <cctype>
 #include <utility>
 
-#include "base/Faults.h"
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
-#include "modes/beam/SunEntry.h"
 #include "modes/diffuse/DiffuseSection.h"
 #include "modes/matrix/MatrixReport.h"
 
@@ -123,14 +121,10 @@ CaseResult FailedCase(std::string reason) {
 CaseResult EvaluateCase(const BatchOptions& o) {
     CaseResult r;
     try {
-        const ShadeGeometryRecord g =
-            ReadDimensions({o.awningWidth, o.windowWidth, DelWText(o.awningWidth, o.windowWidth),
-                            o.windowHeight, o.frontHeight, o.heightDifference, o.projection});
+        const ShadeGeometryRecord g = ReadDimensions(DimensionEntries(o));
         if (o.sourceMode == 1) {
-            const std::string_view azimuth =
-                ReadNumber(o.azimuth) == 0 ? ZeroAzimuthText : std::string_view(o.azimuth);
             r.beam = EvaluateSkyDirection(g, DegToRad(ReadNumber(o.altitude)),
-                                          DegToRad(ReadNumber(azimuth)), o.geometry);
+                                          DegToRad(ReadNumber(UsableAzimuthText(o))), o.geometry);
         } else if (o.sourceMode == 2) {
             r.diffuse = EvaluateDiffuse(g, o.geometry, DiffuseModeSteps);
         } else {

@@ -1,11 +1,10 @@
 #include "batch/YearOptions.h"
 
 #include <charconv>
-#include <functional>
-#include <map>
 
 #include "base/NumberText.h"
 #include "batch/BatchOptions.h"
+#include "batch/OptionParsing.h"
 
 namespace {
 
@@ -22,11 +21,8 @@ double StrictNumber(const std::string& option, const std::string& value, double 
 }
 
 FinSide ParseFinSide(const std::string& value) {
-    if (value == "left")
-        return FinSide::Left;
-    if (value == "right")
-        return FinSide::Right;
-    throw UsageError("--fin-side must be left or right, not \"" + value + "\"");
+    return ParseOptionWord<FinSide>("--fin-side", value,
+                                    {{"left", FinSide::Left}, {"right", FinSide::Right}});
 }
 
 int ParseStep(const std::string& value) {
@@ -40,8 +36,7 @@ int ParseStep(const std::string& value) {
 }  // namespace
 
 bool ParseYearOption(const std::vector<std::string>& args, std::size_t& i, YearOptions& y) {
-    using Setter = std::function<void(const std::string&)>;
-    const std::map<std::string, Setter> valued = {
+    const OptionSetters valued = {
         {"--latitude", [&](const auto& v) { y.latitude = StrictNumber("--latitude", v, -90, 90); }},
         {"--longitude",
          [&](const auto& v) { y.longitude = StrictNumber("--longitude", v, -180, 180); }},
@@ -72,14 +67,7 @@ bool ParseYearOption(const std::vector<std::string>& args, std::size_t& i, YearO
         {"--csv", [&](const auto& v) { y.csv = v; }},
         {"--monthly-csv", [&](const auto& v) { y.monthlyCsv = v; }},
     };
-    const auto it = valued.find(args[i]);
-    if (it == valued.end())
-        return false;
-    if (i + 1 == args.size())
-        throw UsageError(args[i] + " needs a value");
-    it->second(args[i + 1]);
-    i += 1;
-    return true;
+    return TakeOptionValue(valued, args, i);
 }
 
 void CheckYearOptions(YearOptions& y) {

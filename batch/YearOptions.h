@@ -22,7 +22,7 @@ struct YearOptions {
     std::string monthlyCsv;
 };
 
-// Takes the year option at args[i] and its value, moving i past them; false when args[i] is
+// Takes the year option at args[i] and its value, moving i onto the value; false when args[i] is
 // not a year option. Throws UsageError for a bad value.
 bool ParseYearOption(const std::vector<std::string>& args, std::size_t& i, YearOptions& year);
 

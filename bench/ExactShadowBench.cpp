@@ -23,28 +23,28 @@ std::vector<Direction> SkyDirections() {
     return d;
 }
 
-// One exact evaluation (every plate's shadow, union, clip, area) for the default device with
-// awning and fins; compare with BM_SkyDirectionUSF.
-void BM_ExactUnshadedFraction(benchmark::State& state) {
+// Evaluates the default device with awning and fins on each sky direction in turn.
+template <class Evaluate>
+void OnEverySkyDirection(benchmark::State& state, Evaluate evaluate) {
     const DeviceShape device{3};
     const auto dirs = SkyDirections();
     std::size_t k = 0;
     for (auto _ : state) {
         const Direction& d = dirs[k++ % dirs.size()];
-        benchmark::DoNotOptimize(ExactUnshadedFraction(device, d.alt, d.azi));
+        benchmark::DoNotOptimize(evaluate(device, d.alt, d.azi));
     }
+}
+
+// One exact evaluation (every plate's shadow, union, clip, area); compare with
+// BM_SkyDirectionUSF.
+void BM_ExactUnshadedFraction(benchmark::State& state) {
+    OnEverySkyDirection(state, ExactUnshadedFraction);
 }
 BENCHMARK(BM_ExactUnshadedFraction);
 
 // The same with the shadow polygons handed back, as the beam screen draws them.
 void BM_ExactShadow(benchmark::State& state) {
-    const DeviceShape device{3};
-    const auto dirs = SkyDirections();
-    std::size_t k = 0;
-    for (auto _ : state) {
-        const Direction& d = dirs[k++ % dirs.size()];
-        benchmark::DoNotOptimize(ExactShadow(device, d.alt, d.azi));
-    }
+    OnEverySkyDirection(state, ExactShadow);
 }
 BENCHMARK(BM_ExactShadow);
 
