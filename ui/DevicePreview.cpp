@@ -11,8 +11,6 @@
 #include "ui/ScreenParts.h"
 #include "ui/ShadowView.h"
 
-namespace {
-
 // The device cut through across the wall: the wall with the window opening at the left, the
 // plate from its back edge on the wall to its front edge, the fin below it.
 class SectionView : public QWidget {
@@ -69,8 +67,6 @@ class SectionView : public QWidget {
     DeviceShape device;
 };
 
-}  // namespace
-
 DevicePreview::DevicePreview(std::array<QLineEdit*, 6> entries)
     : boxes(entries), picFrontView(new ShadowView), picSection(new SectionView) {
     picFrontView->setObjectName("picFrontView");
@@ -90,5 +86,5 @@ void DevicePreview::Redraw() {
         v[i] = ReadNumber(FromQt(boxes[i]->text()));
     const DeviceShape d{mduUmbravel::GeomMode, v[1], v[2], v[0], v[3], v[4], v[5]};
     picFrontView->Show(d, {1, {}});
-    static_cast<SectionView*>(picSection)->Show(d);
+    picSection->Show(d);
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 class QLineEdit;
+class SectionView;
 class ShadowView;
 
 // The dimensions screen's small to-scale front view and section of the device as typed,
@@ -18,5 +19,5 @@ class DevicePreview : public QWidget {
 
     std::array<QLineEdit*, 6> boxes;
     ShadowView* picFrontView;
-    QWidget* picSection;
+    SectionView* picSection;
 };

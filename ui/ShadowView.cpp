@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "base/NumberText.h"
 #include "model/mduUmbravel.h"
@@ -44,8 +45,9 @@ void ShadowView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Wall);
 
     const DeviceShape& d = device;
+    const bool mirrored = d.layout == DeviceLayout::Mirrored;
     const double finSide = d.WP;
-    const double otherSide = d.layout == DeviceLayout::Mirrored ? d.W - d.WP : 0.0;
+    const double otherSide = mirrored ? d.W - d.WP : 0.0;
     const double back = d.Lh + d.LhP;
     const double left = std::min({0.0, finSide, otherSide});
     const double right = std::max({d.W, finSide, otherSide});
@@ -88,9 +90,8 @@ void ShadowView::paintEvent(QPaintEvent*) {
     }
     if (d.geomMode != 1) {
         const double reach = bottom - 0.12 * height;
-        for (double x : {finSide, otherSide}) {
-            if (x == otherSide && d.layout != DeviceLayout::Mirrored)
-                continue;
+        const double fins[] = {finSide, otherSide};
+        for (double x : std::span(fins).first(mirrored ? 2 : 1)) {
             p.setPen(QPen(Frame, 4, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(at(x, std::max(back, d.Lh)), at(x, bottom));
             p.setPen(QPen(Frame, 2, Qt::DashLine, Qt::FlatCap));

@@ -58,23 +58,14 @@ auto WithScreen(Step step, Action action) {
     return action(Kind<frmSaved>{});
 }
 
-// True when the screen is on display.
-bool ShowStep(Step target, const QWidget* placeOf) {
-    return WithScreen(target, [placeOf](auto kind) {
-        return Show<typename decltype(kind)::type>(placeOf) != nullptr;
-    });
-}
-
 }  // namespace
 
 void Show(Step target, const QWidget* placeOf) {
-    ShowStep(target, placeOf);
+    WithScreen(target, [placeOf](auto kind) { Show<typename decltype(kind)::type>(placeOf); });
 }
 
 void HandOver(QWidget* owner, Step target) {
-    if (ShowStep(target, owner)) {
-        owner->close();
-    }
+    WithScreen(target, [owner](auto kind) { HandOver<typename decltype(kind)::type>(owner); });
 }
 
 void CloseIfOpen(Step target) {

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <iterator>
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
@@ -71,7 +70,7 @@ frmGeomValues::frmGeomValues()
 
     auto* drawingSide = new QVBoxLayout;
     drawingSide->addWidget(NewDrawing("Picture1", Drawing::DimensionedAwning), 1);
-    drawingSide->addWidget(new DevicePreview({txtWP, txtW, txtH, txtLh, txtLhP, txtL}));
+    drawingSide->addWidget(new DevicePreview(DimensionBoxes()));
     drawingSide->addWidget(
         NewLabel("lblGeomCase", "Optional geometry case description for print and data files:"));
     drawingSide->addWidget(txtGeomCase);
@@ -93,10 +92,11 @@ frmGeomValues::frmGeomValues()
 
     // Tab follows the column from the top, then the case description; the first box has the
     // focus.
-    QWidget* order[] = {txtWP, txtW, txtH, txtLh, txtLhP, txtL, txtGeomCase};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
+    const auto boxes = DimensionBoxes();
+    for (std::size_t i = 1; i < boxes.size(); ++i) {
+        setTabOrder(boxes[i - 1], boxes[i]);
     }
+    setTabOrder(boxes.back(), txtGeomCase);
     txtWP->setFocus();
 }
 
@@ -126,6 +126,10 @@ void frmGeomValues::txtGeomCase_Change() {
     GeomCaseText = FromQt(txtGeomCase->text());
 }
 
+std::array<QLineEdit*, 6> frmGeomValues::DimensionBoxes() const {
+    return {txtWP, txtW, txtH, txtLh, txtLhP, txtL};
+}
+
 DimensionTexts frmGeomValues::Entries() const {
     return {FromQt(txtWP->text()), FromQt(txtW->text()),  FromQt(lblDelW->text()),
             FromQt(txtH->text()),  FromQt(txtLh->text()), FromQt(txtLhP->text()),
@@ -136,9 +140,7 @@ void frmGeomValues::cmdContinue_Click() {
     const DimensionTexts entries = Entries();
     if (const auto refused = RefuseDimensions(entries)) {
         ShowMessage(refused->message);
-        // In the order of DimensionBox.
-        QLineEdit* const boxes[] = {txtWP, txtW, txtH, txtLh, txtLhP, txtL};
-        QLineEdit* box = boxes[static_cast<int>(refused->box)];
+        QLineEdit* box = DimensionBoxes()[static_cast<std::size_t>(refused->box)];
         box->setFocus();
         box->selectAll();
         return;

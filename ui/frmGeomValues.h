@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "model/DimensionEntry.h"
 #include "ui/WizardScreen.h"
 
@@ -27,6 +29,8 @@ class frmGeomValues : public WizardScreen {
     void cmdExit_Click();
 
     void ShowDelW();
+    // The boxes of W', W, H, h, h' and L, in the order of DimensionBox.
+    std::array<QLineEdit*, 6> DimensionBoxes() const;
     DimensionTexts Entries() const;
 
     QLineEdit* txtWP;

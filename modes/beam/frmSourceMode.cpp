@@ -134,8 +134,7 @@ void frmSourceMode::txtSolAzi_Validate() {
 void frmSourceMode::frameSolarChoice_Click() {
     const bool singleSun = OptSingleSun->isChecked();
     for (QWidget* control :
-         {static_cast<QWidget*>(txtSolAlt), static_cast<QWidget*>(txtSolAzi),
-          static_cast<QWidget*>(lblAltUnit), static_cast<QWidget*>(lblAziUnit)}) {
+         std::initializer_list<QWidget*>{txtSolAlt, txtSolAzi, lblAltUnit, lblAziUnit}) {
         control->setEnabled(singleSun);
     }
 }

@@ -79,8 +79,7 @@ TEST_F(frmBeamResultsTest, TheExactFractionOfTheDrawnShadowIsShown) {
     Click("frmGeomValues", "cmdContinue");
     Click("frmHeaderText", "cmdContinue");
     TypeOver("frmSourceMode", "txtSolAlt", "37.9");
-    TypeOver("frmSourceMode", "txtSolAzi", ".1");
-    Type("frmSourceMode", "txtSolAzi", "8.1");
+    TypeOver("frmSourceMode", "txtSolAzi", "18.1");
     Click("frmSourceMode", "cmdCalculate");
     EXPECT_EQ(Text("frmBeamResults", "lblBeamUSF"), "Beam USF = 0.");
     EXPECT_EQ(Text("frmBeamResults", "lblExactUSF"), "Exact USF (drawn shadow) = 1.");
