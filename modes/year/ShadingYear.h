@@ -47,8 +47,7 @@ struct YearStep {
 
 struct YearTotals {
     std::array<WindowIrradiation, 12> without{}, with{};
-    int missingHours = 0;                    // hours of the year the weather file does not give
-    double skyFactor = 1, groundFactor = 1;  // physically weighted diffuse factors
+    int missingHours = 0;  // hours of the year the weather file does not give
 };
 
 // True for a year with 29 February.
