@@ -89,6 +89,13 @@ WindowIrradiation& WindowIrradiation::operator+=(const WindowIrradiation& other)
     return *this;
 }
 
+WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months) {
+    WindowIrradiation sum;
+    for (const WindowIrradiation& month : months)
+        sum += month;
+    return sum;
+}
+
 bool LeapYear(int y) {
     return year{y}.is_leap();
 }

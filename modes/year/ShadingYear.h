@@ -50,6 +50,9 @@ struct YearTotals {
     int missingHours = 0;  // hours of the year the weather file does not give
 };
 
+// The twelve months summed, in calendar order.
+WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months);
+
 // True for a year with 29 February.
 bool LeapYear(int year);
 

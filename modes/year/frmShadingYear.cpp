@@ -235,16 +235,11 @@ void frmShadingYear::ShowMonths() {
     chtMonths->setChart(chart);
     delete old;
 
-    WindowIrradiation without, with;
-    for (int m = 0; m < 12; ++m) {
-        without += totals_->without[m];
-        with += totals_->with[m];
-    }
     const YearSettings s = Settings();
-    lblTotals->setText("Over the year " + KWh(without.Total()) +
+    lblTotals->setText("Over the year " + KWh(YearSum(totals_->without).Total()) +
                        " reach each square metre of the window without the device and " +
-                       KWh(with.Total()) + " with it. " + ToQt(RemovedSummaryLine(s, *totals_)) +
-                       ".");
+                       KWh(YearSum(totals_->with).Total()) + " with it. " +
+                       ToQt(RemovedSummaryLine(s, *totals_)) + ".");
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {
