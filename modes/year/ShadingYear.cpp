@@ -1,7 +1,6 @@
 #include "modes/year/ShadingYear.h"
 
 #include <chrono>
-#include <cmath>
 #include <limits>
 #include <optional>
 
