@@ -5,7 +5,6 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 #include "modes/year/CompassRose.h"
@@ -42,10 +41,9 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
     cboTimeZone->addItem("Fixed UTC offset");
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
         cboTimeZone->addItem(QString::fromUtf8(id));
+    // An empty or unknown zone finds nothing and leaves the fixed offset.
     cboTimeZone->setCurrentIndex(
         std::max(0, cboTimeZone->findText(QString::fromUtf8(last.timeZone))));
-    if (last.timeZone.isEmpty())
-        cboTimeZone->setCurrentIndex(0);
     cboFinSide = new QComboBox;
     cboFinSide->setObjectName("cboFinSide");
     cboFinSide->addItems({"left", "right"});

@@ -1,7 +1,6 @@
 #include "modes/year/ShadingYear.h"
 
 #include <chrono>
-#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -87,6 +86,13 @@ WindowIrradiation& WindowIrradiation::operator+=(const WindowIrradiation& other)
     sky += other.sky;
     ground += other.ground;
     return *this;
+}
+
+WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months) {
+    WindowIrradiation sum;
+    for (const WindowIrradiation& month : months)
+        sum += month;
+    return sum;
 }
 
 bool LeapYear(int y) {

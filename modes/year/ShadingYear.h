@@ -47,9 +47,11 @@ struct YearStep {
 
 struct YearTotals {
     std::array<WindowIrradiation, 12> without{}, with{};
-    int missingHours = 0;                    // hours of the year the weather file does not give
-    double skyFactor = 1, groundFactor = 1;  // physically weighted diffuse factors
+    int missingHours = 0;  // hours of the year the weather file does not give
 };
+
+// The twelve months summed, in calendar order.
+WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months);
 
 // True for a year with 29 February.
 bool LeapYear(int year);

@@ -63,14 +63,12 @@ void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTota
     file.Print({"Irradiation on the window, kWh per m2 of window"});
     file.Print({"       ---------- without device ---------  ----------- with device -----------"});
     file.Print({"Month     Beam     Sky  Ground   Total       Beam     Sky  Ground   Total"});
-    WindowIrradiation without, with;
     for (int month = 0; month < 12; ++month) {
         file.Print({std::string(MonthNames[month]) + "  " + IrradiationCells(t.without[month]) +
                     "   " + IrradiationCells(t.with[month])});
-        without += t.without[month];
-        with += t.with[month];
     }
-    file.Print({"Year  " + IrradiationCells(without) + "   " + IrradiationCells(with)});
+    file.Print({"Year  " + IrradiationCells(YearSum(t.without)) + "   " +
+                IrradiationCells(YearSum(t.with))});
     file.Print({RemovedSummaryLine(s, t)});
 }
 

@@ -19,10 +19,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <cmath>
 
 #include "model/ExactShadow.h"
-#include "modes/diffuse/PhysicalDiffuse.h"
 #include "modes/year/HeatMapLegend.h"
 #include "modes/year/PlaceBox.h"
 #include "modes/year/YearCsv.h"
@@ -64,11 +62,10 @@ QString KWh(double wh) {
 }  // namespace
 
 frmShadingYear::frmShadingYear(QWidget* parent)
-    : WizardScreen("frmShadingYear", "Shading over the year"), device_(DeviceShapeFromGeometry()) {
+    : WizardScreen("frmShadingYear", "Shading over the year"),
+      device_(DeviceShapeFromGeometry()),
+      diffuse_(PhysicalDiffuse(device_)) {
     setParent(parent, Qt::Dialog);
-    const PhysicalDiffuseFactors diffuse = PhysicalDiffuse(device_);
-    skyFactor_ = diffuse.sky;
-    groundFactor_ = diffuse.ground;
 
     const auto changed = [this] { Guarded([this] { Form_Change(); }); };
     framePlace = new PlaceBox(changed);
@@ -157,8 +154,8 @@ YearSettings frmShadingYear::Settings() const {
     s.device = device_;
     s.weather = weather_.get();
     s.groundReflectance = txtReflectance->value();
-    s.skyFactor = skyFactor_;
-    s.groundFactor = groundFactor_;
+    s.skyFactor = diffuse_.sky;
+    s.groundFactor = diffuse_.ground;
     return s;
 }
 
@@ -168,12 +165,11 @@ void frmShadingYear::Form_Change() {
     totals_.reset();
     if (weather_)
         totals_ = RunShadingYear(s);
-    ShowTable();
-    ShowMonths();
+    ShowTable(s);
+    ShowMonths(s);
 }
 
-void frmShadingYear::ShowTable() {
-    const YearSettings s = Settings();
+void frmShadingYear::ShowTable(const YearSettings& s) {
     for (int month = 0; month < 12; ++month) {
         for (int hour = 0; hour < 24; ++hour) {
             const YearStep& step = table_[month][hour];
@@ -191,7 +187,7 @@ void frmShadingYear::ShowTable() {
     }
 }
 
-void frmShadingYear::ShowMonths() {
+void frmShadingYear::ShowMonths(const YearSettings& s) {
     cmdSaveMonthly->setEnabled(totals_.has_value());
     chtMonths->setVisible(totals_.has_value());
     lblTotals->setVisible(totals_.has_value());
@@ -235,16 +231,10 @@ void frmShadingYear::ShowMonths() {
     chtMonths->setChart(chart);
     delete old;
 
-    WindowIrradiation without, with;
-    for (int m = 0; m < 12; ++m) {
-        without += totals_->without[m];
-        with += totals_->with[m];
-    }
-    const YearSettings s = Settings();
-    lblTotals->setText("Over the year " + KWh(without.Total()) +
+    lblTotals->setText("Over the year " + KWh(YearSum(totals_->without).Total()) +
                        " reach each square metre of the window without the device and " +
-                       KWh(with.Total()) + " with it. " + ToQt(RemovedSummaryLine(s, *totals_)) +
-                       ".");
+                       KWh(YearSum(totals_->with).Total()) + " with it. " +
+                       ToQt(RemovedSummaryLine(s, *totals_)) + ".");
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {

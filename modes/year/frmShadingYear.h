@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "modes/diffuse/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
 #include "ui/WizardScreen.h"
 
@@ -37,8 +38,8 @@ class frmShadingYear : public WizardScreen {
     void cmdAppend_Click();
 
     YearSettings Settings() const;
-    void ShowTable();
-    void ShowMonths();
+    void ShowTable(const YearSettings& s);
+    void ShowMonths(const YearSettings& s);
 
     PlaceBox* framePlace;
     QSpinBox* txtYear;
@@ -51,7 +52,7 @@ class frmShadingYear : public WizardScreen {
     QPushButton* cmdSaveMonthly;
 
     DeviceShape device_;
-    double skyFactor_, groundFactor_;
+    PhysicalDiffuseFactors diffuse_;
     std::shared_ptr<const WeatherYear> weather_;
     MonthHourTable table_{};
     std::optional<YearTotals> totals_;
