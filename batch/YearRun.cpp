@@ -56,13 +56,8 @@ void RunYearMode(const YearOptions& y, DeviceLayout layout, std::ostream& out, s
         return;
     if (!y.monthlyCsv.empty())
         WriteMonthlyCsv(y.monthlyCsv, totals);
-    WindowIrradiation without, with;
-    for (int m = 0; m < 12; ++m) {
-        without += totals.without[m];
-        with += totals.with[m];
-    }
     out << "Hours without weather data: " << totals.missingHours << '\n'
-        << "Irradiation on the window over the year: " << KWh(without.Total())
-        << " without the device, " << KWh(with.Total()) << " with it\n"
+        << "Irradiation on the window over the year: " << KWh(YearSum(totals.without).Total())
+        << " without the device, " << KWh(YearSum(totals.with).Total()) << " with it\n"
         << RemovedSummaryLine(settings, totals) << '\n';
 }

@@ -16,6 +16,7 @@ add_library(umbravel_screens STATIC
     ui/ShadowView.cpp
     ui/PhysicalDiffuseNote.cpp
     ui/MatrixChart.cpp
+    ui/PictureFile.cpp
     ui/DevicePreview.cpp
     ui/drawings/ChoiceDrawings.cpp
     ui/drawings/DimensionDrawings.cpp

@@ -2,16 +2,15 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QFileDialog>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
 #include "model/mduUmbravel.h"
+#include "ui/PictureFile.h"
 #include "ui/ScreenParts.h"
 
 using namespace mduUmbravel;
@@ -70,25 +69,9 @@ void MatrixChart::Show() {
 }
 
 bool MatrixChart::SavePicture(const QString& path) {
-    if (path.endsWith(".svg", Qt::CaseInsensitive)) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(chtMatrix->size());
-        svg.setViewBox(chtMatrix->rect());
-        svg.setTitle(ChartTitle);
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return false;
-        chtMatrix->render(&painter);
-        return painter.end();
-    }
-    return chtMatrix->grab().save(path, "PNG");
+    return SaveWidgetPicture(chtMatrix, path, ChartTitle);
 }
 
 void MatrixChart::cmdSavePicture_Click() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save picture", ToQt(DataPath + "matrix.png"),
-                                     "PNG picture (*.png);;SVG picture (*.svg)");
-    if (!path.isEmpty())
-        SavePicture(path);
+    AskAndSaveWidgetPicture(chtMatrix, ToQt(DataPath + "matrix.png"), ChartTitle);
 }

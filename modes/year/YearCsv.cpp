@@ -123,18 +123,15 @@ void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
         "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
         "total_with_kWh_m2";
     out += LineEnd;
-    WindowIrradiation yearWithout, yearWith;
     for (int month = 0; month < 12; ++month) {
         out += std::to_string(month + 1);
         AppendIrradiation(out, totals.without[month], kWh);
         AppendIrradiation(out, totals.with[month], kWh);
         out += LineEnd;
-        yearWithout += totals.without[month];
-        yearWith += totals.with[month];
     }
     out += "year";
-    AppendIrradiation(out, yearWithout, kWh);
-    AppendIrradiation(out, yearWith, kWh);
+    AppendIrradiation(out, YearSum(totals.without), kWh);
+    AppendIrradiation(out, YearSum(totals.with), kWh);
     out += LineEnd;
     WriteWholeFile(path, out);
 }

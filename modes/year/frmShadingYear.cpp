@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedBarSeries>
-#include <QSvgGenerator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -27,6 +26,7 @@
 #include "modes/year/YearSection.h"
 #include "platform/Host.h"
 #include "ui/EventGuard.h"
+#include "ui/PictureFile.h"
 #include "ui/ScreenParts.h"
 
 namespace {
@@ -292,23 +292,7 @@ void frmShadingYear::cmdCopyPicture_Click() {
 }
 
 void frmShadingYear::cmdSavePicture_Click() {
-    QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, "Save picture", "shading-year.png",
-                                                      "PNG (*.png);;SVG (*.svg)", &filter);
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(".svg", Qt::CaseInsensitive)) {
-        if (!picYear->grab().save(path, "PNG"))
-            ShowMessage(FromQt(path) + " cannot be written");
-        return;
-    }
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(picYear->size());
-    svg.setViewBox(picYear->rect());
-    svg.setTitle("Shading over the year");
-    QPainter painter(&svg);
-    picYear->render(&painter);
+    AskAndSaveWidgetPicture(picYear, "shading-year.png", "Shading over the year");
 }
 
 void frmShadingYear::cmdAppend_Click() {
