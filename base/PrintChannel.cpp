@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "base/Faults.h"
+#include "base/NewFileProbe.h"
 #include "base/NumberText.h"
 
 namespace {
@@ -163,7 +164,9 @@ void PrintChannel::CheckWritable(const std::string& path) {
             Fail(path, "open", EISDIR);
         if (::access(path.c_str(), W_OK) != 0)
             Fail(path, "open", errno);
-    } else if (errno != ENOENT || ::access(FolderOf(path).c_str(), W_OK) != 0) {
+    } else if (errno != ENOENT) {
         Fail(path, "open", errno);
+    } else if (const int error = NewFileError(FolderOf(path)); error != 0) {
+        Fail(path, "open", error);
     }
 }

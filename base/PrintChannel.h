@@ -47,6 +47,7 @@ class PrintChannel {
 
     // Throws the error that opening the file for writing would meet, without touching it: a
     // missing folder, a folder in the file's place, a file or folder that may not be written.
+    // For a missing file, a probe file is made in its folder and removed again.
     static void CheckWritable(const std::string& path);
 
   private:

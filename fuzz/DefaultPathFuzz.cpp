@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     folder = pattern;
     std::atexit(RemoveFolder);
     mduUmbravel::ProgramFolder = pattern + "/";
-    filePath = mduUmbravel::ProgramFolder + std::string(DefaultPathFileName);
+    filePath = DefaultPathFilePath();
     return 0;
 }
 

@@ -15,7 +15,9 @@ class RangeRecord {
   public:
     RangeRecord(std::string_view procedure, std::span<const std::string_view> caseNames);
     ~RangeRecord();
-    void Note(std::size_t shadowCase, const ShadingInput& input, double usf);
+    // Aborts unless caseCounts counts exactly one case, the one CaseID names; then notes the
+    // result under that case.
+    void Note(std::span<const int> caseCounts, const ShadingInput& input, double usf);
 
   private:
     struct Tally {

@@ -1,12 +1,15 @@
 #include "model/DevicePlates.h"
 
+PlateEnds PlateEndsOf(const DeviceShape& d) {
+    return {d.WP, d.layout == DeviceLayout::Mirrored ? d.W - d.WP : 0.0};
+}
+
 DevicePlateSet DevicePlates(const DeviceShape& d, double finBottom) {
     DevicePlateSet set;
     if (d.L <= 0)
         return set;
     const double back = d.Lh + d.LhP;
-    const double finSide = d.WP;
-    const double otherSide = d.layout == DeviceLayout::Mirrored ? d.W - d.WP : 0.0;
+    const auto [finSide, otherSide] = PlateEndsOf(d);
     const auto fin = [&](double x) {
         return Plate{{{x, finBottom, 0}, {x, back, 0}, {x, d.Lh, d.L}, {x, finBottom, d.L}}};
     };

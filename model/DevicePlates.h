@@ -17,6 +17,13 @@ struct DevicePlateSet {
     int count = 0;
 };
 
+// Where the plate ends across the wall: at the fin, x = WP, and on the other side, x = 0 as
+// drawn or x = W - WP mirrored. The fins stand at these ends.
+struct PlateEnds {
+    double finSide, otherSide;
+};
+PlateEnds PlateEndsOf(const DeviceShape& device);
+
 // The awning plate and fins of the device, the fins cut off at height finBottom (they reach
 // down without end; callers cut them where nothing below can matter). A device with L <= 0
 // has no plates.

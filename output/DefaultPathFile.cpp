@@ -6,10 +6,7 @@
 #include <string_view>
 
 #include "base/PathText.h"
-#include "model/mduUmbravel.h"
 #include "output/OutputFiles.h"
-
-using namespace mduUmbravel;
 
 namespace {
 
@@ -36,7 +33,7 @@ std::optional<std::string> Unusable(std::string* fault, const std::string& path,
 std::optional<std::string> ReadDefaultPathFile(std::string* fault) {
     if (!DefaultPathFilePresent())
         return std::nullopt;
-    const std::string path = ProgramFolder + std::string(DefaultPathFileName);
+    const std::string path = DefaultPathFilePath();
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return Unusable(fault, path,

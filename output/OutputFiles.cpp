@@ -11,14 +11,6 @@
 namespace fs = std::filesystem;
 using namespace mduUmbravel;
 
-namespace {
-
-std::string DefaultPathFilePath() {
-    return ProgramFolder + std::string(DefaultPathFileName);
-}
-
-}  // namespace
-
 std::string PrintFilePath() {
     return DataPath + PrintFileName;
 }
@@ -31,6 +23,10 @@ void StartPrintFileAfresh() {
 
 std::string DefaultDataFolder() {
     return ProgramFolder + std::string(DefaultDataFolderName);
+}
+
+std::string DefaultPathFilePath() {
+    return ProgramFolder + std::string(DefaultPathFileName);
 }
 
 bool DefaultPathFilePresent() {

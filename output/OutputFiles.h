@@ -19,6 +19,9 @@ void StartPrintFileAfresh();
 // ProgramFolder followed by "OutFiles/".
 std::string DefaultDataFolder();
 
+// ProgramFolder followed by DefaultPathFileName.
+std::string DefaultPathFilePath();
+
 // True when the program folder holds a file named exactly "DefPath.asc", letter case included.
 bool DefaultPathFilePresent();
 

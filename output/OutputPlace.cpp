@@ -1,33 +1,14 @@
 #include "output/OutputPlace.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
+#include "base/NewFileProbe.h"
 #include "base/PathText.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Creates and removes a file of a name of its own, the one sure test that the folder takes new
-// files (permission bits say nothing for root, nor for a read-only file system).
-bool FolderTakesFiles(const std::string& folder) {
-    std::string probe = folder + ".umbravel-probe-XXXXXX";
-    const int descriptor = mkstemp(probe.data());
-    if (descriptor < 0) {
-        return false;
-    }
-    close(descriptor);
-    unlink(probe.c_str());
-    return true;
-}
-
-}  // namespace
 
 std::string WithFinalSeparator(const std::string& folder) {
     if (folder.empty() || folder.back() == '/') {
@@ -61,7 +42,7 @@ PlaceFault CheckOutputPlace(const std::string& folder, const std::string& name) 
         return PlaceFault::FolderNotWritable;
     if (status.type() != fs::file_type::directory)
         return PlaceFault::NotAFolder;
-    if (!FolderTakesFiles(folder))
+    if (NewFileError(folder) != 0)
         return PlaceFault::FolderNotWritable;
     if (fs::is_directory(folder + name, error))
         return PlaceFault::NameIsFolder;

@@ -172,9 +172,8 @@ std::vector<Node> PanelNodes(double from, double to, std::vector<double> cuts,
 
 PhysicalDiffuseFactors Evaluate(const DeviceShape& d, const DevicePlateSet& device, int order) {
     const auto rule = GaussLegendre(order);
-    const double finSide = d.WP;
-    const double otherSide = d.layout == DeviceLayout::Mirrored ? d.W - d.WP : 0.0;
-    const auto across = PanelNodes(0, d.W, {finSide, otherSide}, rule);
+    const PlateEnds ends = PlateEndsOf(d);
+    const auto across = PanelNodes(0, d.W, {ends.finSide, ends.otherSide}, rule);
     const auto up = PanelNodes(0, d.H, {d.Lh, d.Lh + d.LhP}, rule);
     double sky = 0, ground = 0;
     for (const Node& x : across) {

@@ -18,11 +18,14 @@ inline int ExitStatus(int waitStatus) {
     return WIFEXITED(waitStatus) ? WEXITSTATUS(waitStatus) : 128 + WTERMSIG(waitStatus);
 }
 
+// The shell command that runs the program with the arguments, standard error into errFile.
+inline std::string BatchCommand(const std::string& arguments, const std::string& errFile) {
+    return std::string(UMBRAVEL_BATCH_PATH) + " " + arguments + " 2>" + errFile;
+}
+
 // Runs the program with the arguments; standard error goes to errFile.
 inline Outcome RunBatchProgram(const std::string& arguments, const std::string& errFile) {
-    const std::string command =
-        std::string(UMBRAVEL_BATCH_PATH) + " " + arguments + " 2>" + errFile;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(BatchCommand(arguments, errFile).c_str(), "r");
     std::string out;
     char buffer[4096];
     for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
@@ -41,8 +44,7 @@ inline int RunIntoClosedPipe(const std::string& arguments, const std::string& er
     if (pipe(ends) != 0)
         return -1;
     close(ends[0]);
-    const std::string command =
-        std::string(UMBRAVEL_BATCH_PATH) + " " + arguments + " 2>" + errFile;
+    const std::string command = BatchCommand(arguments, errFile);
     const pid_t child = fork();
     if (child == 0) {
         dup2(ends[1], STDOUT_FILENO);
