@@ -155,6 +155,10 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     if (!o.help && o.sourceMode == YearMode) {
         if (o.json)
             throw UsageError("--json does not go with --mode year: the year's results go to --csv");
+        if (o.cases)
+            throw UsageError(
+                "--mode year does not go with --cases: a study runs beam, diffuse or "
+                "matrix cases");
         CheckYearOptions(o.year);
     }
     return o;

@@ -55,6 +55,7 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--timestamp", "12-08-2026 13:05:9 "}, "--timestamp"},
         {{"--layout", "left"}, "--layout"},
         {{"--mode", "year", "--json"}, "--json"},
+        {{"--cases", "c.csv", "--results", "r.csv", "--mode", "year"}, "--mode year"},
     };
     for (const auto& [args, option] : rows) {
         try {

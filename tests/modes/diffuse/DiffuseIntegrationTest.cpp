@@ -135,6 +135,9 @@ TEST(DiffuseRun, DefaultGeometryGivesTheFractionsWorkedOutApart) {
     RunDiffuse(20);
     EXPECT_EQ(SkyCaseCount, (std::array<int, 10>{55, 50, 83, 114, 98, 0, 0, 0, 0, 0}));
     EXPECT_EQ(GroundCaseCount, (std::array<int, 6>{17, 18, 0, 336, 9, 0}));
+    EXPECT_EQ(NAzi, 20);
+    EXPECT_EQ(SkyUSF, SkySumUSF / SkySumWeight);
+    EXPECT_EQ(GroundUSF, GroundSumUSF / GroundSumWeight);
 }
 
 TEST(DiffuseRun, RepeatedRunsAreBitIdentical) {
