@@ -191,9 +191,15 @@ std::string PlainNumberText(double x) {
 }
 
 std::string RoundTripText(double x) {
+    std::string text;
+    AppendRoundTripText(text, x);
+    return text;
+}
+
+void AppendRoundTripText(std::string& out, double x) {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17);
-    return std::string(text, end.ptr);
+    out.append(text, end.ptr);
 }
 
 std::optional<double> ReadLeadingNumber(std::string_view text) {

@@ -26,6 +26,8 @@ std::string PlainNumberText(double x);
 // 17 significant digits in the general form, so that the text reads back to the same double;
 // the point as decimal separator whatever the locale. For files meant for other programs.
 std::string RoundTripText(double x);
+// The same appended to out, for files of many numbers.
+void AppendRoundTripText(std::string& out, double x);
 
 // The longest leading decimal number of the text, none when the text does not start with one.
 // Blanks, tabs and line feeds are skipped wherever they stand; the exponent may be written with

@@ -19,6 +19,7 @@ namespace {
 constexpr int kZoneWidth = 14;
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask, as for any new file
+constexpr std::size_t kReplacementChunk = 1 << 20;
 
 [[noreturn]] void Fail(const std::string& path, std::string_view action, int error) {
     throw UnexpectedError("Cannot " + std::string(action) + " file \"" + path +
@@ -133,6 +134,12 @@ void PrintChannel::Print(std::initializer_list<PrintPiece> pieces) {
                            std::get<Sep>(*std::rbegin(pieces)) == Sep::Join;
     if (!continues) {
         endLine();
+    }
+    // No one reads a replacement before it is renamed, so a large one goes out as it grows.
+    if (!temporary_.empty() && pending_.size() >= kReplacementChunk) {
+        if (const int error = WriteAll(file_, pending_); error != 0)
+            Fail(path_, "write", error);
+        pending_.clear();
     }
 }
 

@@ -17,7 +17,8 @@ using PrintPiece = std::variant<std::string_view, double, Tab, Sep>;
 
 // An output text file written by print statements, with its current print column. Lines end in
 // carriage return and line feed. The statements are gathered in memory and reach the file in one
-// write when the channel closes, so that runs side by side never mix their text. Every failure
+// write when the channel closes, so that runs side by side never mix their text; a replacement,
+// which no one reads before it is renamed, goes out in large pieces as it grows. Every failure
 // to open, write or close the file throws UnexpectedError naming the file and the reason.
 class PrintChannel {
   public:

@@ -7,11 +7,6 @@
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
-constexpr std::size_t ChunkSize = 1 << 16;
-
-void AppendNumber(std::string& out, double x) {
-    out += RoundTripText(x);
-}
 
 void AppendTwoDigits(std::string& out, int n) {
     out += static_cast<char>('0' + n / 10);
@@ -28,7 +23,7 @@ void WriteWholeFile(const std::string& path, const std::string& text) {
 void AppendIrradiation(std::string& out, const WindowIrradiation& w, double scale) {
     for (double x : {w.beam, w.sky, w.ground, w.Total()}) {
         out += ',';
-        AppendNumber(out, x * scale);
+        AppendRoundTripText(out, x * scale);
     }
 }
 
@@ -71,28 +66,25 @@ void HourlyCsvFile::Write(const YearStep& s) {
     out += offset_;
     for (double x : {s.sun.altitude, s.sun.azimuth, s.window.altitude, s.window.azimuth}) {
         out += ',';
-        AppendNumber(out, x);
+        AppendRoundTripText(out, x);
     }
     out += s.window.sunOnWindow ? ",yes," : ",no,";
     if (s.window.sunOnWindow)
-        AppendNumber(out, s.beamUSF);
+        AppendRoundTripText(out, s.beamUSF);
     if (withWeather_) {
         for (double x : {s.without.beam, s.without.sky, s.without.ground, s.with.beam, s.with.sky,
                          s.with.ground}) {
             out += ',';
             if (s.weatherKnown)
-                AppendNumber(out, x);
+                AppendRoundTripText(out, x);
         }
     }
     out += LineEnd;
-    if (out.size() >= ChunkSize) {
-        file_.Print({out, Sep::Join});
-        out.clear();
-    }
+    file_.Print({out, Sep::Join});
+    out.clear();
 }
 
 void HourlyCsvFile::Close() {
-    file_.Print({buffer_, Sep::Join});
     file_.Close();
 }
 
@@ -109,7 +101,7 @@ void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
         for (const YearStep& step : table[month]) {
             out += ',';
             if (step.window.sunOnWindow)
-                AppendNumber(out, step.beamUSF);
+                AppendRoundTripText(out, step.beamUSF);
         }
         out += LineEnd;
     }

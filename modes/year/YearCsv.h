@@ -20,7 +20,7 @@ class HourlyCsvFile {
 
   private:
     PrintChannel file_;
-    std::string buffer_;  // rows not yet handed to the file
+    std::string buffer_;  // the row being built, its memory kept from row to row
     std::string offset_;  // "+01:00", the stamps' UTC offset
     int year_;
     bool withWeather_;

@@ -176,6 +176,22 @@ TEST_F(PrintChannelTest, AReplacementLeftByAFaultLeavesTheOldFile) {
 }
 
 // Renaming over a device would put a plain file in its place.
+// A replacement larger than what is held in memory goes out early, still unseen until renamed.
+TEST_F(PrintChannelTest, ALargeReplacementArrivesWholeAndOnlyAtTheEnd) {
+    WriteFile("old text\r\n");
+    const std::string big(3 << 20, 'x');
+    {
+        PrintChannel channel(path_, OpenMode::Replace);
+        channel.Print({big});
+        EXPECT_EQ(Contents(), "old text\r\n");
+        channel.Close();
+    }
+    EXPECT_EQ(Contents(), big + "\r\n");
+    PrintChannel(path_, OpenMode::Replace).Print({"half", big});
+    EXPECT_EQ(Contents(), big + "\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
+}
+
 TEST_F(PrintChannelTest, ReplaceWritesADeviceInPlace) {
     PrintChannel channel("/dev/full", OpenMode::Replace);
     channel.Print({"line"});
