@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Clock.h"
 #include "base/NumberText.h"
 #include "batch/YearOptions.h"
 #include "model/DimensionEntry.h"
 #include "model/ExactShadow.h"
 #include "model/WizardDefaults.h"
 #include "output/OutputFiles.h"
-#include "platform/Clock.h"
 
 // What one batch run is asked to do. Number entries stay texts, read as the wizard reads its
 // boxes, so that "2.5 m" is 2.5.

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "base/Clock.h"
 #include "base/Faults.h"
 #include "base/PrintChannel.h"
 #include "batch/JsonResults.h"
@@ -11,15 +12,14 @@
 #include "model/GroundDirection.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
-#include "modes/beam/BeamSection.h"
 #include "modes/beam/SunEntry.h"
-#include "modes/diffuse/DiffuseSection.h"
-#include "modes/matrix/MatrixDataFiles.h"
-#include "modes/matrix/MatrixReport.h"
+#include "output/BeamSection.h"
 #include "output/DefaultPathFile.h"
+#include "output/DiffuseSection.h"
 #include "output/HeaderLine.h"
+#include "output/MatrixDataFiles.h"
+#include "output/MatrixReport.h"
 #include "output/OutputFiles.h"
-#include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
 
 using namespace mduUmbravel;

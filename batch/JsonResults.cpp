@@ -3,9 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include "model/GroundDirection.h"
+#include "model/PhysicalDiffuse.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
-#include "modes/diffuse/PhysicalDiffuse.h"
 
 using namespace mduUmbravel;
 using nlohmann::json;

@@ -5,8 +5,8 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
-#include "modes/diffuse/DiffuseSection.h"
-#include "modes/matrix/MatrixReport.h"
+#include "output/DiffuseSection.h"
+#include "output/MatrixReport.h"
 
 using namespace mduUmbravel;
 

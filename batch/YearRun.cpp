@@ -2,10 +2,10 @@
 
 #include "base/NumberText.h"
 #include "model/ExactShadow.h"
-#include "modes/diffuse/PhysicalDiffuse.h"
+#include "model/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
-#include "modes/year/YearCsv.h"
-#include "modes/year/YearSection.h"
+#include "output/YearCsv.h"
+#include "output/YearSection.h"
 
 namespace {
 

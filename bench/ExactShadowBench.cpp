@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "model/ExactShadow.h"
+#include "model/PhysicalDiffuse.h"
 #include "model/mduUmbravel.h"
-#include "modes/diffuse/PhysicalDiffuse.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "model/mduUmbravel.h"
-#include "modes/diffuse/DiffuseSection.h"
-#include "modes/matrix/MatrixRun.h"
+#include "output/DiffuseSection.h"
+#include "output/MatrixRun.h"
 #include "output/OutputFiles.h"
 
 using namespace mduUmbravel;

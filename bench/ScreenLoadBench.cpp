@@ -7,15 +7,15 @@
 #include <filesystem>
 
 #include "model/mduUmbravel.h"
-#include "modes/beam/frmBeamResults.h"
-#include "modes/beam/frmSourceMode.h"
-#include "modes/diffuse/frmDiffuseResults.h"
-#include "modes/matrix/frmMatrixResults.h"
+#include "modes/beam/screens/frmBeamResults.h"
+#include "modes/diffuse/screens/frmDiffuseResults.h"
+#include "modes/matrix/screens/frmMatrixResults.h"
 #include "output/HeaderLine.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
-#include "ui/ProgramFolderSetup.h"
-#include "ui/Wizard.h"
+#include "screens/kit/Wizard.h"
+#include "screens/mode/frmSourceMode.h"
+#include "wizard/ProgramFolderSetup.h"
 
 using namespace mduUmbravel;
 

@@ -7,7 +7,7 @@
 #include "modes/year/ShadingYear.h"
 #include "modes/year/SunPosition.h"
 #include "modes/year/SunTrack.h"
-#include "modes/year/YearCsv.h"
+#include "output/YearCsv.h"
 
 namespace {
 

@@ -3,45 +3,45 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test Charts Svg)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
-    ui/EventGuard.cpp
-    ui/ScreenParts.cpp
-    ui/WizardScreen.cpp
-    ui/Wizard.cpp
-    ui/WrappedOption.cpp
-    ui/RangeWarning.cpp
-    ui/QtHost.cpp
-    ui/InformationFile.cpp
-    ui/ProgramFolderSetup.cpp
-    ui/Drawings.cpp
-    ui/ShadowView.cpp
-    ui/PhysicalDiffuseNote.cpp
-    ui/MatrixChart.cpp
-    ui/PictureFile.cpp
-    ui/DevicePreview.cpp
-    ui/drawings/ChoiceDrawings.cpp
-    ui/drawings/DimensionDrawings.cpp
-    ui/drawings/MarkDrawings.cpp
-    ui/drawings/Scene.cpp
-    ui/drawings/Sketch.cpp
-    ui/frmAwnSplash.cpp
-    ui/frmUsing.cpp
-    ui/frmAbout.cpp
-    ui/frmGeomChoice.cpp
-    ui/frmGeomValues.cpp
-    output/frmPathFileName.cpp
-    output/frmHeaderText.cpp
-    output/frmSaved.cpp
-    output/frmViewPrint.cpp
-    modes/beam/frmSourceMode.cpp
-    modes/beam/frmBeamResults.cpp
-    modes/diffuse/frmDiffuseResults.cpp
-    modes/matrix/frmMatrixResults.cpp
-    modes/year/CompassRose.cpp
-    modes/year/HeatMapLegend.cpp
-    modes/year/PlaceBox.cpp
-    modes/year/PlaceSettings.cpp
-    modes/year/frmSunFromPlace.cpp
-    modes/year/frmShadingYear.cpp
+    screens/kit/EventGuard.cpp
+    screens/kit/ScreenParts.cpp
+    screens/kit/WizardScreen.cpp
+    wizard/Wizard.cpp
+    screens/kit/WrappedOption.cpp
+    screens/kit/RangeWarning.cpp
+    screens/kit/QtHost.cpp
+    screens/program/InformationFile.cpp
+    wizard/ProgramFolderSetup.cpp
+    screens/kit/Drawings.cpp
+    screens/kit/ShadowView.cpp
+    modes/diffuse/screens/PhysicalDiffuseNote.cpp
+    modes/matrix/screens/MatrixChart.cpp
+    screens/kit/PictureFile.cpp
+    screens/device/DevicePreview.cpp
+    screens/kit/drawings/ChoiceDrawings.cpp
+    screens/kit/drawings/DimensionDrawings.cpp
+    screens/kit/drawings/MarkDrawings.cpp
+    screens/kit/drawings/Scene.cpp
+    screens/kit/drawings/Sketch.cpp
+    screens/program/frmAwnSplash.cpp
+    screens/program/frmUsing.cpp
+    screens/program/frmAbout.cpp
+    screens/device/frmGeomChoice.cpp
+    screens/device/frmGeomValues.cpp
+    output/screens/frmPathFileName.cpp
+    output/screens/frmHeaderText.cpp
+    output/screens/frmSaved.cpp
+    output/screens/frmViewPrint.cpp
+    screens/mode/frmSourceMode.cpp
+    modes/beam/screens/frmBeamResults.cpp
+    modes/diffuse/screens/frmDiffuseResults.cpp
+    modes/matrix/screens/frmMatrixResults.cpp
+    modes/year/screens/CompassRose.cpp
+    modes/year/screens/HeatMapLegend.cpp
+    modes/year/screens/PlaceBox.cpp
+    modes/year/screens/PlaceSettings.cpp
+    modes/year/screens/frmSunFromPlace.cpp
+    modes/year/screens/frmShadingYear.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
 target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets Qt6::PrintSupport)
@@ -53,11 +53,11 @@ target_link_libraries(umbravel_screens PUBLIC Qt6::Charts Qt6::Svg)
 # The information files, copied into the program folder at the first start.
 qt_add_resources(umbravel_screens information
     PREFIX /information
-    BASE ui/resources
-    FILES ui/resources/USINGUMBRAVEL.txt ui/resources/AWNINFO.txt
+    BASE screens/program/resources
+    FILES screens/program/resources/USINGUMBRAVEL.txt screens/program/resources/AWNINFO.txt
 )
 
-add_executable(umbravel ui/main.cpp)
+add_executable(umbravel wizard/main.cpp)
 target_link_libraries(umbravel PRIVATE umbravel_screens)
 
 # Walks the wizard and saves a picture of every screen (tools/screenshots.sh).

@@ -3,25 +3,25 @@ add_executable(umbravel_screen_tests
     support/ScreenTestMain.cpp
     support/WizardFixture.cpp
     support/ExpectedReports.cpp
-    ui/DrawingsTest.cpp
-    ui/EventGuardTest.cpp
-    ui/ProgramFolderSetupTest.cpp
-    ui/WizardWalkTest.cpp
-    ui/KeyboardTest.cpp
-    ui/frmAwnSplashTest.cpp
-    ui/frmUsingTest.cpp
-    ui/frmAboutTest.cpp
-    ui/frmGeomChoiceTest.cpp
-    ui/frmGeomValuesTest.cpp
-    ui/ScreenUseTest.cpp
-    ui/DevicePreviewTest.cpp
-    output/frmPathFileNameTest.cpp
-    output/frmHeaderTextTest.cpp
-    output/frmSavedTest.cpp
-    modes/beam/frmSourceModeTest.cpp
-    modes/beam/frmBeamResultsTest.cpp
-    modes/diffuse/frmDiffuseResultsTest.cpp
-    modes/matrix/frmMatrixResultsTest.cpp
+    screens/kit/DrawingsTest.cpp
+    screens/kit/EventGuardTest.cpp
+    wizard/ProgramFolderSetupTest.cpp
+    wizard/WizardWalkTest.cpp
+    wizard/KeyboardTest.cpp
+    screens/program/frmAwnSplashTest.cpp
+    screens/program/frmUsingTest.cpp
+    screens/program/frmAboutTest.cpp
+    screens/device/frmGeomChoiceTest.cpp
+    screens/device/frmGeomValuesTest.cpp
+    wizard/ScreenUseTest.cpp
+    screens/device/DevicePreviewTest.cpp
+    output/screens/frmPathFileNameTest.cpp
+    output/screens/frmHeaderTextTest.cpp
+    output/screens/frmSavedTest.cpp
+    screens/mode/frmSourceModeTest.cpp
+    modes/beam/screens/frmBeamResultsTest.cpp
+    modes/diffuse/screens/frmDiffuseResultsTest.cpp
+    modes/matrix/screens/frmMatrixResultsTest.cpp
     modes/year/frmYearScreensTest.cpp
 )
 set_target_properties(umbravel_screen_tests PROPERTIES AUTOMOC ON)

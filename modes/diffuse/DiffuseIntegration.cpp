@@ -1,9 +1,9 @@
 #include "modes/diffuse/DiffuseIntegration.h"
 
+#include "model/DirectionGrid.h"
 #include "model/GroundDirection.h"
 #include "model/SkyDirection.h"
 #include "model/mduUmbravel.h"
-#include "modes/diffuse/DirectionGrid.h"
 
 namespace mduUmbravel {
 

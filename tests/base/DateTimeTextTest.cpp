@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/Clock.h"
+#include "base/Clock.h"
 
 namespace {
 

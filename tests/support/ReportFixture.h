@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "base/Clock.h"
 #include "model/mduUmbravel.h"
-#include "platform/Clock.h"
 #include "support/Geometry.h"
 #include "support/TempFolder.h"
 

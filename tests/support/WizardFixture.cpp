@@ -9,14 +9,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/Clock.h"
 #include "model/mduUmbravel.h"
-#include "platform/Clock.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
-#include "ui/ProgramFolderSetup.h"
-#include "ui/Wizard.h"
-#include "ui/WizardScreen.h"
-#include "ui/frmAwnSplash.h"
+#include "screens/kit/Wizard.h"
+#include "screens/kit/WizardScreen.h"
+#include "screens/program/frmAwnSplash.h"
+#include "wizard/ProgramFolderSetup.h"
 
 namespace {
 

@@ -15,13 +15,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "base/Clock.h"
 #include "modes/year/SunPosition.h"
-#include "modes/year/frmShadingYear.h"
-#include "platform/Clock.h"
+#include "modes/year/screens/frmShadingYear.h"
 #include "platform/Host.h"
-#include "ui/ProgramFolderSetup.h"
-#include "ui/Wizard.h"
-#include "ui/frmAwnSplash.h"
+#include "screens/kit/Wizard.h"
+#include "screens/program/frmAwnSplash.h"
+#include "wizard/ProgramFolderSetup.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "base/Faults.h"
+#include "model/DirectionGrid.h"
 #include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
-#include "modes/diffuse/DirectionGrid.h"
 #include "support/Geometry.h"
 
 using namespace mduUmbravel;

@@ -9,7 +9,7 @@
 #include "model/mduUmbravel.h"
 #include "modes/year/EpwText.h"
 #include "modes/year/ShadingYear.h"
-#include "modes/year/YearCsv.h"
+#include "output/YearCsv.h"
 #include "support/TempFolder.h"
 
 using mduUmbravel::DegToRad;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "model/mduUmbravel.h"
-#include "modes/year/frmShadingYear.h"
+#include "modes/year/screens/frmShadingYear.h"
 #include "support/WizardFixture.h"
 
 namespace {

@@ -1,0 +1,77 @@
+#include "modes/beam/screens/frmBeamResults.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/DateTimeText.h"
+#include "model/FractionRange.h"
+#include "model/SkyDirection.h"
+#include "model/mduUmbravel.h"
+#include "output/BeamSection.h"
+#include "screens/kit/RangeWarning.h"
+#include "screens/kit/ScreenParts.h"
+#include "screens/kit/ShadowView.h"
+#include "screens/kit/Wizard.h"
+
+using namespace mduUmbravel;
+
+frmBeamResults::frmBeamResults()
+    : WizardScreen("frmBeamResults", "Unshaded Fraction for Direct Beam Solar Radiation"),
+      lblDate(NewLabel("lblDate", "")),
+      lblTime(NewLabel("lblTime", "")),
+      lblGeomMode(NewLabel("lblGeomMode", "")),
+      lblDimen(NewLabel("lblDimen", "")),
+      lblAltAngle(NewLabel("lblAltAngle", "")),
+      lblAziAngle(NewLabel("lblAziAngle", "")),
+      lblBeamUSF(NewLabel("lblBeamUSF", "", LabelKind::Title)),
+      lblBeamWarning(NewRangeWarning("lblBeamWarning", OutsideUnitRangeWarning)),
+      lblCaseText(NewLabel("lblCaseText", "")),
+      exactShadow(new ExactBeamPanel) {
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel("lblTitle",
+                               "UMBRAVEL 3.0  Awning Shading Algorithm Beam  Results -- Discrete "
+                               "Sun Direction" +
+                                   QString(11, ' '),
+                               LabelKind::Title));
+    for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblAltAngle, lblAziAngle}) {
+        screen->addWidget(label);
+    }
+    screen->addLayout(NewWarnedValueRow(lblBeamUSF, lblBeamWarning));
+    screen->addWidget(lblCaseText);
+    screen->addWidget(exactShadow);
+    screen->addStretch();
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdNewGeom", "New &Geometry", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
+        NewButton("cmdFinish", "&Finish and Save", [this] { cmdFinish_Click(); }),
+    }));
+}
+
+void frmBeamResults::Form_Load() {
+    lblDate->setText(ToQt("Date:  " + DateText()));
+    lblTime->setText(ToQt("Time:  " + TimeText()));
+    lblGeomMode->setText(ToQt(BeamGeometryCaption()));
+    lblDimen->setText(ToQt(BeamDimensionsCaption()));
+    lblAltAngle->setText(ToQt(BeamAltitudeCaption()));
+    lblAziAngle->setText(ToQt(BeamAzimuthCaption()));
+    const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
+    lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
+    lblBeamWarning->setVisible(OutsideUnitRange(usf));
+    lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
+    exactShadow->Show(usf);
+}
+
+void frmBeamResults::cmdNewGeom_Click() {
+    AppendBeamSection();
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
+}
+
+void frmBeamResults::cmdNewSource_Click() {
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
+}
+
+void frmBeamResults::cmdFinish_Click() {
+    AppendBeamSection();
+    Wizard::HandOver(this, Wizard::Step::Saved);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "screens/kit/WizardScreen.h"
+
+class QLabel;
+class ExactBeamPanel;
+
+// The beam results screen: computes the unshaded fraction for the entered sun
+// position while it opens, and appends the beam section to the print file when
+// it is left toward a new geometry or the closing screen. It has no default
+// button.
+class frmBeamResults : public WizardScreen {
+    Q_OBJECT
+
+  public:
+    frmBeamResults();
+
+  protected:
+    void Form_Load() override;
+
+  private:
+    void cmdNewGeom_Click();
+    void cmdNewSource_Click();
+    void cmdFinish_Click();
+
+    QLabel* lblDate;
+    QLabel* lblTime;
+    QLabel* lblGeomMode;
+    QLabel* lblDimen;
+    QLabel* lblAltAngle;
+    QLabel* lblAziAngle;
+    QLabel* lblBeamUSF;
+    // Beside a fraction outside 0 to 1.
+    QLabel* lblBeamWarning;
+    QLabel* lblCaseText;
+    ExactBeamPanel* exactShadow;
+};

@@ -1,0 +1,70 @@
+#include "modes/diffuse/screens/frmDiffuseResults.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/FractionRange.h"
+#include "model/mduUmbravel.h"
+#include "modes/diffuse/screens/PhysicalDiffuseNote.h"
+#include "output/DiffuseSection.h"
+#include "screens/kit/RangeWarning.h"
+#include "screens/kit/ScreenParts.h"
+#include "screens/kit/Wizard.h"
+
+frmDiffuseResults::frmDiffuseResults()
+    : WizardScreen("frmDiffuseResults", "Diffuse Results"),
+      lblDate(NewLabel("lblDate", "")),
+      lblTime(NewLabel("lblTime", "")),
+      lblGeomMode(NewLabel("lblGeomMode", "")),
+      lblDimen(NewLabel("lblDimen", "")),
+      lblCaseText(NewLabel("lblCaseText", "")),
+      lblSkyUSF(NewLabel("lblSkyUSF", "", LabelKind::Title)),
+      lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)),
+      lblSkyWarning(NewRangeWarning("lblSkyWarning", OutsideUnitRangeWarning)),
+      lblGroundWarning(NewRangeWarning("lblGroundWarning", OutsideUnitRangeWarning)),
+      physicalFactors(new PhysicalDiffuseNote) {
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel(
+        "lblTitle",
+        "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Diffuse Sky" + QString(11, ' '),
+        LabelKind::Title));
+    for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText}) {
+        screen->addWidget(label);
+    }
+    screen->addLayout(NewWarnedValueRow(lblSkyUSF, lblSkyWarning));
+    screen->addLayout(NewWarnedValueRow(lblGroundUSF, lblGroundWarning));
+    screen->addWidget(physicalFactors);
+    screen->addStretch();
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdExit", "Save &Results", [this] { cmdExit_Click(); }),
+        NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
+        NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
+    }));
+}
+
+void frmDiffuseResults::Form_Load() {
+    lblDate->setText(ToQt(DiffuseDateCaption()));
+    lblTime->setText(ToQt(DiffuseTimeCaption()));
+    lblGeomMode->setText(ToQt(DiffuseGeomModeCaption()));
+    lblDimen->setText(ToQt(mduUmbravel::HeaderText));
+    lblCaseText->setText(ToQt(DiffuseCaseTextCaption()));
+    RunDiffuseMode();
+    lblSkyUSF->setText(ToQt(DiffuseSkyUSFCaption()));
+    lblGroundUSF->setText(ToQt(DiffuseGroundUSFCaption()));
+    lblSkyWarning->setVisible(OutsideUnitRange(mduUmbravel::SkyUSF));
+    lblGroundWarning->setVisible(OutsideUnitRange(mduUmbravel::GroundUSF));
+    physicalFactors->Show();
+}
+
+void frmDiffuseResults::cmdExit_Click() {
+    Wizard::HandOver(this, Wizard::Step::Saved);
+}
+
+void frmDiffuseResults::cmdNewSource_Click() {
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
+}
+
+void frmDiffuseResults::cmdNewGeom_Click() {
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
+}

@@ -1,0 +1,77 @@
+#include "modes/matrix/screens/MatrixChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "model/mduUmbravel.h"
+#include "screens/kit/PictureFile.h"
+#include "screens/kit/ScreenParts.h"
+
+using namespace mduUmbravel;
+
+namespace {
+const QString ChartTitle = "Beam USF against solar altitude, one line per azimuth";
+}
+
+MatrixChart::MatrixChart() : chtMatrix(new QChartView) {
+    chtMatrix->setObjectName("chtMatrix");
+    chtMatrix->setRenderHint(QPainter::Antialiasing);
+    chtMatrix->setMinimumSize(420, 300);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(chtMatrix, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(
+        NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }));
+    column->addLayout(row);
+}
+
+void MatrixChart::Show() {
+    auto* chart = new QChart;
+    chart->setTitle(ChartTitle);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    double low = 0, high = 1;
+    for (std::size_t j = 0; j < MatrixAzimuths.size(); ++j) {
+        auto* line = new QLineSeries;
+        line->setName(QString("%1\u00b0").arg(MatrixAzimuths[j] * RadToDeg, 0, 'f', 0));
+        for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
+            const double usf = MatrixUSF[i][j];
+            line->append(MatrixAltitudes[i] * RadToDeg, usf);
+            low = std::min(low, usf);
+            high = std::max(high, usf);
+        }
+        chart->addSeries(line);
+    }
+    auto* altitude = new QValueAxis;
+    altitude->setTitleText("Solar altitude (deg)");
+    altitude->setRange(0, 90);
+    altitude->setTickCount(7);
+    altitude->setLabelFormat("%.0f");
+    auto* usf = new QValueAxis;
+    usf->setTitleText("Unshaded fraction");
+    usf->setRange(low, high);
+    chart->addAxis(altitude, Qt::AlignBottom);
+    chart->addAxis(usf, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(altitude);
+        series->attachAxis(usf);
+    }
+    QChart* previous = chtMatrix->chart();
+    chtMatrix->setChart(chart);
+    delete previous;
+}
+
+bool MatrixChart::SavePicture(const QString& path) {
+    return SaveWidgetPicture(chtMatrix, path, ChartTitle);
+}
+
+void MatrixChart::cmdSavePicture_Click() {
+    AskAndSaveWidgetPicture(chtMatrix, ToQt(DataPath + "matrix.png"), ChartTitle);
+}

@@ -1,0 +1,101 @@
+#include "modes/matrix/screens/frmMatrixResults.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "model/FractionRange.h"
+#include "model/mduUmbravel.h"
+#include "modes/matrix/screens/MatrixChart.h"
+#include "output/MatrixReport.h"
+#include "output/MatrixRun.h"
+#include "screens/kit/RangeWarning.h"
+#include "screens/kit/ScreenParts.h"
+#include "screens/kit/Wizard.h"
+
+namespace {
+
+// Text lines from the top of the results text to the last row of the table.
+constexpr int TableLines = 40;
+
+// The table's columns line up only in a fixed-pitch face. The box asks for room for the whole
+// table and its 82 columns, and can be made smaller.
+class ResultsBox : public QPlainTextEdit {
+  public:
+    ResultsBox() {
+        setObjectName("txtMatrixResults");
+        setReadOnly(true);
+        setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setTabChangesFocus(true);
+        const QFontMetrics metrics(font());
+        setMinimumSize(metrics.horizontalAdvance(QString(40, 'n')), metrics.lineSpacing() * 8);
+    }
+
+    QSize sizeHint() const override {
+        const QFontMetrics metrics(font());
+        const int frame = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
+        return {metrics.horizontalAdvance(QString(82, 'n')) + frame +
+                    verticalScrollBar()->sizeHint().width(),
+                metrics.lineSpacing() * TableLines + frame};
+    }
+};
+
+}  // namespace
+
+frmMatrixResults::frmMatrixResults()
+    : WizardScreen("frmMatrixResults", "Beam Unshaded Fraction for a Matrix of Sun Positions"),
+      lblDate(NewLabel("lblDate", "")),
+      lblTime(NewLabel("lblTime", "")),
+      lblDimen(NewLabel("lblDimen", "")),
+      txtMatrixResults(new ResultsBox),
+      lblMatrixWarning(NewRangeWarning("lblMatrixWarning", TableOutsideUnitRangeWarning)),
+      chart(new MatrixChart) {
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel(
+        "lblTitle", "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Matrix of Beam Values",
+        LabelKind::Title));
+    screen->addWidget(lblDate);
+    screen->addWidget(lblTime);
+    screen->addWidget(lblDimen);
+    auto* results = new QHBoxLayout;
+    results->addWidget(txtMatrixResults, 1);
+    results->addWidget(chart, 1);
+    screen->addLayout(results, 1);
+    screen->addWidget(lblMatrixWarning);
+    QPushButton* cmdExit = NewButton("cmdExit", "&Finish", [this] { cmdExit_Click(); });
+    MakeDefault(cmdExit);
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdPrevious", "New &Source Mode", [this] { cmdPrevious_Click(); }),
+        cmdExit,
+    }));
+}
+
+void frmMatrixResults::Form_Load() {
+    lblDate->setText(ToQt(MatrixDateCaption()));
+    lblTime->setText(ToQt(MatrixTimeCaption()));
+    lblDimen->setText(ToQt(mduUmbravel::HeaderText));
+    // The text box shows lines, not the CR LF that ends each of them.
+    const MatrixModeRun run = RunMatrixMode();
+    txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
+    lblMatrixWarning->setVisible(run.outsideUnitRange);
+    chart->Show();
+}
+
+void frmMatrixResults::cmdNewGeom_Click() {
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
+}
+
+void frmMatrixResults::cmdPrevious_Click() {
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
+}
+
+void frmMatrixResults::cmdExit_Click() {
+    Wizard::HandOver(this, Wizard::Step::Saved);
+}

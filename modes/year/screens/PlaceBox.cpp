@@ -1,0 +1,122 @@
+#include "modes/year/screens/PlaceBox.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "modes/year/screens/CompassRose.h"
+#include "screens/kit/ScreenParts.h"
+
+namespace {
+
+QDoubleSpinBox* NewNumberBox(const char* name, double low, double high, int decimals, double value,
+                             const char* suffix) {
+    auto* box = new QDoubleSpinBox;
+    box->setObjectName(name);
+    box->setRange(low, high);
+    box->setDecimals(decimals);
+    box->setValue(value);
+    box->setSuffix(suffix);
+    box->setKeyboardTracking(true);
+    return box;
+}
+
+}  // namespace
+
+PlaceBox::PlaceBox(std::function<void()> onChange)
+    : QGroupBox("Place and window"), onChange_(std::move(onChange)) {
+    setObjectName("framePlace");
+    const PlaceSettings last = LoadPlaceSettings();
+    txtLatitude = NewNumberBox("txtLatitude", -90, 90, 6, last.latitude, " deg");
+    txtLongitude = NewNumberBox("txtLongitude", -180, 180, 6, last.longitude, " deg");
+    txtUtcOffset = NewNumberBox("txtUtcOffset", -12, 14, 2, last.utcOffset, " h");
+    txtUtcOffset->setSingleStep(0.5);
+    txtFacing = NewNumberBox("txtFacing", 0, 360, 1, last.facing.bearing, " deg");
+    txtFacing->setWrapping(true);
+    cboTimeZone = new QComboBox;
+    cboTimeZone->setObjectName("cboTimeZone");
+    cboTimeZone->addItem("Fixed UTC offset");
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        cboTimeZone->addItem(QString::fromUtf8(id));
+    // An empty or unknown zone finds nothing and leaves the fixed offset.
+    cboTimeZone->setCurrentIndex(
+        std::max(0, cboTimeZone->findText(QString::fromUtf8(last.timeZone))));
+    cboFinSide = new QComboBox;
+    cboFinSide->setObjectName("cboFinSide");
+    cboFinSide->addItems({"left", "right"});
+    cboFinSide->setCurrentIndex(last.facing.finSide == FinSide::Left ? 0 : 1);
+    picCompassRose = new CompassRose([this](double bearing) { txtFacing->setValue(bearing); });
+    picCompassRose->SetBearing(last.facing.bearing);
+    txtUtcOffset->setEnabled(cboTimeZone->currentIndex() == 0);
+
+    auto* grid = new QGridLayout(this);
+    const struct {
+        const char* name;
+        const char* caption;
+        QWidget* entry;
+    } rows[] = {
+        {"lblLatitude", "Latitude (north positive)", txtLatitude},
+        {"lblLongitude", "Longitude (east positive)", txtLongitude},
+        {"lblTimeZone", "Time zone", cboTimeZone},
+        {"lblUtcOffset", "UTC offset", txtUtcOffset},
+        {"lblFacing", "Window facing (bearing of its outward normal)", txtFacing},
+        {"lblFinSide", "Fin side, seen from outside", cboFinSide},
+    };
+    for (int row = 0; row < 6; ++row) {
+        grid->addWidget(NewLabel(rows[row].name, rows[row].caption), row, 0);
+        grid->addWidget(rows[row].entry, row, 1);
+    }
+    grid->addWidget(picCompassRose, 0, 2, 6, 1);
+
+    const auto changed = [this] { onChange_(); };
+    for (QDoubleSpinBox* box : {txtLatitude, txtLongitude, txtUtcOffset})
+        connect(box, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(txtFacing, &QDoubleSpinBox::valueChanged, this, [this](double bearing) {
+        picCompassRose->SetBearing(bearing);
+        onChange_();
+    });
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { cboTimeZone_Change(); });
+    connect(cboFinSide, &QComboBox::currentIndexChanged, this, changed);
+}
+
+void PlaceBox::cboTimeZone_Change() {
+    txtUtcOffset->setEnabled(cboTimeZone->currentIndex() == 0);
+    onChange_();
+}
+
+PlaceSettings PlaceBox::Values() const {
+    PlaceSettings p;
+    p.latitude = txtLatitude->value();
+    p.longitude = txtLongitude->value();
+    p.timeZone =
+        cboTimeZone->currentIndex() == 0 ? QByteArray() : cboTimeZone->currentText().toUtf8();
+    p.utcOffset = txtUtcOffset->value();
+    p.facing = {txtFacing->value(),
+                cboFinSide->currentIndex() == 0 ? FinSide::Left : FinSide::Right};
+    return p;
+}
+
+QTimeZone PlaceBox::Zone() const {
+    if (cboTimeZone->currentIndex() == 0)
+        return QTimeZone(static_cast<int>(std::lround(txtUtcOffset->value() * 3600)));
+    return QTimeZone(cboTimeZone->currentText().toUtf8());
+}
+
+double PlaceBox::StandardOffset(int year) const {
+    const QTimeZone zone = Zone();
+    return zone.standardTimeOffset(QDateTime(QDate(year, 1, 1), QTime(12, 0), zone)) / 3600.0;
+}
+
+void PlaceBox::SetPlace(double latitude, double longitude, double utcOffset) {
+    const QSignalBlocker blockLatitude(txtLatitude), blockLongitude(txtLongitude),
+        blockZone(cboTimeZone), blockOffset(txtUtcOffset);
+    txtLatitude->setValue(latitude);
+    txtLongitude->setValue(longitude);
+    cboTimeZone->setCurrentIndex(0);
+    txtUtcOffset->setValue(utcOffset);
+    txtUtcOffset->setEnabled(true);
+    onChange_();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QTimeZone>
+#include <functional>
+
+#include "modes/year/screens/PlaceSettings.h"
+
+class CompassRose;
+class QComboBox;
+class QDoubleSpinBox;
+
+// The entries of a place and a window: latitude, longitude, time zone (one of the system's, with
+// daylight saving, or a fixed UTC offset), the window's facing (a bearing or a click on the
+// compass rose) and its fin side. Starts from the user's last place; every change runs onChange.
+class PlaceBox : public QGroupBox {
+  public:
+    explicit PlaceBox(std::function<void()> onChange);
+
+    PlaceSettings Values() const;
+    QTimeZone Zone() const;
+    // Hours of the zone's standard time ahead of UTC in the given year.
+    double StandardOffset(int year) const;
+    // A place from a weather file: its latitude, longitude and fixed offset.
+    void SetPlace(double latitude, double longitude, double utcOffset);
+
+  private:
+    void cboTimeZone_Change();
+
+    std::function<void()> onChange_;
+    QDoubleSpinBox* txtLatitude;
+    QDoubleSpinBox* txtLongitude;
+    QComboBox* cboTimeZone;
+    QDoubleSpinBox* txtUtcOffset;
+    QDoubleSpinBox* txtFacing;
+    CompassRose* picCompassRose;
+    QComboBox* cboFinSide;
+};

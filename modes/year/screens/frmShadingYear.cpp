@@ -1,0 +1,300 @@
+#include "modes/year/screens/frmShadingYear.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDate>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include "model/ExactShadow.h"
+#include "modes/year/screens/HeatMapLegend.h"
+#include "modes/year/screens/PlaceBox.h"
+#include "output/YearCsv.h"
+#include "output/YearSection.h"
+#include "platform/Host.h"
+#include "screens/kit/EventGuard.h"
+#include "screens/kit/PictureFile.h"
+#include "screens/kit/ScreenParts.h"
+
+namespace {
+
+const char* const MonthNames[12] = {"January",   "February", "March",    "April",
+                                    "May",       "June",     "July",     "August",
+                                    "September", "October",  "November", "December"};
+
+QString Degrees(double x) {
+    return QString::number(x, 'f', 2) + " deg";
+}
+
+QString CellTip(const YearSettings& s, const YearStep& step) {
+    QString tip = QString("21 %1 %2, %3:00 to %3:59 local standard time (UTC%4), sun at %3:30\n")
+                      .arg(MonthNames[step.month - 1])
+                      .arg(s.year)
+                      .arg(step.hour, 2, 10, QChar('0'))
+                      .arg(ToQt(UtcOffsetText(s.utcOffset)));
+    tip += "Sun: altitude " + Degrees(step.sun.altitude) + ", azimuth " +
+           Degrees(step.sun.azimuth) + " from north\n";
+    tip += "Window: altitude " + Degrees(step.window.altitude) + ", azimuth " +
+           Degrees(step.window.azimuth) + " from the normal, positive toward the fin\n";
+    if (step.window.sunOnWindow)
+        return tip + "Beam unshaded fraction " + QString::number(step.beamUSF, 'f', 4);
+    return tip + (step.sun.altitude <= 0 ? "No beam: the sun is below the horizon"
+                                         : "No beam: the sun is behind the wall");
+}
+
+QString KWh(double wh) {
+    return QString::number(wh / 1000, 'f', 1) + " kWh/m²";
+}
+
+}  // namespace
+
+frmShadingYear::frmShadingYear(QWidget* parent)
+    : WizardScreen("frmShadingYear", "Shading over the year"),
+      device_(DeviceShapeFromGeometry()),
+      diffuse_(PhysicalDiffuse(device_)) {
+    setParent(parent, Qt::Dialog);
+
+    const auto changed = [this] { Guarded([this] { Form_Change(); }); };
+    framePlace = new PlaceBox(changed);
+    txtYear = new QSpinBox;
+    txtYear->setObjectName("txtYear");
+    txtYear->setRange(1800, 2200);
+    txtYear->setValue(QDate::currentDate().year());
+    txtReflectance = new QDoubleSpinBox;
+    txtReflectance->setObjectName("txtReflectance");
+    txtReflectance->setRange(0, 1);
+    txtReflectance->setSingleStep(0.05);
+    txtReflectance->setValue(0.2);
+    lblWeather =
+        NewLabel("lblWeather", "No weather file: the beam fraction only.", LabelKind::Paragraph);
+    tblMonthHour = new QTableWidget(12, 24);
+    tblMonthHour->setObjectName("tblMonthHour");
+    tblMonthHour->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblMonthHour->setSelectionMode(QAbstractItemView::NoSelection);
+    for (int hour = 0; hour < 24; ++hour)
+        tblMonthHour->setHorizontalHeaderItem(hour, new QTableWidgetItem(QString::number(hour)));
+    for (int month = 0; month < 12; ++month)
+        tblMonthHour->setVerticalHeaderItem(
+            month, new QTableWidgetItem(QString(MonthNames[month]).left(3)));
+    tblMonthHour->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblMonthHour->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    QFont small = tblMonthHour->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    tblMonthHour->setFont(small);
+    tblMonthHour->setMinimumSize(24 * QFontMetrics(small).horizontalAdvance(" 0.00 ") + 60,
+                                 tblMonthHour->horizontalHeader()->sizeHint().height() +
+                                     12 * (QFontMetrics(small).height() + 8) + 4);
+    chtMonths = new QChartView;
+    chtMonths->setObjectName("chtMonths");
+    chtMonths->setRenderHint(QPainter::Antialiasing);
+    chtMonths->setMinimumHeight(260);
+    lblTotals = NewLabel("lblTotals", "", LabelKind::Paragraph);
+    cmdSaveMonthly =
+        NewButton("cmdSaveMonthly", "Save mo&nthly CSV", [this] { cmdSaveMonthly_Click(); });
+
+    picYear = new QWidget;
+    picYear->setObjectName("picYear");
+    auto* picture = new QVBoxLayout(picYear);
+    picture->addWidget(NewLabel("lblTable",
+                                "Beam unshaded fraction on the 21st of each month, "
+                                "by hour of local standard time"));
+    picture->addWidget(tblMonthHour, 3);
+    picture->addWidget(new HeatMapLegend);
+    picture->addWidget(chtMonths, 2);
+    picture->addWidget(lblTotals);
+
+    auto* entries = new QHBoxLayout;
+    entries->addWidget(NewLabel("lblYear", "Year"));
+    entries->addWidget(txtYear);
+    entries->addWidget(
+        NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); }));
+    entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
+    entries->addWidget(txtReflectance);
+    entries->addStretch();
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(framePlace);
+    screen->addLayout(entries);
+    screen->addWidget(lblWeather);
+    screen->addWidget(picYear, 1);
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
+        NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
+                  [this] { cmdSaveMonthHour_Click(); }),
+        cmdSaveMonthly,
+        NewButton("cmdCopyPicture", "&Copy picture", [this] { cmdCopyPicture_Click(); }),
+        NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
+        NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
+        NewButton("cmdClose", "Cl&ose", [this] { close(); }),
+    }));
+    connect(txtYear, &QSpinBox::valueChanged, this, changed);
+    connect(txtReflectance, &QDoubleSpinBox::valueChanged, this, changed);
+    Form_Change();
+}
+
+YearSettings frmShadingYear::Settings() const {
+    const PlaceSettings p = framePlace->Values();
+    YearSettings s;
+    s.place = {p.latitude, p.longitude, weather_ ? weather_->location.place.elevation : 0};
+    s.year = txtYear->value();
+    s.utcOffset = framePlace->StandardOffset(s.year);
+    s.facing = p.facing;
+    s.device = device_;
+    s.weather = weather_.get();
+    s.groundReflectance = txtReflectance->value();
+    s.skyFactor = diffuse_.sky;
+    s.groundFactor = diffuse_.ground;
+    return s;
+}
+
+void frmShadingYear::Form_Change() {
+    const YearSettings s = Settings();
+    table_ = ShadingOnThe21st(s);
+    totals_.reset();
+    if (weather_)
+        totals_ = RunShadingYear(s);
+    ShowTable(s);
+    ShowMonths(s);
+}
+
+void frmShadingYear::ShowTable(const YearSettings& s) {
+    for (int month = 0; month < 12; ++month) {
+        for (int hour = 0; hour < 24; ++hour) {
+            const YearStep& step = table_[month][hour];
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            cell->setToolTip(CellTip(s, step));
+            if (step.window.sunOnWindow) {
+                const QColor colour = FractionColour(step.beamUSF);
+                cell->setBackground(colour);
+                cell->setForeground(colour.lightness() > 140 ? Qt::black : Qt::white);
+                cell->setText(QString::number(step.beamUSF, 'f', 2));
+            }
+            tblMonthHour->setItem(month, hour, cell);
+        }
+    }
+}
+
+void frmShadingYear::ShowMonths(const YearSettings& s) {
+    cmdSaveMonthly->setEnabled(totals_.has_value());
+    chtMonths->setVisible(totals_.has_value());
+    lblTotals->setVisible(totals_.has_value());
+    if (!totals_)
+        return;
+    auto* chart = new QChart;
+    chart->setTitle(
+        "Irradiation on the window by month, kWh/m² (left bar without the device, "
+        "right bar with it)");
+    auto* series = new QStackedBarSeries;
+    const char* const parts[3] = {"beam", "sky", "ground"};
+    QStringList categories;
+    for (int k = 0; k < 3; ++k) {
+        auto* set = new QBarSet(parts[k]);
+        for (int month = 0; month < 12; ++month) {
+            for (const WindowIrradiation* w : {&totals_->without[month], &totals_->with[month]})
+                *set << (k == 0 ? w->beam : k == 1 ? w->sky : w->ground) / 1000;
+        }
+        series->append(set);
+    }
+    for (int month = 0; month < 12; ++month) {
+        categories << QString::number(month + 1);      // the bars are too narrow for names
+        categories << QString(month + 1, QChar(' '));  // the with-device bar, unlabelled
+    }
+    chart->addSeries(series);
+    auto* months = new QBarCategoryAxis;
+    months->append(categories);
+    months->setTitleText("month");
+    chart->addAxis(months, Qt::AlignBottom);
+    series->attachAxis(months);
+    auto* values = new QValueAxis;
+    values->setLabelFormat("%.0f");
+    chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(values);
+    values->applyNiceNumbers();
+    QFont small = months->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    months->setLabelsFont(small);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* old = chtMonths->chart();
+    chtMonths->setChart(chart);
+    delete old;
+
+    lblTotals->setText("Over the year " + KWh(YearSum(totals_->without).Total()) +
+                       " reach each square metre of the window without the device and " +
+                       KWh(YearSum(totals_->with).Total()) + " with it. " +
+                       ToQt(RemovedSummaryLine(s, *totals_)) + ".");
+}
+
+void frmShadingYear::cmdLoadWeather_Click() {
+    const QString path = QFileDialog::getOpenFileName(this, "Load weather file", {},
+                                                      "EnergyPlus weather (*.epw);;All (*)");
+    if (path.isEmpty())
+        return;
+    std::shared_ptr<const WeatherYear> weather;
+    try {
+        weather = std::make_shared<const WeatherYear>(ReadWeatherFile(FromQt(path)));
+    } catch (const WeatherFileError& e) {
+        ShowMessage(FromQt(path) + " cannot be used: " + e.what());
+        return;
+    }
+    UseWeather(std::move(weather));
+}
+
+void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
+    weather_ = std::move(weather);
+    const WeatherLocation& at = weather_->location;
+    lblWeather->setText(ToQt("Weather: " + at.name + ", " + std::to_string(weather_->missingHours) +
+                             " missing hours in the file"));
+    framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
+    // The bars and totals have just appeared: the screen grows to hold them.
+    resize(size().expandedTo(sizeHint()));
+}
+
+void frmShadingYear::cmdSaveHourly_Click() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save hourly CSV", "hours.csv", "CSV (*.csv)");
+    if (path.isEmpty())
+        return;
+    const YearSettings s = Settings();
+    HourlyCsvFile csv(FromQt(path), s);
+    RunShadingYear(s, [&](const YearStep& step) { csv.Write(step); });
+    csv.Close();
+}
+
+void frmShadingYear::cmdSaveMonthHour_Click() {
+    const QString path = QFileDialog::getSaveFileName(this, "Save month × hour CSV",
+                                                      "month-hour.csv", "CSV (*.csv)");
+    if (!path.isEmpty())
+        WriteMonthHourCsv(FromQt(path), table_);
+}
+
+void frmShadingYear::cmdSaveMonthly_Click() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, "Save monthly CSV", "months.csv", "CSV (*.csv)");
+    if (!path.isEmpty() && totals_)
+        WriteMonthlyCsv(FromQt(path), *totals_);
+}
+
+void frmShadingYear::cmdCopyPicture_Click() {
+    QApplication::clipboard()->setPixmap(picYear->grab());
+}
+
+void frmShadingYear::cmdSavePicture_Click() {
+    AskAndSaveWidgetPicture(picYear, "shading-year.png", "Shading over the year");
+}
+
+void frmShadingYear::cmdAppend_Click() {
+    AppendYearSection(Settings(), table_, totals_ ? &*totals_ : nullptr);
+}

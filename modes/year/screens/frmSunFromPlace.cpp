@@ -1,0 +1,90 @@
+#include "modes/year/screens/frmSunFromPlace.h"
+
+#include <QDateTimeEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "modes/year/SunPosition.h"
+#include "modes/year/WindowAngles.h"
+#include "modes/year/screens/PlaceBox.h"
+#include "screens/kit/EventGuard.h"
+#include "screens/kit/ScreenParts.h"
+
+namespace {
+
+QString Degrees(double x) {
+    return QString::number(x, 'f', 2) + " deg";
+}
+
+// Four decimals are far finer than the ephemeris needs and keep the boxes readable.
+std::string AngleText(double x) {
+    return QString::number(x, 'f', 4).toStdString();
+}
+
+}  // namespace
+
+frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
+    : WizardScreen("frmSunFromPlace", "From place and time"), onUse_(std::move(onUse)) {
+    setParent(parent, Qt::Dialog);
+    framePlace = new PlaceBox([this] { Guarded([this] { Form_Change(); }); });
+    txtWhen = new QDateTimeEdit(QDateTime::currentDateTime());
+    txtWhen->setObjectName("txtWhen");
+    txtWhen->setDisplayFormat("yyyy-MM-dd HH:mm:ss");
+    txtWhen->setCalendarPopup(true);
+    lblSun = NewLabel("lblSun", "", LabelKind::Paragraph);
+    lblWindow = NewLabel("lblWindow", "", LabelKind::Paragraph);
+    cmdUse = NewButton("cmdUse", "&Use these angles", [this] { cmdUse_Click(); });
+    MakeDefault(cmdUse);
+
+    auto* when = new QHBoxLayout;
+    when->addWidget(NewLabel("lblWhen", "Local date and time"));
+    when->addWidget(txtWhen);
+    when->addStretch();
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(framePlace);
+    screen->addLayout(when);
+    screen->addWidget(lblSun);
+    screen->addWidget(lblWindow);
+    screen->addStretch();
+    screen->addLayout(
+        NewButtonRow({cmdUse, NewButton("cmdCancel", "Ca&ncel", [this] { cmdCancel_Click(); })}));
+    connect(txtWhen, &QDateTimeEdit::dateTimeChanged, this,
+            [this] { Guarded([this] { Form_Change(); }); });
+    Form_Change();
+}
+
+void frmSunFromPlace::Form_Change() {
+    const PlaceSettings p = framePlace->Values();
+    const QDateTime utc = QDateTime(txtWhen->date(), txtWhen->time(), framePlace->Zone()).toUTC();
+    const SunAngles sun = ApparentSunPosition(
+        {p.latitude, p.longitude, 0},
+        JulianDayUtc(utc.date().year(), utc.date().month(), utc.date().day(), utc.time().hour(),
+                     utc.time().minute(), utc.time().second()));
+    const WindowAngles w = RelativeToWindow(sun, p.facing);
+    lblSun->setText("Sun: altitude " + Degrees(sun.altitude) + ", azimuth " + Degrees(sun.azimuth) +
+                    " from north, clockwise (at " + utc.toString("yyyy-MM-dd HH:mm:ss") + " UTC)");
+    if (w.sunOnWindow) {
+        lblWindow->setText("At the window: altitude " + Degrees(w.altitude) + ", azimuth " +
+                           Degrees(w.azimuth) + " from the window normal, positive toward the fin");
+    } else if (sun.altitude <= 0) {
+        lblWindow->setText("The sun does not reach the window: it is below the horizon.");
+    } else {
+        lblWindow->setText("The sun does not reach the window: it is behind the wall, " +
+                           Degrees(std::abs(w.azimuth)) + " from the window normal.");
+    }
+    cmdUse->setEnabled(w.sunOnWindow);
+    altitudeText_ = AngleText(w.altitude);
+    azimuthText_ = AngleText(w.azimuth);
+}
+
+void frmSunFromPlace::cmdUse_Click() {
+    SavePlaceSettings(framePlace->Values());
+    onUse_(altitudeText_, azimuthText_);
+    close();
+}
+
+void frmSunFromPlace::cmdCancel_Click() {
+    SavePlaceSettings(framePlace->Values());
+    close();
+}

@@ -1,0 +1,148 @@
+#include "output/DiffuseSection.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "base/DateTimeText.h"
+#include "base/NumberText.h"
+#include "base/PrintChannel.h"
+#include "model/mduUmbravel.h"
+#include "modes/diffuse/DiffuseIntegration.h"
+#include "output/OutputFiles.h"
+#include "output/ReportLines.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+// Both case tables share their first tab stops, so each count stands under its heading.
+constexpr std::array<int, 10> CaseTableColumns = {6, 14, 21, 28, 36, 44, 52, 60, 68, 74};
+constexpr std::array<std::string_view, 10> SkyCaseLabels = {" I",   " IA",  " II",  " IIA", " III",
+                                                            " IVA", " IVB", " IVC", " V",   "NONE"};
+constexpr std::array<std::string_view, 6> GroundCaseLabels = {" 6",  " 6A", " 7",
+                                                              " 7A", " 8",  "NONE"};
+
+// Each heading and each count goes to its tab stop; one statement per item lets a row have any
+// length.
+template <std::size_t N>
+void PrintHeadingRow(PrintChannel& file, const std::array<std::string_view, N>& labels) {
+    for (std::size_t k = 0; k < N; ++k) {
+        file.Print({Tab{CaseTableColumns[k]}, labels[k], Sep::Join});
+    }
+    file.Print({});
+}
+
+template <std::size_t N>
+void PrintCountRow(PrintChannel& file, const std::array<int, N>& counts) {
+    for (std::size_t k = 0; k < N; ++k) {
+        file.Print({Tab{CaseTableColumns[k]}, static_cast<double>(counts[k]), Sep::Join});
+    }
+    file.Print({});
+}
+
+double AltitudeStep() {
+    return 90.0 / NAlt;
+}
+
+void WriteInputLines(PrintChannel& file) {
+    const ShadeGeometryRecord& g = ShadeGeometry;
+    file.Print({"UMBRAVEL Version 3.0  --  DIFFUSE RADIATION"});
+    file.Print({"DATE:", DateText(), "    TIME:", TimeText()});
+    file.Print({HeaderText});
+    file.Print({"INPUT VALUES:"});
+    file.Print(
+        {"    L=", g.L, "  H=", g.H, "  h=", g.Lh, "  h'=", g.LhP, "  W=", g.W, " W'=", g.WP});
+    file.Print({"    B=L/H  C=h/H  D=L/W  E=h'/H  F=delta W/W  R=delta W/L  G=delta W/H"});
+    file.Print({"    B=", g.B, "  C=", g.C, "  D=", g.D, "  E=", g.E});
+    file.Print({"    F=", g.F, "  G=", g.G, "  R=", g.R, " Geometry: ", GeomModeName.at(GeomMode)});
+    file.Print({"    Geometry Case: ", GeomCaseText});
+    file.Print({"Output files directory: "});
+    file.Print({"    ", DataPath});
+}
+
+void WriteSkyGridLines(PrintChannel& file) {
+    file.Print({"DISCRETIZATION:"});
+    file.Print({"    For Alt going from 0 to ", AltitudeStep() * (NAlt - 1), "degrees"});
+    file.Print({"    in steps of ", AltitudeStep(), " deg and Azi going from 0 to "});
+    file.Print({"    90 deg in steps of ", 90.0 / NAzi, " deg."});
+    file.Print({"    Constant sky radiance assumed."});
+    file.Print({"    (i goes from 1 to", static_cast<double>(NAlt), " and j goes from 1 to",
+                static_cast<double>(NAzi)});
+}
+
+void WriteSkyResultLines(PrintChannel& file) {
+    file.Print({});
+    file.Print({"Total number of directions in the sky = ", static_cast<double>(NAlt * NAzi)});
+    file.Print({SkyResultFrame});
+    file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = ", SkyUSF});
+    file.Print({SkyResultFrame});
+    file.Print({"     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:"});
+    PrintHeadingRow(file, SkyCaseLabels);
+    PrintCountRow(file, SkyCaseCount);
+}
+
+void WriteGroundResultLines(PrintChannel& file) {
+    file.Print({});
+    file.Print(
+        {"Total number of directions from the ground = ", static_cast<double>((NAlt - 1) * NAzi)});
+    file.Print({GroundResultFrame});
+    file.Print({"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = ", GroundUSF});
+    file.Print({"(Does not include ground reflectance [albedo].)"});
+    file.Print({GroundResultFrame});
+    file.Print({});
+    file.Print({"DISCRETIZATION:"});
+    file.Print({"     FOR A GOING FROM 0 TO", -AltitudeStep() * (NAlt - 1), "DEGREES"});
+    file.Print({"     IN STEPS OF ", AltitudeStep(), "DEGREES AND P GOING FROM"});
+    file.Print({"     0 TO 90 IN THE SAME STEPS."});
+    file.Print({"     CONSTANT SKY RADIANCE ASSUMED."});
+    file.Print({"               (I GOES FROM 1 TO", static_cast<double>(NAlt),
+                " AND J GOES FROM 1 TO", static_cast<double>(NAzi)});
+    file.Print({""});
+    file.Print({"     DISTRIBUTION OF OCCURENCES OF GROUND-ONLY ALGORITHM CASES:"});
+    PrintHeadingRow(file, GroundCaseLabels);
+    PrintCountRow(file, GroundCaseCount);
+    // Separator: a line feed, blanks up to the next print zone, a carriage return.
+    file.Print({"\n", Sep::Zone, "\r"});
+    file.Print({SectionEndLine});
+}
+
+}  // namespace
+
+std::string DiffuseDateCaption() {
+    return "Run date: " + DateText();
+}
+
+std::string DiffuseTimeCaption() {
+    return "Run time: " + TimeText();
+}
+
+std::string DiffuseGeomModeCaption() {
+    return "Geometry mode: " + SignedNumberText(GeomMode);
+}
+
+std::string DiffuseCaseTextCaption() {
+    return "Geometry description: " + GeomCaseText;
+}
+
+std::string DiffuseSkyUSFCaption() {
+    return "Sky-Only Diffuse USF = " + SignedNumberText(SkyUSF);
+}
+
+std::string DiffuseGroundUSFCaption() {
+    return "Ground-Only Diffuse USF = " + SignedNumberText(GroundUSF);
+}
+
+void RunDiffuseMode() {
+    PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
+    WriteInputLines(file);
+    SetDiffuseGrid(DiffuseModeSteps);
+    WriteSkyGridLines(file);
+    ResetDiffuseRun();
+    IntegrateSkyDiffuse();
+    WriteSkyResultLines(file);
+    IntegrateGroundDiffuse();
+    WriteGroundResultLines(file);
+    file.Close();
+}

@@ -1,0 +1,10 @@
+#include "output/MatrixRun.h"
+
+#include "output/MatrixDataFiles.h"
+#include "output/MatrixReport.h"
+
+MatrixModeRun RunMatrixMode() {
+    MatrixModeRun run{RunMatrixReport(), MatrixReportOutsideUnitRange()};
+    RunMatrixDataFiles();
+    return run;
+}

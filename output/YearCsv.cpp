@@ -1,0 +1,129 @@
+#include "output/YearCsv.h"
+
+#include <cmath>
+
+#include "base/NumberText.h"
+
+namespace {
+
+constexpr std::string_view LineEnd = "\r\n";
+
+void AppendTwoDigits(std::string& out, int n) {
+    out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+}
+
+// Replaced whole, as the data files are: a reader finds the old file or the new one.
+void WriteWholeFile(const std::string& path, const std::string& text) {
+    PrintChannel file(path, PrintChannel::OpenMode::Replace);
+    file.Print({text, Sep::Join});
+    file.Close();
+}
+
+void AppendIrradiation(std::string& out, const WindowIrradiation& w, double scale) {
+    for (double x : {w.beam, w.sky, w.ground, w.Total()}) {
+        out += ',';
+        AppendRoundTripText(out, x * scale);
+    }
+}
+
+}  // namespace
+
+std::string UtcOffsetText(double hours) {
+    const int minutes = static_cast<int>(std::lround(std::fabs(hours) * 60));
+    std::string text = hours < 0 ? "-" : "+";
+    AppendTwoDigits(text, minutes / 60);
+    text += ':';
+    AppendTwoDigits(text, minutes % 60);
+    return text;
+}
+
+HourlyCsvFile::HourlyCsvFile(const std::string& path, const YearSettings& settings)
+    : file_(path, PrintChannel::OpenMode::Replace),
+      offset_(UtcOffsetText(settings.utcOffset)),
+      year_(settings.year),
+      withWeather_(settings.weather != nullptr) {
+    file_.Print(
+        {"start,sun_altitude_deg,sun_azimuth_deg,window_altitude_deg,window_azimuth_deg,"
+         "sun_on_window,beam_usf",
+         withWeather_ ? ",beam_without_Wh_m2,sky_without_Wh_m2,ground_without_Wh_m2,"
+                        "beam_with_Wh_m2,sky_with_Wh_m2,ground_with_Wh_m2"
+                      : "",
+         LineEnd, Sep::Join});
+}
+
+void HourlyCsvFile::Write(const YearStep& s) {
+    std::string& out = buffer_;
+    out += std::to_string(year_);
+    out += '-';
+    AppendTwoDigits(out, s.month);
+    out += '-';
+    AppendTwoDigits(out, s.day);
+    out += 'T';
+    AppendTwoDigits(out, s.hour);
+    out += ':';
+    AppendTwoDigits(out, s.minute);
+    out += offset_;
+    for (double x : {s.sun.altitude, s.sun.azimuth, s.window.altitude, s.window.azimuth}) {
+        out += ',';
+        AppendRoundTripText(out, x);
+    }
+    out += s.window.sunOnWindow ? ",yes," : ",no,";
+    if (s.window.sunOnWindow)
+        AppendRoundTripText(out, s.beamUSF);
+    if (withWeather_) {
+        for (double x : {s.without.beam, s.without.sky, s.without.ground, s.with.beam, s.with.sky,
+                         s.with.ground}) {
+            out += ',';
+            if (s.weatherKnown)
+                AppendRoundTripText(out, x);
+        }
+    }
+    out += LineEnd;
+    file_.Print({out, Sep::Join});
+    out.clear();
+}
+
+void HourlyCsvFile::Close() {
+    file_.Close();
+}
+
+void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
+    std::string out = "month";
+    for (int hour = 0; hour < 24; ++hour) {
+        out += ',';
+        AppendTwoDigits(out, hour);
+        out += ":00";
+    }
+    out += LineEnd;
+    for (int month = 0; month < 12; ++month) {
+        out += std::to_string(month + 1);
+        for (const YearStep& step : table[month]) {
+            out += ',';
+            if (step.window.sunOnWindow)
+                AppendRoundTripText(out, step.beamUSF);
+        }
+        out += LineEnd;
+    }
+    WriteWholeFile(path, out);
+}
+
+void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
+    constexpr double kWh = 1e-3;
+    std::string out =
+        "month,beam_without_kWh_m2,sky_without_kWh_m2,ground_without_kWh_m2,"
+        "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
+        "total_with_kWh_m2";
+    out += LineEnd;
+    for (int month = 0; month < 12; ++month) {
+        out += std::to_string(month + 1);
+        AppendIrradiation(out, totals.without[month], kWh);
+        AppendIrradiation(out, totals.with[month], kWh);
+        out += LineEnd;
+    }
+    out += "year";
+    AppendIrradiation(out, YearSum(totals.without), kWh);
+    AppendIrradiation(out, YearSum(totals.with), kWh);
+    out += LineEnd;
+    WriteWholeFile(path, out);
+}

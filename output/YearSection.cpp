@@ -1,0 +1,115 @@
+#include "output/YearSection.h"
+
+#include <cmath>
+
+#include "base/DateTimeText.h"
+#include "base/NumberText.h"
+#include "base/PrintChannel.h"
+#include "model/mduUmbravel.h"
+#include "output/BeamSection.h"
+#include "output/OutputFiles.h"
+#include "output/ReportLines.h"
+#include "output/YearCsv.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+constexpr const char* MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+std::string RightAligned(std::string text, std::size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string Cell(double x, std::string_view pattern, std::size_t width) {
+    return RightAligned(PatternText(x, pattern), width);
+}
+
+std::string PercentText(double x) {
+    return std::isnan(x) ? "none reaches the window" : PatternText(x, "0.0") + " %";
+}
+
+void PrintMonthHourTable(PrintChannel& file, const MonthHourTable& table) {
+    file.Print(
+        {"Beam unshaded fraction on the 21st of each month, by hour of local standard time"});
+    file.Print({"(blank: the sun is below the horizon or behind the wall)"});
+    std::string heading = "Month";
+    for (int hour = 0; hour < 24; ++hour)
+        heading += RightAligned(std::to_string(hour), 5);
+    file.Print({heading});
+    for (int month = 0; month < 12; ++month) {
+        std::string line = std::string(MonthNames[month]) + "  ";
+        for (const YearStep& step : table[month])
+            line += step.window.sunOnWindow ? Cell(step.beamUSF, "0.00", 5) : "     ";
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        file.Print({line});
+    }
+}
+
+std::string IrradiationCells(const WindowIrradiation& w) {
+    constexpr double kWh = 1e-3;
+    return Cell(w.beam * kWh, "0.0", 8) + Cell(w.sky * kWh, "0.0", 8) +
+           Cell(w.ground * kWh, "0.0", 8) + Cell(w.Total() * kWh, "0.0", 8);
+}
+
+void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTotals& t) {
+    file.Print({"Weather file place: " + s.weather->location.name});
+    file.Print({"Hours without weather data: " + PlainNumberText(t.missingHours)});
+    file.Print({"Ground reflectance: " + PlainNumberText(s.groundReflectance)});
+    file.Print({"Physically weighted diffuse factors: sky " + PatternText(s.skyFactor, "0.#####") +
+                ", ground " + PatternText(s.groundFactor, "0.#####")});
+    file.Print({"Irradiation on the window, kWh per m2 of window"});
+    file.Print({"       ---------- without device ---------  ----------- with device -----------"});
+    file.Print({"Month     Beam     Sky  Ground   Total       Beam     Sky  Ground   Total"});
+    for (int month = 0; month < 12; ++month) {
+        file.Print({std::string(MonthNames[month]) + "  " + IrradiationCells(t.without[month]) +
+                    "   " + IrradiationCells(t.with[month])});
+    }
+    file.Print({"Year  " + IrradiationCells(YearSum(t.without)) + "   " +
+                IrradiationCells(YearSum(t.with))});
+    file.Print({RemovedSummaryLine(s, t)});
+}
+
+}  // namespace
+
+std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals) {
+    const bool north = settings.place.latitude >= 0;
+    return "Removed by the device: year " +
+           PercentText(RemovedPercent(totals, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})) +
+           ", June-August (" + (north ? "summer" : "winter") + ") " +
+           PercentText(RemovedPercent(totals, {6, 7, 8})) + ", December-February (" +
+           (north ? "winter" : "summer") + ") " + PercentText(RemovedPercent(totals, {12, 1, 2}));
+}
+
+void AppendYearSection(const YearSettings& s, const MonthHourTable& table,
+                       const YearTotals* totals) {
+    PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
+    file.Print({"UMBRAVEL 3.0 Shading Over the Year"});
+    file.Print({"Date: " + DateText() + "         Time: " + TimeText()});
+    file.Print({HeaderText});
+    file.Print({BeamGeometryCaption()});
+    file.Print({BeamDimensionsCaption()});
+    file.Print({"Place: latitude " + PlainNumberText(s.place.latitude) + " deg, longitude " +
+                PlainNumberText(s.place.longitude) + " deg, elevation " +
+                PlainNumberText(s.place.elevation) + " m, UTC offset " +
+                UtcOffsetText(s.utcOffset)});
+    file.Print({"Window facing " + PlainNumberText(s.facing.bearing) +
+                " deg from north, clockwise; fin on the " +
+                (s.facing.finSide == FinSide::Left ? "left" : "right") + " seen from outside"});
+    file.Print({s.device.layout == DeviceLayout::Mirrored
+                    ? "Device the same on both sides of the window"
+                    : "Device as drawn, on the fin side of the window"});
+    file.Print({"Year " + std::to_string(s.year) +
+                ", local standard time, the sun at the middle of each hour"});
+    file.Print({});
+    PrintMonthHourTable(file, table);
+    if (totals) {
+        file.Print({});
+        PrintMonthlyTable(file, s, *totals);
+    }
+    file.Print({});
+    file.Print({SectionEndLine});
+    file.Close();
+}

@@ -1,0 +1,54 @@
+#include "output/screens/frmHeaderText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/mduUmbravel.h"
+#include "output/HeaderLine.h"
+#include "screens/kit/ScreenParts.h"
+#include "screens/kit/Wizard.h"
+
+using namespace mduUmbravel;
+
+frmHeaderText::frmHeaderText()
+    : WizardScreen("frmHeaderText", "Setting Print and Data File Header Text"),
+      txtHeaderInfo(NewTextBox("txtHeaderInfo", "", [this] { txtHeaderInfo_Change(); })),
+      lblGeomCase(NewLabel("lblGeomCase", "", LabelKind::Paragraph)) {
+    auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
+    MakeDefault(cmdContinue);
+
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(NewLabel("lblHeaderInfo", "Header Text", LabelKind::Title));
+    screen->addWidget(NewLabel("lblHeaderInstruct",
+                               "Enter the descriptive text to go on a single line near the top of "
+                               "the print file"));
+    screen->addWidget(NewLabel("lblDefault", "(or accept the default text in the window below)"));
+    screen->addWidget(txtHeaderInfo);
+    screen->addWidget(lblGeomCase);
+    screen->addStretch();
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
+        cmdContinue,
+    }));
+}
+
+void frmHeaderText::Form_Load() {
+    HeaderText = DefaultHeaderText();
+    txtHeaderInfo->setText(ToQt(HeaderText));
+    FitWholeText(txtHeaderInfo);
+    lblGeomCase->setText(ToQt("Geometry Case Description: " + GeomCaseText));
+}
+
+void frmHeaderText::txtHeaderInfo_Change() {
+    HeaderText = FromQt(txtHeaderInfo->text());
+}
+
+void frmHeaderText::cmdContinue_Click() {
+    Wizard::HandOver(this, Wizard::Step::SourceMode);
+}
+
+void frmHeaderText::cmdPrevious_Click() {
+    Wizard::HandOver(this, Wizard::Step::GeomValues);
+}

@@ -1,0 +1,65 @@
+#include "output/screens/frmSaved.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/mduUmbravel.h"
+#include "output/MatrixDataFileNames.h"
+#include "output/screens/frmViewPrint.h"
+#include "platform/Host.h"
+#include "screens/kit/ScreenParts.h"
+#include "screens/kit/Wizard.h"
+
+using namespace mduUmbravel;
+
+frmSaved::frmSaved()
+    : WizardScreen("frmSaved", "Results saved in ascii text file for printing"),
+      lblPrintFile(NewLabel("lblPrintFile", "")),
+      lblDataFiles(NewLabel("lblDataFiles", "")),
+      lblFileFolder(NewLabel("lblFileFolder", "", LabelKind::Paragraph)) {
+    auto* cmdExit = NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); });
+    MakeDefault(cmdExit);
+
+    auto* screen = new QVBoxLayout(this);
+    screen->addWidget(
+        NewLabel("lblTitle", "UMBRAVEL 3.0 Awning Shading Algorithm", LabelKind::Title));
+    screen->addWidget(
+        NewLabel("Label1", "Results of this session have been saved in the following files"));
+    screen->addWidget(lblPrintFile);
+    screen->addWidget(NewLabel("lblDataFile",
+                               "Data Files  (have new data only if the beam Matrix geometry option "
+                               "was selected during this run)",
+                               LabelKind::Paragraph));
+    screen->addWidget(lblDataFiles);
+    screen->addWidget(NewLabel("lblFolder", "in the following folder:"));
+    screen->addWidget(lblFileFolder);
+    screen->addStretch();
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdRepeat", "&Repeat", [this] { cmdRepeat_Click(); }),
+        NewButton("cmdPrintIt", "&View output print file, and print it",
+                  [this] { cmdPrintIt_Click(); }),
+        cmdExit,
+    }));
+}
+
+void frmSaved::Form_Load() {
+    lblPrintFile->setText(ToQt(PrintFileName));
+    lblDataFiles->setText(ToQt(MatrixDataFileList(GeomMode)));
+    lblFileFolder->setText(ToQt(DataPath));
+}
+
+void frmSaved::cmdRepeat_Click() {
+    Wizard::HandOver(this, Wizard::Step::OutputFiles);
+}
+
+// A viewer left open from an earlier press is replaced, so that the file shows as it is now.
+void frmSaved::cmdPrintIt_Click() {
+    Wizard::CloseIfOpen<frmViewPrint>();
+    Wizard::Show<frmViewPrint>();
+}
+
+// No file stays open between events, so there is none left to close.
+void frmSaved::cmdExit_Click() {
+    EndProgram();
+}

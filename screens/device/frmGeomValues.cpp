@@ -1,0 +1,158 @@
+#include "screens/device/frmGeomValues.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/NumberText.h"
+#include "model/DimensionEntry.h"
+#include "model/WizardDefaults.h"
+#include "model/mduUmbravel.h"
+#include "platform/Host.h"
+#include "screens/device/DevicePreview.h"
+#include "screens/kit/ScreenParts.h"
+#include "screens/kit/Wizard.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+// One entry of the column: its description above, its symbol and its box below.
+void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget* entry) {
+    const int row = column->rowCount();
+    column->addWidget(description, row, 1);
+    column->addWidget(symbol, row + 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    column->addWidget(entry, row + 1, 1);
+}
+
+}  // namespace
+
+frmGeomValues::frmGeomValues()
+    : WizardScreen("frmGeomValues", "Setting Awning Dimensions"),
+      txtWP(NewTextBox("txtWP", "", [this] { txtWP_Change(); })),
+      txtW(NewTextBox("txtW", "", [this] { txtW_Change(); })),
+      lblDelW(NewLabel("lblDelW", "")),
+      txtH(NewTextBox("txtH")),
+      txtLh(NewTextBox("txtLh")),
+      txtLhP(NewTextBox("txtLhP")),
+      txtL(NewTextBox("txtL")),
+      txtGeomCase(NewTextBox("txtGeomCase", ToQt(std::string(DefaultGeomCaseText)),
+                             [this] { txtGeomCase_Change(); })) {
+    auto* column = new QGridLayout;
+    AddEntry(column, NewLabel("lblWP", " W'"),
+             NewLabel("lblAwnWidth", "Awning Width", LabelKind::Paragraph), txtWP);
+    AddEntry(column, NewLabel("lblW", " W"),
+             NewLabel("lblWindowWidth", "Window Width", LabelKind::Paragraph), txtW);
+    AddEntry(column, NewDrawing("picDeltaW", Drawing::DeltaW),
+             NewLabel("lblDelta", "W' - W", LabelKind::Paragraph), lblDelW);
+    AddEntry(column, NewLabel("lblH", " H"),
+             NewLabel("lblWindowHeight", "Window Height", LabelKind::Paragraph), txtH);
+    AddEntry(column, NewLabel("lblLh", "h"),
+             NewLabel("lblFinHeight", "Height to top of fin or front edge of awning",
+                      LabelKind::Paragraph),
+             txtLh);
+    AddEntry(
+        column, NewLabel("lblLhp", "h'"),
+        NewLabel("lblHprime", "Difference in heights of the front and back edges of the awning",
+                 LabelKind::Paragraph),
+        txtLhP);
+    AddEntry(
+        column, NewLabel("lblL", "L"),
+        NewLabel("lblBL", "Perpendicular distance from wall to front edge of awning or side fin",
+                 LabelKind::Paragraph),
+        txtL);
+    column->setRowStretch(column->rowCount(), 1);
+    // Keeps the descriptions to two or three lines on a narrow screen.
+    column->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 32);
+
+    auto* drawingSide = new QVBoxLayout;
+    drawingSide->addWidget(NewDrawing("Picture1", Drawing::DimensionedAwning), 1);
+    drawingSide->addWidget(new DevicePreview(DimensionBoxes()));
+    drawingSide->addWidget(
+        NewLabel("lblGeomCase", "Optional geometry case description for print and data files:"));
+    drawingSide->addWidget(txtGeomCase);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(drawingSide, 3);
+    middle->addLayout(column, 2);
+
+    auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
+    MakeDefault(cmdContinue);
+
+    auto* screen = new QVBoxLayout(this);
+    screen->addLayout(middle, 1);
+    screen->addLayout(NewButtonRow({
+        NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
+        cmdContinue,
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
+    }));
+
+    // Tab follows the column from the top, then the case description; the first box has the
+    // focus.
+    const auto boxes = DimensionBoxes();
+    for (std::size_t i = 1; i < boxes.size(); ++i) {
+        setTabOrder(boxes[i - 1], boxes[i]);
+    }
+    setTabOrder(boxes.back(), txtGeomCase);
+    txtWP->setFocus();
+}
+
+void frmGeomValues::Form_Load() {
+    GeomCaseText = FromQt(txtGeomCase->text());
+    txtWP->setText(ToQt(PlainNumberText(DefaultDimensions.WP)));
+    txtW->setText(ToQt(PlainNumberText(DefaultDimensions.W)));
+    txtH->setText(ToQt(PlainNumberText(DefaultDimensions.H)));
+    txtLh->setText(ToQt(PlainNumberText(DefaultDimensions.Lh)));
+    txtLhP->setText(ToQt(PlainNumberText(DefaultDimensions.LhP)));
+    txtL->setText(ToQt(PlainNumberText(DefaultDimensions.L)));
+}
+
+void frmGeomValues::ShowDelW() {
+    lblDelW->setText(ToQt(DelWText(FromQt(txtWP->text()), FromQt(txtW->text()))));
+}
+
+void frmGeomValues::txtWP_Change() {
+    ShowDelW();
+}
+
+void frmGeomValues::txtW_Change() {
+    ShowDelW();
+}
+
+void frmGeomValues::txtGeomCase_Change() {
+    GeomCaseText = FromQt(txtGeomCase->text());
+}
+
+std::array<QLineEdit*, 6> frmGeomValues::DimensionBoxes() const {
+    return {txtWP, txtW, txtH, txtLh, txtLhP, txtL};
+}
+
+DimensionTexts frmGeomValues::Entries() const {
+    return {FromQt(txtWP->text()), FromQt(txtW->text()),  FromQt(lblDelW->text()),
+            FromQt(txtH->text()),  FromQt(txtLh->text()), FromQt(txtLhP->text()),
+            FromQt(txtL->text())};
+}
+
+void frmGeomValues::cmdContinue_Click() {
+    const DimensionTexts entries = Entries();
+    if (const auto refused = RefuseDimensions(entries)) {
+        ShowMessage(refused->message);
+        QLineEdit* box = DimensionBoxes()[static_cast<std::size_t>(refused->box)];
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
+    StoreDimensions(entries);
+    Wizard::HandOver(this, Wizard::Step::HeaderText);
+}
+
+void frmGeomValues::cmdPrevious_Click() {
+    Wizard::HandOver(this, Wizard::Step::GeomChoice);
+}
+
+void frmGeomValues::cmdExit_Click() {
+    EndProgram();
+}

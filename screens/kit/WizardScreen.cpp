@@ -1,0 +1,75 @@
+#include "screens/kit/WizardScreen.h"
+
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "screens/kit/EventGuard.h"
+
+WizardScreen::WizardScreen(const char* name, const QString& title) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+bool WizardScreen::Open() {
+    return Guarded([this] { Form_Load(); });
+}
+
+// A focused button lets Enter pass to its screen (it is never an auto-default button, so that
+// Qt gives no default to the screens that have none): Enter presses the focused button here.
+// Enter from a text box or an option reaches the dialog's own handling of the default button.
+void WizardScreen::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget());
+            focused != nullptr && focused->isEnabled()) {
+            event->accept();
+            focused->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Wrapping captions and drawings that keep their shape need more height as the screen narrows.
+// Qt sets a window's minimum size without them, so the screen follows its own width here, and
+// never narrows so far that it would grow taller than the display.
+void WizardScreen::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (layout() == nullptr || !layout()->hasHeightForWidth()) {
+        return;
+    }
+    if (narrowestWidth_ == 0) {
+        narrowestWidth_ = NarrowestFittingWidth();
+        setMinimumWidth(narrowestWidth_);
+    }
+    setMinimumHeight(layout()->totalHeightForWidth(width()));
+}
+
+// The least width at which the screen's height, window frame included, fits the display; the
+// display's width when none does. Heights only fall as the width grows, so halving finds it.
+int WizardScreen::NarrowestFittingWidth() const {
+    const QRect display = screen()->availableGeometry();
+    const int fittingHeight = display.height() - (frameGeometry().height() - height());
+    int narrow = layout()->totalMinimumSize().width();
+    int wide = std::max(narrow, display.width());
+    if (layout()->totalHeightForWidth(narrow) <= fittingHeight) {
+        return narrow;
+    }
+    while (wide - narrow > 1) {
+        const int middle = (narrow + wide) / 2;
+        if (layout()->totalHeightForWidth(middle) <= fittingHeight) {
+            wide = middle;
+        } else {
+            narrow = middle;
+        }
+    }
+    return wide;
+}

@@ -1,0 +1,145 @@
+#include <QChartView>
+#include <QLineSeries>
+#include <QString>
+#include <filesystem>
+#include <string>
+
+#include "base/NumberText.h"
+#include "model/mduUmbravel.h"
+#include "modes/matrix/screens/MatrixChart.h"
+#include "support/ExpectedReports.h"
+#include "support/WizardFixture.h"
+
+using namespace mduUmbravel;
+
+namespace {
+
+const std::string DefaultDataDimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
+
+class frmMatrixResultsTest : public WizardFixture {
+  protected:
+    std::string Data(const std::string& name) const { return ReadBytes(DataFolder() + name); }
+    std::string PrintFile() const { return Data("Umbravel.prt"); }
+
+    // Compares the section, the screen text and the five data files of the run just made.
+    void ExpectRun(const MatrixGeometryLines& lines, const std::string& filePrefix,
+                   const std::string& geometryName, const std::string& printedBefore) {
+        const ExpectedMatrix expected = ExpectedMatrixReport(lines, DataFolder());
+        EXPECT_EQ(PrintFile(), printedBefore + expected.section);
+        EXPECT_EQ(Text("frmMatrixResults", "txtMatrixResults"),
+                  QString::fromStdString(expected.screen).replace("\r\n", "\n").toStdString());
+        const std::string diffuse =
+            PrintItemText(SkyUSF) + " Ground reflected USF=" + PrintItemText(GroundUSF);
+        for (int k = 1; k <= 5; ++k) {
+            const std::string name = filePrefix + std::to_string(k) + ".DAT";
+            EXPECT_EQ(Data(name),
+                      ExpectedMatrixDataFile(k, geometryName, DefaultDataDimensions, diffuse))
+                << name;
+        }
+    }
+};
+
+TEST_F(frmMatrixResultsTest, SideFinsWriteTheirFilesAndLeaveTheAwningFilesOfAnEarlierRun) {
+    WalkTo("frmGeomChoice");
+    Calculate("optGeom1", "optMatrix");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmMatrixResults"});
+    EXPECT_EQ(Text("frmMatrixResults", "lblDate"), "Date: 12-08-2026");
+    EXPECT_EQ(Text("frmMatrixResults", "lblTime"), "Time: 13:05:09");
+    EXPECT_EQ(Text("frmMatrixResults", "lblDimen"),
+              "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY");
+    ExpectRun(DefaultMatrixLines, "AWNONLY", "Awning only", "\r\n");
+    const std::string awningFile = Data("AWNONLY3.DAT");
+    const std::string afterFirst = PrintFile();
+
+    Click("frmMatrixResults", "cmdNewGeom");
+    Calculate("optGeom2", "optMatrix");
+    MatrixGeometryLines finLines = DefaultMatrixLines;
+    finLines.moreRatios = "F = 0.5   G = 0.25   R = 0.333   Geometry: Side fins only";
+    ExpectRun(finLines, "SIDEFIN", "Side fins only", afterFirst);
+    EXPECT_EQ(Data("AWNONLY3.DAT"), awningFile);
+    EXPECT_FALSE(std::filesystem::exists(DataFolder() + "AWN&FIN1.DAT"));
+    EXPECT_TRUE(messages.empty());
+}
+
+struct Geometry {
+    const char* option;
+    const char* dataFiles;
+};
+
+class frmMatrixResultsFinishTest : public frmMatrixResultsTest,
+                                   public ::testing::WithParamInterface<Geometry> {};
+
+TEST_P(frmMatrixResultsFinishTest, EnterFinishesAndTheClosingScreenNamesTheDataFiles) {
+    WalkTo("frmGeomChoice");
+    Calculate(GetParam().option, "optMatrix");
+    PressKey("frmMatrixResults", Qt::Key_Return);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSaved"});
+    EXPECT_EQ(Text("frmSaved", "lblDataFiles"), GetParam().dataFiles);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryGeometry, frmMatrixResultsFinishTest,
+    ::testing::Values(
+        Geometry{"optGeom1",
+                 "AWNONLY1.dat  AWNONLY2.DAT  AWNONLY3.DAT   AWNONLY4.DAT    AWNONLY5.DAT"},
+        Geometry{"optGeom2",
+                 "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT"},
+        Geometry{"OptGeom3",
+                 "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT"}),
+    [](const auto& info) { return std::string(info.param.option); });
+
+TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
+    WalkTo("frmGeomChoice");
+    Calculate("optGeom1", "optMatrix");
+    const std::string written = PrintFile();
+    Click("frmMatrixResults", "cmdPrevious");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSourceMode"});
+    Click("frmSourceMode", "optMatrix");
+    Click("frmSourceMode", "cmdCalculate");
+    Click("frmMatrixResults", "cmdNewGeom");
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomChoice"});
+    const std::string section = written.substr(2);
+    EXPECT_EQ(PrintFile(), written + section);
+}
+
+TEST_F(frmMatrixResultsTest, TheAwningStopKeepsTheTableAndWritesNoDataFile) {
+    // The dimensions screen refuses this awning; a geometry stored past it still meets the stop.
+    WalkTo("frmSourceMode");
+    ShadeGeometry.Lh = -2;
+    DeriveRatios();
+    Click("frmSourceMode", "optMatrix");
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_EQ(messages,
+              std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
+    EXPECT_EQ(programEnds, 1);
+    EXPECT_EQ(OpenScreens().count("frmMatrixResults"), 0u);
+    MatrixGeometryLines lines = DefaultMatrixLines;
+    lines.fileDimensions = "L =  3   H =  4   h = -2   h' =  1   W =  2   W' =  3 ";
+    lines.fileRatios = "B = 0.75   C = -0.5   D = 1.5   E = 0.25";
+    EXPECT_EQ(PrintFile(), "\r\n" + ExpectedMatrixSectionUpToTable(lines, DataFolder()));
+    for (const auto& entry : std::filesystem::directory_iterator(DataFolder())) {
+        EXPECT_EQ(entry.path().filename(), "Umbravel.prt");
+    }
+}
+
+// The chart has one line per azimuth of the data files, and saves itself as PNG or SVG.
+TEST_F(frmMatrixResultsTest, TheChartShowsTheDataSweepAndSavesItsPicture) {
+    WalkTo("frmGeomChoice");
+    Calculate("optGeom1", "optMatrix");
+    const QList<QAbstractSeries*> lines =
+        Find<QChartView>("frmMatrixResults", "chtMatrix")->chart()->series();
+    ASSERT_EQ(lines.size(), 5);
+    for (QAbstractSeries* line : lines)
+        EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 20);
+    EXPECT_EQ(static_cast<QLineSeries*>(lines[2])->at(0).y(), MatrixUSF[0][2]);
+
+    auto* chart = Screen("frmMatrixResults")->findChild<MatrixChart*>();
+    ASSERT_NE(chart, nullptr);
+    for (const char* name : {"chart.png", "chart.svg"}) {
+        const auto path = std::filesystem::path(DataFolder()) / name;
+        EXPECT_TRUE(chart->SavePicture(QString::fromStdString(path.string()))) << name;
+        EXPECT_GT(std::filesystem::file_size(path), 1000u) << name;
+    }
+}
+
+}  // namespace

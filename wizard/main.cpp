@@ -1,0 +1,71 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <cstdio>
+
+#include "base/VersionText.h"
+#include "screens/kit/EventGuard.h"
+#include "screens/kit/QtHost.h"
+#include "screens/kit/Wizard.h"
+#include "screens/program/frmAwnSplash.h"
+#include "wizard/ProgramFolderSetup.h"
+
+namespace {
+
+void DescribeApplication() {
+    QApplication::setApplicationName("Umbravel");
+    QApplication::setOrganizationName("Helioran");
+    QApplication::setOrganizationDomain("helioran.org");
+    QApplication::setDesktopFileName("org.helioran.Umbravel");
+}
+
+// Help and version are answered before the application connects to a display, so they work
+// on a terminal without one. Returns true when one of them was asked for and answered.
+bool AnswerHelpAndVersion(QCommandLineParser& parser, int argc, char* argv[]) {
+    parser.setApplicationDescription(
+        "Shading of a window by an awning, side fins or both.\n"
+        "A wizard leads through the entries. Licence: MIT.");
+    parser.addHelpOption();
+    const QCommandLineOption version({"v", "version"}, "Displays version and licence.");
+    parser.addOption(version);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.parse(arguments);
+    if (parser.isSet(version)) {
+        std::fputs(VersionText("umbravel").c_str(), stdout);
+        return true;
+    }
+    if (parser.isSet("help")) {
+        // The usage line names the program from the running application's arguments.
+        const QCoreApplication core(argc, argv);
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return true;
+    }
+    return false;
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    icon.addFile(":/icons/umbravel-48.png");
+    icon.addFile(":/icons/umbravel-128.png");
+    return icon;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    DescribeApplication();
+    QCommandLineParser parser;
+    if (AnswerHelpAndVersion(parser, argc, argv))
+        return 0;
+    QApplication application(argc, argv);
+    // The toolkit's own options are gone now; anything else is refused.
+    parser.process(application);
+    QApplication::setWindowIcon(WindowIcon());
+    InstallQtHost();
+    if (!Guarded(PrepareProgramFolder) || Wizard::Show<frmAwnSplash>() == nullptr) {
+        return 1;
+    }
+    return QApplication::exec();
+}
