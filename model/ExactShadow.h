@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/CaseKinds.h"
+
 // The shading device as solid plates, for the shadow it really casts on the window.
 //
 // Wall coordinates: x across the window from its edge away from the fin, y up from the sill,
@@ -10,11 +12,6 @@
 // lies on the wall at y = h + h' and whose front edge lies at z = L, y = h, reaching from x = 0
 // to x = W + DelW; the fin is a vertical plate in the plane x = W + DelW from the wall to
 // z = L, its top edge under the plate's side edge, reaching down without end.
-
-enum class DeviceLayout {
-    Drawn,    // as on the dimensions screen: plate from x = 0, one fin at x = W + DelW
-    Mirrored  // the same on both sides: plate from -DelW to W + DelW, a fin at each end
-};
 
 // geomMode as GeomMode: 1 awning only, 2 side fins only, any other value awning and fins.
 // Lengths as on the dimensions screen; DelW = WP - W.
