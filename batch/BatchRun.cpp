@@ -61,10 +61,10 @@ void StoreSunEntries(const BatchOptions& o, std::ostream& err) {
 // the awning check of the ground directions, a missing folder, a folder or a read-only file in
 // the place of a file.
 void CheckBeforeWriting() {
-    if (SourceMode != 1)
+    if (mduUmbravel::SourceMode != 1)
         CheckAwningAboveWindowBottom(ShadeGeometry);
     PrintChannel::CheckWritable(PrintFilePath());
-    if (SourceMode == 3) {
+    if (mduUmbravel::SourceMode == 3) {
         for (const std::string& path : MatrixDataFilePaths())
             PrintChannel::CheckWritable(path);
     }
@@ -106,15 +106,15 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         StoreOutputFiles(options, err);
         StoreGeometryEntries(options);
         StoreSunEntries(options, err);
-        SourceMode = options.sourceMode;
+        mduUmbravel::SourceMode = options.sourceMode;
         CheckBeforeWriting();
         if (AppendToPrintFile == 0)
             StartPrintFileAfresh();
-        if (SourceMode == 1) {
+        if (mduUmbravel::SourceMode == 1) {
             shown = RunBeam(options);
-        } else if (SourceMode == 2) {
+        } else if (mduUmbravel::SourceMode == 2) {
             shown = RunDiffuse(options);
-        } else if (SourceMode == YearMode) {
+        } else if (mduUmbravel::SourceMode == YearMode) {
             std::ostringstream figures;
             RunYearMode(options.year, options.layout, figures, err);
             shown = figures.str();

@@ -159,9 +159,9 @@ bool frmSourceMode::SunAnglesUsable() {
 
 void frmSourceMode::cmdCalculate_Click() {
     if (sourceModes->checkedId() != -1) {
-        SourceMode = static_cast<std::int16_t>(sourceModes->checkedId());
+        mduUmbravel::SourceMode = static_cast<std::int16_t>(sourceModes->checkedId());
     }
-    if (SourceMode == 1) {
+    if (mduUmbravel::SourceMode == 1) {
         ApplyZeroAzimuthRule();
         if (!SunAnglesUsable()) {
             return;
@@ -169,7 +169,7 @@ void frmSourceMode::cmdCalculate_Click() {
         StoreSolarAltitude(FromQt(txtSolAlt->text()));
         StoreSolarAzimuth(FromQt(txtSolAzi->text()));
         Wizard::HandOver(this, Wizard::Step::BeamResults);
-    } else if (SourceMode == 2) {
+    } else if (mduUmbravel::SourceMode == 2) {
         Wizard::HandOver(this, Wizard::Step::DiffuseResults);
     } else {
         Wizard::HandOver(this, Wizard::Step::MatrixResults);
