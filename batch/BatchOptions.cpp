@@ -12,13 +12,18 @@
 
 namespace {
 
-std::int16_t ParseGeometry(const std::string& value) {
-    return ParseOptionWord<std::int16_t>("--geometry", value, {{"1", 1}, {"2", 2}, {"3", 3}});
+Geometry ParseGeometry(const std::string& value) {
+    return ParseOptionWord<Geometry>(
+        "--geometry", value,
+        {{"1", Geometry::Awning}, {"2", Geometry::Fins}, {"3", Geometry::AwningAndFins}});
 }
 
-std::int16_t ParseMode(const std::string& value) {
-    return ParseOptionWord<std::int16_t>(
-        "--mode", value, {{"beam", 1}, {"diffuse", 2}, {"matrix", 3}, {"year", YearMode}});
+SourceMode ParseMode(const std::string& value) {
+    return ParseOptionWord<SourceMode>("--mode", value,
+                                       {{"beam", SourceMode::Beam},
+                                        {"diffuse", SourceMode::Diffuse},
+                                        {"matrix", SourceMode::Matrix},
+                                        {"year", SourceMode::Year}});
 }
 
 DeviceLayout ParseLayout(const std::string& value) {
@@ -152,7 +157,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
         if (o.header)
             RequireOneLine("--header", *o.header);
     }
-    if (!o.help && o.sourceMode == YearMode) {
+    if (!o.help && o.sourceMode == SourceMode::Year) {
         if (o.json)
             throw UsageError("--json does not go with --mode year: the year's results go to --csv");
         if (o.cases)

@@ -6,94 +6,30 @@
 #include "base/Clock.h"
 #include "base/Faults.h"
 #include "base/PrintChannel.h"
-#include "batch/JsonResults.h"
+#include "batch/CaseRun.h"
 #include "batch/YearRun.h"
-#include "model/DimensionEntry.h"
-#include "model/GroundDirection.h"
-#include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
 #include "modes/beam/SunEntry.h"
-#include "output/BeamSection.h"
-#include "output/DefaultPathFile.h"
-#include "output/DiffuseSection.h"
-#include "output/HeaderLine.h"
-#include "output/MatrixDataFiles.h"
-#include "output/MatrixReport.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
 
-using namespace mduUmbravel;
+using mduUmbravel::ProgramFolder;
 
 namespace {
 
-// An unusable default-path file counts as absent; the run says so and goes on.
-void StoreOutputFiles(const BatchOptions& o, std::ostream& err) {
-    ProgramFolder = ProgramFolderPath();
-    if (o.folder) {
-        DataPath = *o.folder;
-    } else {
-        std::string fault;
-        DataPath = ReadDefaultPathFile(&fault).value_or(DefaultDataFolder());
-        if (!fault.empty())
-            err << "umbravel-batch: " << fault << '\n';
+// Computes the case, then writes it; returns the lines its results screen shows.
+std::string RunCase(const ShadingCase& c, const BatchOptions& o, std::ostream& err) {
+    if (c.mode == SourceMode::Year) {
+        if (!c.output.append)
+            StartPrintFileAfresh(c.output.PrintFilePath());
+        std::ostringstream figures;
+        RunYearMode(c, o.year, figures, err);
+        return figures.str();
     }
-    PrintFileName = o.printFile;
-    AppendToPrintFile = o.append ? 1 : 0;
-}
-
-void StoreGeometryEntries(const BatchOptions& o) {
-    FillGeomModeNames();
-    GeomMode = o.geometry;
-    StoreDimensions(DimensionEntries(o));
-    GeomCaseText = o.caseText;
-    HeaderText = o.header.value_or(DefaultHeaderText());
-}
-
-void StoreSunEntries(const BatchOptions& o, std::ostream& err) {
-    StoreSolarAltitude(o.altitude);
-    const std::string_view azimuth = UsableAzimuthText(o);
-    if (azimuth != o.azimuth)
-        err << ZeroAzimuthMessage << '\n';
-    StoreSolarAzimuth(azimuth);
-}
-
-// Whatever would stop the run once it has begun to write is found before any file is touched:
-// the awning check of the ground directions, a missing folder, a folder or a read-only file in
-// the place of a file.
-void CheckBeforeWriting() {
-    if (mduUmbravel::SourceMode != 1)
-        CheckAwningAboveWindowBottom(ShadeGeometry);
-    PrintChannel::CheckWritable(PrintFilePath());
-    if (mduUmbravel::SourceMode == 3) {
-        for (const std::string& path : MatrixDataFilePaths())
-            PrintChannel::CheckWritable(path);
-    }
-}
-
-// Each mode writes its files and returns the lines its results screen shows.
-std::string RunBeam(const BatchOptions& o) {
-    const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
-    const std::string shown =
-        o.json ? BeamJson(usf, CaseID, o.layout) + '\n'
-               : BeamUSFCaption(usf) + "\nShadow Case ID: " + std::string(CaseID) + '\n';
-    AppendBeamSection();
-    return shown;
-}
-
-std::string RunDiffuse(const BatchOptions& o) {
-    RunDiffuseMode();
-    if (o.json)
-        return DiffuseJson(o.layout) + '\n';
-    return DiffuseSkyUSFCaption() + '\n' + DiffuseGroundUSFCaption() + '\n';
-}
-
-// The JSON results are taken before the data sweep replaces the report's values.
-std::string RunMatrix(const BatchOptions& o) {
-    std::string shown = RunMatrixReport();
-    if (o.json)
-        shown = MatrixJson() + '\n';
-    RunMatrixDataFiles();
-    return shown;
+    const CaseResult result = EvaluateCase(c);
+    if (!result.error.empty())
+        throw ProgramStop(result.error);
+    WriteCaseOutput(c, result);
+    return ShownText(c, result, o.json);
 }
 
 }  // namespace
@@ -103,24 +39,12 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         FixClock(*options.timestamp);
     std::string shown;
     try {
-        StoreOutputFiles(options, err);
-        StoreGeometryEntries(options);
-        StoreSunEntries(options, err);
-        mduUmbravel::SourceMode = options.sourceMode;
-        CheckBeforeWriting();
-        if (AppendToPrintFile == 0)
-            StartPrintFileAfresh();
-        if (mduUmbravel::SourceMode == 1) {
-            shown = RunBeam(options);
-        } else if (mduUmbravel::SourceMode == 2) {
-            shown = RunDiffuse(options);
-        } else if (mduUmbravel::SourceMode == YearMode) {
-            std::ostringstream figures;
-            RunYearMode(options.year, options.layout, figures, err);
-            shown = figures.str();
-        } else {
-            shown = RunMatrix(options);
-        }
+        ProgramFolder = ProgramFolderPath();
+        const ShadingCase c = CaseOf(options, OutputTargetOf(options, err));
+        if (UsableAzimuthText(options) != options.azimuth)
+            err << ZeroAzimuthMessage << '\n';
+        CheckBeforeWriting(c);
+        shown = RunCase(c, options, err);
     } catch (const ProgramStop& stop) {
         err << stop.what() << '\n';
         return 1;

@@ -5,27 +5,23 @@
 #include "model/GroundDirection.h"
 #include "model/PhysicalDiffuse.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
+#include "modes/diffuse/DiffuseIntegration.h"
+#include "modes/matrix/MatrixCalculation.h"
 
 using namespace mduUmbravel;
 using nlohmann::json;
 
 namespace {
 
-json Device() {
-    const auto& g = ShadeGeometry;
-    return {{"geometry", GeomMode}, {"W", g.W}, {"WP", g.WP}, {"H", g.H}, {"h", g.Lh},
-            {"hP", g.LhP},          {"L", g.L}};
-}
-
-std::string_view LayoutName(DeviceLayout layout) {
-    return layout == DeviceLayout::Mirrored ? "mirrored" : "drawn";
-}
-
-DeviceShape Shape(DeviceLayout layout) {
-    DeviceShape d = DeviceShapeFromGeometry();
-    d.layout = layout;
-    return d;
+json Device(const ShadingCase& c) {
+    const auto& g = c.dimensions;
+    return {{"geometry", c.GeomMode()},
+            {"W", g.W},
+            {"WP", g.WP},
+            {"H", g.H},
+            {"h", g.Lh},
+            {"hP", g.LhP},
+            {"L", g.L}};
 }
 
 template <std::size_t N>
@@ -38,8 +34,9 @@ json Counts(const std::array<int, N>& counts, const std::string_view (&names)[N]
 
 }  // namespace
 
-std::string BeamJson(double usf, std::string_view caseId, DeviceLayout layout) {
-    const ShadowOnWindow exact = ExactShadow(Shape(layout), SolAltRad, SolAziRad);
+std::string BeamJson(const ShadingCase& c, const SkyShading& beam) {
+    const ShadowOnWindow exact =
+        ExactShadow(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad());
     json shadow = json::array();
     for (const auto& polygon : exact.shadow) {
         json corners = json::array();
@@ -48,43 +45,43 @@ std::string BeamJson(double usf, std::string_view caseId, DeviceLayout layout) {
         shadow.push_back(std::move(corners));
     }
     return json{{"mode", "beam"},
-                {"device", Device()},
-                {"layout", LayoutName(layout)},
-                {"altitude", SolAlt},
-                {"azimuth", SolAzi},
-                {"usf", usf},
-                {"case", caseId},
+                {"device", Device(c)},
+                {"layout", NamesOf(c.layout).option},
+                {"altitude", c.sun.altitude},
+                {"azimuth", c.sun.azimuth},
+                {"usf", beam.usf},
+                {"case", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]},
                 {"exactUsf", exact.unshadedFraction},
                 {"shadow", std::move(shadow)}}
         .dump();
 }
 
-std::string DiffuseJson(DeviceLayout layout) {
-    const PhysicalDiffuseFactors physical = PhysicalDiffuse(Shape(layout));
+std::string DiffuseJson(const ShadingCase& c, const DiffuseShading& d) {
+    const PhysicalDiffuseFactors physical = PhysicalDiffuse(DeviceShapeOf(c));
     return json{{"mode", "diffuse"},
-                {"device", Device()},
-                {"layout", LayoutName(layout)},
-                {"skyUsf", SkyUSF},
-                {"groundUsf", GroundUSF},
-                {"skyDirections", NAlt * NAzi},
-                {"groundDirections", (NAlt - 1) * NAzi},
-                {"skyCases", Counts(SkyCaseCount, SkyCaseName)},
-                {"groundCases", Counts(GroundCaseCount, GroundCaseName)},
+                {"device", Device(c)},
+                {"layout", NamesOf(c.layout).option},
+                {"skyUsf", d.skyUSF},
+                {"groundUsf", d.groundUSF},
+                {"skyDirections", d.steps * d.steps},
+                {"groundDirections", (d.steps - 1) * d.steps},
+                {"skyCases", Counts(d.skyCaseCount, SkyCaseName)},
+                {"groundCases", Counts(d.groundCaseCount, GroundCaseName)},
                 {"physicalSky", physical.sky},
                 {"physicalGround", physical.ground}}
         .dump();
 }
 
-std::string MatrixJson() {
+std::string MatrixJson(const ShadingCase& c, const MatrixResults& r) {
     json altitudes = json::array(), azimuths = json::array();
-    for (double a : MatrixAltitudes)
+    for (double a : r.report.altitudes)
         altitudes.push_back(a * RadToDeg);
-    for (double a : MatrixAzimuths)
+    for (double a : r.report.azimuths)
         azimuths.push_back(a * RadToDeg);
     return json{{"mode", "matrix"},
-                {"device", Device()},
+                {"device", Device(c)},
                 {"altitudes", std::move(altitudes)},
                 {"azimuths", std::move(azimuths)},
-                {"usf", MatrixUSF}}
+                {"usf", r.report.usf}}
         .dump();
 }

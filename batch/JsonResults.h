@@ -1,21 +1,22 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
-#include "model/ExactShadow.h"
+#include "model/ShadingCase.h"
+#include "model/SkyDirection.h"
+#include "modes/diffuse/DiffuseIntegration.h"
+#include "modes/matrix/MatrixCalculation.h"
 
-// The results of a batch run as one JSON object, read from the program-wide values the run
-// left. Numbers carry every digit of the double; a value that is not a number is null.
+// The results of a batch run as one JSON object. Numbers carry every digit of the double; a
+// value that is not a number is null.
 
-// Beam: the analytic USF and case, and the exact shadow of the device in the given layout
+// Beam: the analytic USF and case, and the exact shadow of the device in the case's layout
 // (a negative altitude is a direction from below the horizon).
-std::string BeamJson(double usf, std::string_view caseId, DeviceLayout layout);
+std::string BeamJson(const ShadingCase& c, const mduUmbravel::SkyShading& beam);
 
-// Diffuse: SkyUSF, GroundUSF, their direction and case counts, and the physically weighted
-// factors of the device in the given layout.
-std::string DiffuseJson(DeviceLayout layout);
+// Diffuse: both fractions, their direction and case counts, and the physically weighted
+// factors of the device in the case's layout.
+std::string DiffuseJson(const ShadingCase& c, const mduUmbravel::DiffuseShading& d);
 
-// Matrix: the report sweep's altitudes and azimuths in degrees and its table of values; call
-// it before the data sweep replaces them.
-std::string MatrixJson();
+// Matrix: the report sweep's altitudes and azimuths in degrees and its table of values.
+std::string MatrixJson(const ShadingCase& c, const MatrixResults& r);

@@ -7,13 +7,17 @@
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <thread>
 
-#include "batch/BatchRun.h"
+#include "base/Clock.h"
+#include "batch/CaseRun.h"
 #include "batch/CaseTable.h"
 #include "batch/StudyCase.h"
 #include "batch/StudyResults.h"
+#include "output/OutputFiles.h"
+#include "platform/ProgramFolder.h"
 
 namespace {
 
@@ -33,11 +37,19 @@ std::string ReadCasesFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// A row's case, kept for its print-file section, and what it computed.
+struct ComputedCase {
+    std::optional<ShadingCase> shadingCase;
+    CaseResult result;
+};
+
 class Study {
   public:
-    Study(const std::vector<std::string>& args, const BatchOptions& options, CaseTable table)
+    Study(const std::vector<std::string>& args, const BatchOptions& options, OutputTarget output,
+          CaseTable table)
         : args_(args),
           options_(options),
+          output_(std::move(output)),
           table_(std::move(table)),
           columns_(MatchCaseColumns(table_.columns)),
           results_(table_.rows.size()),
@@ -56,8 +68,19 @@ class Study {
     std::size_t Failed() const { return failed_; }
 
   private:
-    BatchOptions OptionsOf(std::size_t row) const {
-        return CaseOptions(args_, columns_, table_.rows[row]);
+    // Each row is parsed and computed once; its case is kept only when it has a section to
+    // write.
+    ComputedCase ComputeRow(std::size_t row) const {
+        ComputedCase computed;
+        try {
+            ShadingCase c = CaseOf(CaseOptions(args_, columns_, table_.rows[row]), output_);
+            computed.result = EvaluateCase(c);
+            if (options_.printFileGiven)
+                computed.shadingCase = std::move(c);
+        } catch (const std::exception& unusable) {
+            computed.result = FailedCase(unusable.what());
+        }
+        return computed;
     }
 
     // Stops early when the writing thread gave up.
@@ -68,11 +91,7 @@ class Study {
                 return;
             const std::size_t last = std::min(first + ChunkSize, results_.size());
             for (std::size_t row = first; row < last; ++row) {
-                try {
-                    results_[row] = EvaluateCase(OptionsOf(row));
-                } catch (const std::exception& unusable) {
-                    results_[row] = FailedCase(unusable.what());
-                }
+                results_[row] = ComputeRow(row);
                 ready_[row].store(true, std::memory_order_release);
                 ready_[row].notify_one();
             }
@@ -102,7 +121,8 @@ class Study {
         bool appendSections = options_.append;
         for (std::size_t row = 0; row < results_.size(); ++row) {
             ready_[row].wait(false, std::memory_order_acquire);
-            const CaseResult result = std::move(results_[row]);
+            ComputedCase computed = std::move(results_[row]);
+            const CaseResult& result = computed.result;
             AppendResultLines(lines, row + 1, Inputs(row), result);
             if (lines.size() > (1u << 20)) {
                 results << lines;
@@ -111,7 +131,7 @@ class Study {
             if (!result.error.empty()) {
                 ++failed_;
             } else if (options_.printFileGiven) {
-                WriteSection(row, appendSections);
+                WriteSection(*computed.shadingCase, result, appendSections);
                 appendSections = true;
             }
             if (progress && std::chrono::steady_clock::now() - shown > ProgressInterval) {
@@ -126,26 +146,24 @@ class Study {
                 << " cases\n";
     }
 
-    // The case's section as its single run writes it; this thread alone touches the
-    // program-wide values.
-    void WriteSection(std::size_t row, bool append) {
-        BatchOptions options = OptionsOf(row);
-        options.append = append;
-        std::ostringstream shown;
-        std::ostringstream messages;
-        if (RunBatch(options, shown, messages) != 0) {
-            std::string message = messages.str();
-            if (message.ends_with('\n'))
-                message.pop_back();
-            throw StudyFailure{1, message};
+    // The case's section (and data files) as its single run writes them, from the results
+    // already computed; this thread alone writes the print file.
+    static void WriteSection(ShadingCase& c, const CaseResult& result, bool append) {
+        c.output.append = append;
+        try {
+            CheckBeforeWriting(c);
+            WriteCaseOutput(c, result);
+        } catch (const std::exception& failure) {
+            throw StudyFailure{1, failure.what()};
         }
     }
 
     const std::vector<std::string>& args_;
     const BatchOptions& options_;
+    const OutputTarget output_;
     const CaseTable table_;
     const std::vector<const CaseColumn*> columns_;
-    std::vector<CaseResult> results_;
+    std::vector<ComputedCase> results_;
     std::vector<std::atomic<bool>> ready_;
     std::atomic<std::size_t> next_ = 0;
     std::size_t failed_ = 0;
@@ -155,7 +173,14 @@ class Study {
 
 int RunStudy(const std::vector<std::string>& args, const BatchOptions& options, std::ostream& err) {
     try {
-        Study study(args, options, ReadCaseTable(ReadCasesFile(*options.cases)));
+        // A study's rows share one output; what the default-path file's fault would say is
+        // left out here, as a section's run would leave it out.
+        if (options.timestamp)
+            FixClock(*options.timestamp);
+        mduUmbravel::ProgramFolder = ProgramFolderPath();
+        std::ostringstream untold;
+        Study study(args, options, OutputTargetOf(options, untold),
+                    ReadCaseTable(ReadCasesFile(*options.cases)));
         std::ofstream results(*options.results, std::ios::binary);
         if (!results)
             throw StudyFailure{1, "cannot write the results file \"" + *options.results + "\""};

@@ -5,9 +5,6 @@
 #include <vector>
 
 #include "batch/BatchOptions.h"
-#include "model/SkyDirection.h"
-#include "modes/diffuse/DiffuseIntegration.h"
-#include "modes/matrix/BeamMatrixSweep.h"
 
 // One column a cases file may have: named as the long option it sets.
 struct CaseColumn {
@@ -30,18 +27,3 @@ std::vector<const CaseColumn*> MatchCaseColumns(const std::vector<std::string>& 
 BatchOptions CaseOptions(const std::vector<std::string>& studyArgs,
                          const std::vector<const CaseColumn*>& columns,
                          const std::vector<std::string>& cells);
-
-// What one case computes: only the parts its mode has.
-struct CaseResult {
-    std::string error;  // the reason when the case could not be computed
-    std::optional<mduUmbravel::SkyShading> beam;
-    std::optional<mduUmbravel::DiffuseShading> diffuse;  // diffuse mode, and the matrix mode's
-    std::optional<mduUmbravel::BeamMatrix> matrix;
-};
-
-// A case that could not be computed, for the reason given.
-CaseResult FailedCase(std::string reason);
-
-// Computes the case as the single run of the same options would, bit for bit, without
-// touching any program-wide value, so that cases can run in parallel.
-CaseResult EvaluateCase(const BatchOptions& options);

@@ -4,6 +4,7 @@
 
 #include "base/NumberText.h"
 #include "batch/CaseTable.h"
+#include "batch/StudyCase.h"
 #include "model/GroundDirection.h"
 
 using namespace mduUmbravel;
@@ -87,7 +88,7 @@ void AppendResultLines(std::string& out, std::size_t row, const std::vector<std:
         AddLine(out, fields);
         return;
     }
-    const BeamMatrix& m = *r.matrix;
+    const BeamMatrix& m = r.matrix->report;
     for (std::size_t i = 0; i < m.altitudes.size(); ++i) {
         for (std::size_t j = 0; j < m.azimuths.size(); ++j) {
             std::vector<std::string> cell = fields;

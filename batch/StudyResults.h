@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/StudyCase.h"
+#include "batch/CaseRun.h"
 
 // The results file of a study: one line per case (for the matrix mode one line per cell of its
 // sweep), each repeating the row number and the inputs, then the results of the case's mode,

@@ -9,15 +9,14 @@
 
 namespace {
 
-YearSettings Settings(const YearOptions& y, DeviceLayout layout) {
+YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
     YearSettings s;
     s.place = {*y.latitude, *y.longitude, y.elevation.value_or(0)};
     s.utcOffset = *y.utcOffset;
     s.facing = {*y.facing, *y.finSide};
     s.year = *y.year;
     s.stepMinutes = y.stepMinutes;
-    s.device = DeviceShapeFromGeometry();
-    s.device.layout = layout;
+    s.device = DeviceShapeOf(c);
     s.weather = y.weather.get();
     s.groundReflectance = y.reflectance;
     if (y.weather) {
@@ -34,8 +33,8 @@ std::string KWh(double wh) {
 
 }  // namespace
 
-void RunYearMode(const YearOptions& y, DeviceLayout layout, std::ostream& out, std::ostream& err) {
-    const YearSettings settings = Settings(y, layout);
+void RunYearMode(const ShadingCase& c, const YearOptions& y, std::ostream& out, std::ostream& err) {
+    const YearSettings settings = Settings(y, c);
     HourlyCsvFile csv(y.csv, settings);
     int sunnySteps = 0;
     int lastMonth = 1;
@@ -49,7 +48,7 @@ void RunYearMode(const YearOptions& y, DeviceLayout layout, std::ostream& out, s
     });
     csv.Close();
     err << "shading year: month 12 of 12 done" << std::endl;
-    AppendYearSection(settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
+    AppendYearSection(c, settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
     out << "Hours with sun on the window: "
         << PatternText(sunnySteps * settings.stepMinutes / 60.0, "0.0") << '\n';
     if (!y.weather)

@@ -4,7 +4,7 @@
 
 #include "model/ExactShadow.h"
 #include "model/PhysicalDiffuse.h"
-#include "model/mduUmbravel.h"
+#include "screens/kit/mduUmbravel.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ std::vector<Direction> SkyDirections() {
 // Evaluates the default device with awning and fins on each sky direction in turn.
 template <class Evaluate>
 void OnEverySkyDirection(benchmark::State& state, Evaluate evaluate) {
-    const DeviceShape device{3};
+    const DeviceShape device{Geometry::AwningAndFins};
     const auto dirs = SkyDirections();
     std::size_t k = 0;
     for (auto _ : state) {
@@ -50,7 +50,7 @@ BENCHMARK(BM_ExactShadow);
 
 // The sky and ground factors together, per geometry mode.
 void BM_PhysicalDiffuse(benchmark::State& state) {
-    const DeviceShape device{static_cast<std::int16_t>(state.range(0))};
+    const DeviceShape device{static_cast<Geometry>(state.range(0))};
     for (auto _ : state)
         benchmark::DoNotOptimize(PhysicalDiffuse(device));
 }

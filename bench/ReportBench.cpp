@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadingCase.h"
+#include "modes/diffuse/DiffuseCalculation.h"
 #include "output/DiffuseSection.h"
 #include "output/MatrixRun.h"
 #include "output/OutputFiles.h"
@@ -18,24 +19,23 @@ class ReportRun {
     ReportRun() {
         folder_ = std::filesystem::temp_directory_path() / "umbravel-bench";
         std::filesystem::create_directories(folder_);
-        auto& g = ShadeGeometry;
+        ShadeGeometryRecord& g = case_.dimensions;
         g.L = 3, g.W = 2, g.WP = 3, g.DelW = 1, g.H = 4, g.Lh = 3, g.LhP = 1;
-        DeriveRatios();
-        GeomMode = 1;
-        FillGeomModeNames();
-        HeaderText =
-            "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY";
-        GeomCaseText = "Default Dimensions";
-        DataPath = folder_.string() + "/";
-        PrintFileName = "Umbravel.prt";
+        g = WithRatios(g);
+        case_.output = {folder_.string() + "/", "Umbravel.prt", true,
+                        "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: "
+                        "AWNONLY",
+                        "Default Dimensions"};
     }
+    const ShadingCase& Case() const { return case_; }
     ~ReportRun() { std::filesystem::remove_all(folder_); }
 
     // Keeps the print file from growing across iterations.
-    void Restart() { StartPrintFileAfresh(); }
+    void Restart() { StartPrintFileAfresh(case_.output.PrintFilePath()); }
 
   private:
     std::filesystem::path folder_;
+    ShadingCase case_;
 };
 
 void BM_MatrixRun(benchmark::State& state) {
@@ -44,7 +44,7 @@ void BM_MatrixRun(benchmark::State& state) {
         state.PauseTiming();
         run.Restart();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(RunMatrixMode());
+        benchmark::DoNotOptimize(RunMatrixMode(run.Case()));
     }
 }
 BENCHMARK(BM_MatrixRun)->Unit(benchmark::kMillisecond);
@@ -55,8 +55,9 @@ void BM_DiffuseRunWithSection(benchmark::State& state) {
         state.PauseTiming();
         run.Restart();
         state.ResumeTiming();
-        RunDiffuseMode();
-        benchmark::DoNotOptimize(SkyUSF);
+        const DiffuseShading d = EvaluateDiffuseMode(run.Case());
+        AppendDiffuseSection(run.Case(), d);
+        benchmark::DoNotOptimize(d);
     }
 }
 BENCHMARK(BM_DiffuseRunWithSection)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "model/mduUmbravel.h"
 #include "modes/beam/screens/frmBeamResults.h"
 #include "modes/diffuse/screens/frmDiffuseResults.h"
 #include "modes/matrix/screens/frmMatrixResults.h"
@@ -14,6 +13,7 @@
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 #include "screens/mode/frmSourceMode.h"
 #include "wizard/ProgramFolderSetup.h"
 
@@ -26,7 +26,7 @@ template <class Results>
 void MeasureCalculate(benchmark::State& state, const char* option, bool paint = false) {
     for (auto _ : state) {
         state.PauseTiming();
-        StartPrintFileAfresh();
+        StartPrintFileAfresh(PrintFilePath());
         auto* source = Wizard::Show<frmSourceMode>();
         source->findChild<QRadioButton*>(option)->setChecked(true);
         auto* calculate = source->findChild<QPushButton*>("cmdCalculate");
@@ -50,9 +50,9 @@ BENCHMARK(BM_CalculateBeam)->Unit(benchmark::kMillisecond);
 
 // The same with the whole screen painted once, the shadow picture included.
 void BM_CalculateBeamPainted(benchmark::State& state) {
-    GeomMode = 3;
+    GeomMode = Geometry::AwningAndFins;
     MeasureCalculate<frmBeamResults>(state, "OptSingleSun", true);
-    GeomMode = 1;
+    GeomMode = Geometry::Awning;
 }
 BENCHMARK(BM_CalculateBeamPainted)->Unit(benchmark::kMillisecond);
 
@@ -74,15 +74,13 @@ void PrepareRun(const std::filesystem::path& home) {
     ProgramFolder = ProgramFolderPath();
     DataPath = DefaultDataFolder();
     PrintFileName = "Umbravel.prt";
-    FillGeomModeNames();
-    GeomMode = 1;
+    GeomMode = Geometry::Awning;
     auto& g = ShadeGeometry;
     g.L = 3, g.W = 2, g.WP = 3, g.DelW = 1, g.H = 4, g.Lh = 3, g.LhP = 1;
-    DeriveRatios();
-    HeaderText = DefaultHeaderText();
+    g = WithRatios(g);
+    HeaderText = DefaultHeaderText(GeomMode, g);
     GeomCaseText = "Default Dimensions";
     SolAlt = 30, SolAzi = 0.0001;
-    SolAltRad = DegToRad(SolAlt), SolAziRad = DegToRad(SolAzi);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/GroundDirection.h"
+#include "model/ShadeGeometry.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 
 using namespace mduUmbravel;
@@ -16,10 +16,10 @@ struct Direction {
     double alt, azi;
 };
 
-void StoreDefaults() {
-    auto& g = ShadeGeometry;
+ShadeGeometryRecord Defaults() {
+    ShadeGeometryRecord g;
     g.L = 3, g.W = 2, g.WP = 3, g.DelW = 1, g.H = 4, g.Lh = 3, g.LhP = 1;
-    DeriveRatios();
+    return WithRatios(g);
 }
 
 // The 20-step diffuse grid, so that every case the passes meet is measured in proportion.
@@ -47,38 +47,32 @@ void BM_TrigFloor(benchmark::State& state) {
 BENCHMARK(BM_TrigFloor);
 
 void BM_SkyDirectionUSF(benchmark::State& state) {
-    StoreDefaults();
+    const ShadeGeometryRecord g = Defaults();
     const auto dirs = Directions(1);
     std::size_t k = 0;
     for (auto _ : state) {
         const Direction& d = dirs[k++ % dirs.size()];
-        benchmark::DoNotOptimize(SkyDirectionUSF(d.alt, d.azi, 3));
+        benchmark::DoNotOptimize(EvaluateSkyDirection(g, d.alt, d.azi, 3));
     }
 }
 BENCHMARK(BM_SkyDirectionUSF);
 
 void BM_GroundDirectionUSF(benchmark::State& state) {
-    StoreDefaults();
+    const ShadeGeometryRecord g = Defaults();
     const auto dirs = Directions(-1);
     std::size_t k = 0;
     for (auto _ : state) {
         const Direction& d = dirs[k++ % dirs.size()];
-        benchmark::DoNotOptimize(GroundDirectionUSF(d.alt, d.azi, 3));
+        benchmark::DoNotOptimize(EvaluateGroundDirection(g, d.alt, d.azi, 3));
     }
 }
 BENCHMARK(BM_GroundDirectionUSF);
 
 void BM_DiffuseRun(benchmark::State& state) {
-    StoreDefaults();
-    GeomMode = 3;
+    const ShadeGeometryRecord g = Defaults();
     const auto steps = static_cast<std::int16_t>(state.range(0));
     for (auto _ : state) {
-        SetDiffuseGrid(steps);
-        ResetDiffuseRun();
-        IntegrateSkyDiffuse();
-        IntegrateGroundDiffuse();
-        benchmark::DoNotOptimize(SkyUSF);
-        benchmark::DoNotOptimize(GroundUSF);
+        benchmark::DoNotOptimize(EvaluateDiffuse(g, 3, steps));
     }
 }
 BENCHMARK(BM_DiffuseRun)->Arg(20)->Arg(500)->Unit(benchmark::kMicrosecond);

@@ -3,11 +3,11 @@
 #include <filesystem>
 
 #include "model/ExactShadow.h"
-#include "model/mduUmbravel.h"
 #include "modes/year/ShadingYear.h"
 #include "modes/year/SunPosition.h"
 #include "modes/year/SunTrack.h"
 #include "output/YearCsv.h"
+#include "screens/kit/mduUmbravel.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ YearSettings Settings(const WeatherYear* weather, int stepMinutes) {
     s.facing = {200, FinSide::Right};
     s.year = 2025;
     s.stepMinutes = stepMinutes;
-    s.device = DeviceShape{3, 2, 4, 3, 3, 1, 3, DeviceLayout::Drawn};
+    s.device = DeviceShape{Geometry::AwningAndFins, 2, 4, 3, 3, 1, 3, DeviceLayout::Drawn};
     s.weather = weather;
     return s;
 }

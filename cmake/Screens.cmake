@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test Charts Svg)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
+    screens/kit/mduUmbravel.cpp
     screens/kit/EventGuard.cpp
     screens/kit/ScreenParts.cpp
     screens/kit/WizardScreen.cpp

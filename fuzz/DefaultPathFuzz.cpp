@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/mduUmbravel.h"
 #include "output/DefaultPathFile.h"
 #include "output/OutputFiles.h"
 

@@ -1,9 +1,8 @@
 // The ground-direction procedure for any finite geometry and direction: no fault other than the
-// awning stop, exactly one case counted; results outside 0 to 1 are recorded, not failed on,
+// awning stop, one of its cases; results outside 0 to 1 are recorded, not failed on,
 // since the formulas can leave that range (fin results of 1 - tan(azimuth) and the like).
 
 #include <cstdlib>
-#include <numeric>
 
 #include "RangeRecord.h"
 #include "ShadingInput.h"
@@ -17,20 +16,21 @@ RangeRecord record("ground direction", GroundCaseName);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto input = StoreShadingInput(data, size);
-    const ShadeGeometryRecord& g = ShadeGeometry;
-    if (!input || !AllFinite({g.B, g.C, g.D, g.E, g.R}))
+    const auto input = ReadShadingInput(data, size);
+    if (!input)
         return 0;
-    GroundCaseCount.fill(0);
-    double usf = 0;
+    const ShadeGeometryRecord& g = input->geometry;
+    if (!AllFinite({g.B, g.C, g.D, g.E, g.R}))
+        return 0;
+    GroundShading s{};
     try {
-        usf = GroundDirectionUSF(input->alt, input->azi, input->mode);
+        s = EvaluateGroundDirection(g, input->alt, input->azi, input->mode);
     } catch (const ProgramStop&) {
-        // The awning reaches below the window: stopped before any case is counted.
-        if (g.C + g.E >= 0 || std::accumulate(GroundCaseCount.begin(), GroundCaseCount.end(), 0))
+        // Only an awning reaching below the window stops the procedure.
+        if (g.C + g.E >= 0)
             std::abort();
         return 0;
     }
-    record.Note(GroundCaseCount, *input, usf);
+    record.Note(static_cast<std::size_t>(s.shadowCase), *input, s.usf);
     return 0;
 }

@@ -1,12 +1,8 @@
 #include "RangeRecord.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <numeric>
-
-#include "model/mduUmbravel.h"
 
 RangeRecord::RangeRecord(std::string_view procedure, std::span<const std::string_view> caseNames)
     : procedure_(procedure), caseNames_(caseNames), tallies_(caseNames.size() * 3) {}
@@ -31,13 +27,9 @@ RangeRecord::~RangeRecord() {
     }
 }
 
-void RangeRecord::Note(std::span<const int> caseCounts, const ShadingInput& input, double usf) {
-    const auto counted = std::find(caseCounts.begin(), caseCounts.end(), 1);
-    const auto shadowCase = static_cast<std::size_t>(counted - caseCounts.begin());
-    if (std::accumulate(caseCounts.begin(), caseCounts.end(), 0) != 1 ||
-        caseNames_[shadowCase] != mduUmbravel::CaseID) {
+void RangeRecord::Note(std::size_t shadowCase, const ShadingInput& input, double usf) {
+    if (shadowCase >= caseNames_.size())
         std::abort();
-    }
     const std::int16_t mode = input.mode;
     Tally& t = tallies_[shadowCase * 3 + (mode == 1 ? 0 : mode == 2 ? 1 : 2)];
     ++t.calls;

@@ -15,9 +15,8 @@ class RangeRecord {
   public:
     RangeRecord(std::string_view procedure, std::span<const std::string_view> caseNames);
     ~RangeRecord();
-    // Aborts unless caseCounts counts exactly one case, the one CaseID names; then notes the
-    // result under that case.
-    void Note(std::span<const int> caseCounts, const ShadingInput& input, double usf);
+    // Aborts unless the case is one of the procedure's; then notes the result under it.
+    void Note(std::size_t shadowCase, const ShadingInput& input, double usf);
 
   private:
     struct Tally {

@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/mduUmbravel.h"
-
 using namespace mduUmbravel;
 
 bool AllFinite(std::initializer_list<double> values) {
@@ -16,7 +14,7 @@ bool AllFinite(std::initializer_list<double> values) {
     return true;
 }
 
-std::optional<ShadingInput> StoreShadingInput(const std::uint8_t* data, std::size_t size) {
+std::optional<ShadingInput> ReadShadingInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     ShadingInput input;
     std::array<double, 9>& numbers = input.entered;
@@ -32,8 +30,7 @@ std::optional<ShadingInput> StoreShadingInput(const std::uint8_t* data, std::siz
         if (!std::isfinite(number))
             return std::nullopt;
     }
-    ShadeGeometryRecord& g = ShadeGeometry;
-    g = {};
+    ShadeGeometryRecord& g = input.geometry;
     g.L = numbers[0];
     g.W = numbers[1];
     g.WP = numbers[2];
@@ -41,7 +38,7 @@ std::optional<ShadingInput> StoreShadingInput(const std::uint8_t* data, std::siz
     g.H = numbers[3];
     g.Lh = numbers[4];
     g.LhP = numbers[5];
-    DeriveRatios();
+    g = WithRatios(g);
     input.alt = DegToRad(numbers[6]);
     input.azi = DegToRad(numbers[7]);
     // Wrapped as a 16-bit integer wraps; only 1 and 2 differ from the rest.

@@ -13,13 +13,13 @@ DevicePlateSet DevicePlates(const DeviceShape& d, double finBottom) {
     const auto fin = [&](double x) {
         return Plate{{{x, finBottom, 0}, {x, back, 0}, {x, d.Lh, d.L}, {x, finBottom, d.L}}};
     };
-    if (d.geomMode != 2) {
+    if (d.geometry != Geometry::Fins) {
         set.plates[set.count++] = Plate{{{otherSide, back, 0},
                                          {finSide, back, 0},
                                          {finSide, d.Lh, d.L},
                                          {otherSide, d.Lh, d.L}}};
     }
-    if (d.geomMode != 1) {
+    if (d.geometry != Geometry::Awning) {
         set.plates[set.count++] = fin(finSide);
         if (d.layout == DeviceLayout::Mirrored)
             set.plates[set.count++] = fin(otherSide);

@@ -5,7 +5,6 @@
 
 #include "base/NumberText.h"
 #include "model/GroundDirection.h"
-#include "model/mduUmbravel.h"
 
 using mduUmbravel::ShadeGeometryRecord;
 
@@ -90,10 +89,6 @@ std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts) {
                                 "window: h + h' cannot be below zero."};
     }
     return std::nullopt;
-}
-
-void StoreDimensions(const DimensionTexts& texts) {
-    mduUmbravel::ShadeGeometry = ReadDimensions(texts);
 }
 
 std::optional<DividingLength> FirstZeroDividingLength(std::string_view wText,

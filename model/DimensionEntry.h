@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 
 // The dimensions as typed: each text is read as its leading decimal number.
 struct DimensionTexts {
@@ -33,10 +33,6 @@ struct RefusedDimension {
 // divide by them), or an awning whose back edge lies below the window bottom, where the
 // ground-direction procedure stops.
 std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts);
-
-// Stores WP, W, DelW, H, Lh, LhP and L in ShadeGeometry, in that order, then derives the
-// ratios. DelW is the value of its shown text, not a fresh subtraction.
-void StoreDimensions(const DimensionTexts& texts);
 
 // The ratios divide by W, H and L, so none of them may read as zero.
 enum class DividingLength { W, H, L };

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 
 namespace mduUmbravel {
 
@@ -38,12 +38,6 @@ WeightedSums SumOverDirections(int nAlt, int nAzi, std::int16_t mode, int firstR
         }
     }
     return sums;
-}
-
-// The same over the grid NAlt x NAzi of the program-wide values, for GeomMode.
-template <typename Shading>
-WeightedSums SumOverDirections(int firstRow, double rowStep, Shading&& shading) {
-    return SumOverDirections(NAlt, NAzi, GeomMode, firstRow, rowStep, shading);
 }
 
 }  // namespace mduUmbravel

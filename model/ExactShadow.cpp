@@ -9,7 +9,6 @@
 #include <boost/geometry/geometries/point_xy.hpp>
 
 #include "model/DevicePlates.h"
-#include "model/mduUmbravel.h"
 
 namespace bg = boost::geometry;
 
@@ -159,11 +158,6 @@ double UnshadedFraction(const DeviceShape& d, const MultiPolygon& shaded) {
 }
 
 }  // namespace
-
-DeviceShape DeviceShapeFromGeometry() {
-    const auto& g = mduUmbravel::ShadeGeometry;
-    return {mduUmbravel::GeomMode, g.W, g.H, g.WP, g.Lh, g.LhP, g.L, DeviceLayout::Drawn};
-}
 
 ShadowOnWindow ExactShadow(const DeviceShape& device, double altitudeRad, double azimuthRad) {
     const MultiPolygon shaded = ShadedRegion(device, altitudeRad, azimuthRad);

@@ -13,16 +13,12 @@
 // to x = W + DelW; the fin is a vertical plate in the plane x = W + DelW from the wall to
 // z = L, its top edge under the plate's side edge, reaching down without end.
 
-// geomMode as GeomMode: 1 awning only, 2 side fins only, any other value awning and fins.
 // Lengths as on the dimensions screen; DelW = WP - W.
 struct DeviceShape {
-    std::int16_t geomMode = 1;
+    Geometry geometry = Geometry::Awning;
     double W = 2, H = 4, WP = 3, Lh = 3, LhP = 1, L = 3;
     DeviceLayout layout = DeviceLayout::Drawn;
 };
-
-// The device of the program-wide ShadeGeometry and GeomMode, drawn layout.
-DeviceShape DeviceShapeFromGeometry();
 
 struct WallPoint {
     double x, y;

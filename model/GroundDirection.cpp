@@ -66,12 +66,4 @@ GroundShading EvaluateGroundDirection(const ShadeGeometryRecord& g, double alt, 
     return {0, GroundCase::None};
 }
 
-double GroundDirectionUSF(double alt, double azi, std::int16_t mode) {
-    const GroundShading s = EvaluateGroundDirection(ShadeGeometry, alt, azi, mode);
-    const auto index = static_cast<std::size_t>(s.shadowCase);
-    CaseID = GroundCaseName[index];
-    ++GroundCaseCount[index];
-    return s.usf;
-}
-
 }  // namespace mduUmbravel

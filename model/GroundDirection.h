@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 
 namespace mduUmbravel {
 
@@ -34,8 +34,5 @@ struct GroundShading {
 // geometry ratios alone. Throws ProgramStop when the awning's back edge lies below the window.
 GroundShading EvaluateGroundDirection(const ShadeGeometryRecord& ratios, double alt, double azi,
                                       std::int16_t mode);
-
-// The same for the current ShadeGeometry; records the case in CaseID and counts it.
-double GroundDirectionUSF(double alt, double azi, std::int16_t mode);
 
 }  // namespace mduUmbravel

@@ -80,12 +80,4 @@ SkyShading EvaluateSkyDirection(const ShadeGeometryRecord& g, double alt, double
     return {0, SkyCase::None};
 }
 
-double SkyDirectionUSF(double alt, double azi, std::int16_t mode) {
-    const SkyShading s = EvaluateSkyDirection(ShadeGeometry, alt, azi, mode);
-    const auto index = static_cast<std::size_t>(s.shadowCase);
-    CaseID = SkyCaseName[index];
-    ++SkyCaseCount[index];
-    return s.usf;
-}
-
 }  // namespace mduUmbravel

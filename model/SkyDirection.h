@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 
 namespace mduUmbravel {
 
@@ -22,8 +23,5 @@ struct SkyShading {
 // geometry ratios alone; touches no program-wide value. Angles in radians.
 SkyShading EvaluateSkyDirection(const ShadeGeometryRecord& ratios, double alt, double azi,
                                 std::int16_t mode);
-
-// The same for the current ShadeGeometry; records the case in CaseID and counts it.
-double SkyDirectionUSF(double alt, double azi, std::int16_t mode);
 
 }  // namespace mduUmbravel

@@ -4,8 +4,6 @@
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
-#include "output/OutputFiles.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;
@@ -16,49 +14,43 @@ constexpr std::string_view UsfPattern = "0.#####";
 
 }  // namespace
 
-std::string BeamGeometryCaption() {
-    if (GeomMode == 1)
-        return "Geometry: AWNING ONLY";
-    if (GeomMode == 2)
-        return "Geometry: FIN ONLY";
-    return "Geometry: AWNING & FIN";
+std::string BeamGeometryCaption(Geometry geometry) {
+    return "Geometry: " + std::string(NamesOf(geometry).sectionCaption);
 }
 
-std::string BeamDimensionsCaption() {
-    const ShadeGeometryRecord& g = ShadeGeometry;
+std::string BeamDimensionsCaption(const ShadeGeometryRecord& g) {
     return "Dimensions: W'=" + SignedNumberText(g.WP) + " W=" + SignedNumberText(g.W) +
            " DelW=" + SignedNumberText(g.DelW) + " H=" + SignedNumberText(g.H) +
            " h=" + SignedNumberText(g.Lh) + " LhP=" + SignedNumberText(g.LhP) +
            " L=" + SignedNumberText(g.L);
 }
 
-std::string BeamAltitudeCaption() {
-    return "Solar Altitude " + SignedNumberText(SolAlt) + " deg";
+std::string BeamAltitudeCaption(const SunDirection& sun) {
+    return "Solar Altitude " + SignedNumberText(sun.altitude) + " deg";
 }
 
-std::string BeamAzimuthCaption() {
-    return "Solar Azimuth " + SignedNumberText(SolAzi) + " deg, relative to the window";
+std::string BeamAzimuthCaption(const SunDirection& sun) {
+    return "Solar Azimuth " + SignedNumberText(sun.azimuth) + " deg, relative to the window";
 }
 
 std::string BeamUSFCaption(double usf) {
     return "Beam USF = " + PatternText(usf, UsfPattern);
 }
 
-void AppendBeamSection() {
-    PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
+void AppendBeamSection(const ShadingCase& c, const SkyShading& beam) {
+    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
     file.Print({"UMBRAVEL 3.0 Beam Solar Unshaded Fraction"});
     file.Print({"Date: " + DateText() + "         Time: " + TimeText()});
-    file.Print({HeaderText});
-    file.Print({"Dimensions: " + HeaderText});
-    file.Print({"Geometry case: " + GeomCaseText});
-    file.Print({"Solar altitude angle:  " + SignedNumberText(SolAlt) + " deg"});
-    file.Print({BeamAzimuthCaption()});
+    file.Print({c.output.headerText});
+    file.Print({"Dimensions: " + c.output.headerText});
+    file.Print({"Geometry case: " + c.output.geomCaseText});
+    file.Print({"Solar altitude angle:  " + SignedNumberText(c.sun.altitude) + " deg"});
+    file.Print({BeamAzimuthCaption(c.sun)});
     file.Print({"Calculated Unshaded Fraction of Window Area for Direct Beam"});
-    const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
     file.Print({});
-    file.Print({"Unshaded fraction (USF) = " + PatternText(usf, UsfPattern)});
+    file.Print({"Unshaded fraction (USF) = " + PatternText(beam.usf, UsfPattern)});
     file.Print({});
-    file.Print({"Shadow Case ID: ", CaseID});
+    file.Print({"Shadow Case ID: ", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]});
     file.Print({});
     file.Print({SectionEndLine});
     file.Close();

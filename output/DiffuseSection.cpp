@@ -8,9 +8,7 @@
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
-#include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
-#include "output/OutputFiles.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;
@@ -42,71 +40,77 @@ void PrintCountRow(PrintChannel& file, const std::array<int, N>& counts) {
     file.Print({});
 }
 
-double AltitudeStep() {
-    return 90.0 / NAlt;
-}
+// The section of one case's results.
+struct Section {
+    const ShadingCase& c;
+    const DiffuseShading& d;
 
-void WriteInputLines(PrintChannel& file) {
-    const ShadeGeometryRecord& g = ShadeGeometry;
-    file.Print({"UMBRAVEL Version 3.0  --  DIFFUSE RADIATION"});
-    file.Print({"DATE:", DateText(), "    TIME:", TimeText()});
-    file.Print({HeaderText});
-    file.Print({"INPUT VALUES:"});
-    file.Print(
-        {"    L=", g.L, "  H=", g.H, "  h=", g.Lh, "  h'=", g.LhP, "  W=", g.W, " W'=", g.WP});
-    file.Print({"    B=L/H  C=h/H  D=L/W  E=h'/H  F=delta W/W  R=delta W/L  G=delta W/H"});
-    file.Print({"    B=", g.B, "  C=", g.C, "  D=", g.D, "  E=", g.E});
-    file.Print({"    F=", g.F, "  G=", g.G, "  R=", g.R, " Geometry: ", GeomModeName.at(GeomMode)});
-    file.Print({"    Geometry Case: ", GeomCaseText});
-    file.Print({"Output files directory: "});
-    file.Print({"    ", DataPath});
-}
+    double AltitudeStep() const { return 90.0 / d.steps; }
 
-void WriteSkyGridLines(PrintChannel& file) {
-    file.Print({"DISCRETIZATION:"});
-    file.Print({"    For Alt going from 0 to ", AltitudeStep() * (NAlt - 1), "degrees"});
-    file.Print({"    in steps of ", AltitudeStep(), " deg and Azi going from 0 to "});
-    file.Print({"    90 deg in steps of ", 90.0 / NAzi, " deg."});
-    file.Print({"    Constant sky radiance assumed."});
-    file.Print({"    (i goes from 1 to", static_cast<double>(NAlt), " and j goes from 1 to",
-                static_cast<double>(NAzi)});
-}
+    void WriteInputLines(PrintChannel& file) const {
+        const ShadeGeometryRecord& g = c.dimensions;
+        file.Print({"UMBRAVEL Version 3.0  --  DIFFUSE RADIATION"});
+        file.Print({"DATE:", DateText(), "    TIME:", TimeText()});
+        file.Print({c.output.headerText});
+        file.Print({"INPUT VALUES:"});
+        file.Print(
+            {"    L=", g.L, "  H=", g.H, "  h=", g.Lh, "  h'=", g.LhP, "  W=", g.W, " W'=", g.WP});
+        file.Print({"    B=L/H  C=h/H  D=L/W  E=h'/H  F=delta W/W  R=delta W/L  G=delta W/H"});
+        file.Print({"    B=", g.B, "  C=", g.C, "  D=", g.D, "  E=", g.E});
+        file.Print(
+            {"    F=", g.F, "  G=", g.G, "  R=", g.R, " Geometry: ", NamesOf(c.geometry).caption});
+        file.Print({"    Geometry Case: ", c.output.geomCaseText});
+        file.Print({"Output files directory: "});
+        file.Print({"    ", c.output.dataPath});
+    }
 
-void WriteSkyResultLines(PrintChannel& file) {
-    file.Print({});
-    file.Print({"Total number of directions in the sky = ", static_cast<double>(NAlt * NAzi)});
-    file.Print({SkyResultFrame});
-    file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = ", SkyUSF});
-    file.Print({SkyResultFrame});
-    file.Print({"     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:"});
-    PrintHeadingRow(file, SkyCaseLabels);
-    PrintCountRow(file, SkyCaseCount);
-}
+    void WriteSkyGridLines(PrintChannel& file) const {
+        file.Print({"DISCRETIZATION:"});
+        file.Print({"    For Alt going from 0 to ", AltitudeStep() * (d.steps - 1), "degrees"});
+        file.Print({"    in steps of ", AltitudeStep(), " deg and Azi going from 0 to "});
+        file.Print({"    90 deg in steps of ", 90.0 / d.steps, " deg."});
+        file.Print({"    Constant sky radiance assumed."});
+        file.Print({"    (i goes from 1 to", static_cast<double>(d.steps), " and j goes from 1 to",
+                    static_cast<double>(d.steps)});
+    }
 
-void WriteGroundResultLines(PrintChannel& file) {
-    file.Print({});
-    file.Print(
-        {"Total number of directions from the ground = ", static_cast<double>((NAlt - 1) * NAzi)});
-    file.Print({GroundResultFrame});
-    file.Print({"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = ", GroundUSF});
-    file.Print({"(Does not include ground reflectance [albedo].)"});
-    file.Print({GroundResultFrame});
-    file.Print({});
-    file.Print({"DISCRETIZATION:"});
-    file.Print({"     FOR A GOING FROM 0 TO", -AltitudeStep() * (NAlt - 1), "DEGREES"});
-    file.Print({"     IN STEPS OF ", AltitudeStep(), "DEGREES AND P GOING FROM"});
-    file.Print({"     0 TO 90 IN THE SAME STEPS."});
-    file.Print({"     CONSTANT SKY RADIANCE ASSUMED."});
-    file.Print({"               (I GOES FROM 1 TO", static_cast<double>(NAlt),
-                " AND J GOES FROM 1 TO", static_cast<double>(NAzi)});
-    file.Print({""});
-    file.Print({"     DISTRIBUTION OF OCCURENCES OF GROUND-ONLY ALGORITHM CASES:"});
-    PrintHeadingRow(file, GroundCaseLabels);
-    PrintCountRow(file, GroundCaseCount);
-    // Separator: a line feed, blanks up to the next print zone, a carriage return.
-    file.Print({"\n", Sep::Zone, "\r"});
-    file.Print({SectionEndLine});
-}
+    void WriteSkyResultLines(PrintChannel& file) const {
+        file.Print({});
+        file.Print(
+            {"Total number of directions in the sky = ", static_cast<double>(d.steps * d.steps)});
+        file.Print({SkyResultFrame});
+        file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = ", d.skyUSF});
+        file.Print({SkyResultFrame});
+        file.Print({"     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:"});
+        PrintHeadingRow(file, SkyCaseLabels);
+        PrintCountRow(file, d.skyCaseCount);
+    }
+
+    void WriteGroundResultLines(PrintChannel& file) const {
+        file.Print({});
+        file.Print({"Total number of directions from the ground = ",
+                    static_cast<double>((d.steps - 1) * d.steps)});
+        file.Print({GroundResultFrame});
+        file.Print({"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = ", d.groundUSF});
+        file.Print({"(Does not include ground reflectance [albedo].)"});
+        file.Print({GroundResultFrame});
+        file.Print({});
+        file.Print({"DISCRETIZATION:"});
+        file.Print({"     FOR A GOING FROM 0 TO", -AltitudeStep() * (d.steps - 1), "DEGREES"});
+        file.Print({"     IN STEPS OF ", AltitudeStep(), "DEGREES AND P GOING FROM"});
+        file.Print({"     0 TO 90 IN THE SAME STEPS."});
+        file.Print({"     CONSTANT SKY RADIANCE ASSUMED."});
+        file.Print({"               (I GOES FROM 1 TO", static_cast<double>(d.steps),
+                    " AND J GOES FROM 1 TO", static_cast<double>(d.steps)});
+        file.Print({""});
+        file.Print({"     DISTRIBUTION OF OCCURENCES OF GROUND-ONLY ALGORITHM CASES:"});
+        PrintHeadingRow(file, GroundCaseLabels);
+        PrintCountRow(file, d.groundCaseCount);
+        // Separator: a line feed, blanks up to the next print zone, a carriage return.
+        file.Print({"\n", Sep::Zone, "\r"});
+        file.Print({SectionEndLine});
+    }
+};
 
 }  // namespace
 
@@ -118,31 +122,28 @@ std::string DiffuseTimeCaption() {
     return "Run time: " + TimeText();
 }
 
-std::string DiffuseGeomModeCaption() {
-    return "Geometry mode: " + SignedNumberText(GeomMode);
+std::string DiffuseGeomModeCaption(Geometry geometry) {
+    return "Geometry mode: " + SignedNumberText(static_cast<double>(geometry));
 }
 
-std::string DiffuseCaseTextCaption() {
-    return "Geometry description: " + GeomCaseText;
+std::string DiffuseCaseTextCaption(const std::string& caseText) {
+    return "Geometry description: " + caseText;
 }
 
-std::string DiffuseSkyUSFCaption() {
-    return "Sky-Only Diffuse USF = " + SignedNumberText(SkyUSF);
+std::string DiffuseSkyUSFCaption(double skyUSF) {
+    return "Sky-Only Diffuse USF = " + SignedNumberText(skyUSF);
 }
 
-std::string DiffuseGroundUSFCaption() {
-    return "Ground-Only Diffuse USF = " + SignedNumberText(GroundUSF);
+std::string DiffuseGroundUSFCaption(double groundUSF) {
+    return "Ground-Only Diffuse USF = " + SignedNumberText(groundUSF);
 }
 
-void RunDiffuseMode() {
-    PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
-    WriteInputLines(file);
-    SetDiffuseGrid(DiffuseModeSteps);
-    WriteSkyGridLines(file);
-    ResetDiffuseRun();
-    IntegrateSkyDiffuse();
-    WriteSkyResultLines(file);
-    IntegrateGroundDiffuse();
-    WriteGroundResultLines(file);
+void AppendDiffuseSection(const ShadingCase& c, const DiffuseShading& d) {
+    const Section section{c, d};
+    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
+    section.WriteInputLines(file);
+    section.WriteSkyGridLines(file);
+    section.WriteSkyResultLines(file);
+    section.WriteGroundResultLines(file);
     file.Close();
 }

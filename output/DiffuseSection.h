@@ -1,29 +1,25 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-// Steps per quarter circle of the diffuse mode's direction grid.
-inline constexpr std::int16_t DiffuseModeSteps = 20;
+#include "model/ShadingCase.h"
+#include "modes/diffuse/DiffuseIntegration.h"
 
-// The diffuse mode: the captions of its results screen, and the run that writes the diffuse
-// section of the print file around the sky and ground passes.
+// The diffuse mode: the captions of its results screen and its section of the print file.
 
 // "Run date: 12-08-2026" and "Run time: 13:05:09", read from the clock when called.
 std::string DiffuseDateCaption();
 std::string DiffuseTimeCaption();
 
 // "Geometry mode:  1"
-std::string DiffuseGeomModeCaption();
+std::string DiffuseGeomModeCaption(Geometry geometry);
 
-// "Geometry description: " followed by GeomCaseText.
-std::string DiffuseCaseTextCaption();
+// "Geometry description: " followed by the case text.
+std::string DiffuseCaseTextCaption(const std::string& caseText);
 
-// "Sky-Only Diffuse USF =  .316..." and "Ground-Only Diffuse USF =  .6..." from the latest run.
-std::string DiffuseSkyUSFCaption();
-std::string DiffuseGroundUSFCaption();
+// "Sky-Only Diffuse USF =  .316..." and "Ground-Only Diffuse USF =  .6...".
+std::string DiffuseSkyUSFCaption(double skyUSF);
+std::string DiffuseGroundUSFCaption(double groundUSF);
 
-// Appends the diffuse section to the print file while it runs the diffuse integration with 20
-// steps per quarter circle, leaving SkyUSF, GroundUSF and the case counters of this run. When a
-// pass fails, the lines written so far stay in the file and the error goes on to the caller.
-void RunDiffuseMode();
+// Appends the diffuse section of the results to the print file.
+void AppendDiffuseSection(const ShadingCase& c, const mduUmbravel::DiffuseShading& d);

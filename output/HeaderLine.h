@@ -2,6 +2,9 @@
 
 #include <string>
 
-// The header line proposed for the run, built from the stored dimensions and GeomMode:
+#include "model/CaseKinds.h"
+#include "model/ShadeGeometry.h"
+
+// The header line proposed for a run of the device:
 // "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY".
-std::string DefaultHeaderText();
+std::string DefaultHeaderText(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g);

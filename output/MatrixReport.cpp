@@ -8,11 +8,6 @@
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
-#include "model/FractionRange.h"
-#include "model/mduUmbravel.h"
-#include "modes/diffuse/DiffuseIntegration.h"
-#include "modes/matrix/BeamMatrixSweep.h"
-#include "output/OutputFiles.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;
@@ -50,131 +45,135 @@ std::string DateTimeLine() {
     return "    DATE:" + DateText() + "    TIME:" + TimeText();
 }
 
-// Dimensions in the given number form: print items for the file, captions for the screen.
-std::string DimensionsLine(std::string (*number)(double)) {
-    const ShadeGeometryRecord& g = ShadeGeometry;
-    return "L = " + number(g.L) + "  H = " + number(g.H) + "  h = " + number(g.Lh) +
-           "  h' = " + number(g.LhP) + "  W = " + number(g.W) + "  W' = " + number(g.WP);
-}
-
 std::string Ratio(double value) {
     return PatternText(value, RatioPattern);
 }
 
-std::string SecondRatiosLine() {
-    const ShadeGeometryRecord& g = ShadeGeometry;
-    return "F = " + Ratio(g.F) + "   G = " + Ratio(g.G) + "   R = " + Ratio(g.R) +
-           "   Geometry: " + GeomModeName.at(GeomMode);
-}
+// The section and the screen text of one case's results.
+struct Report {
+    const ShadingCase& c;
+    const MatrixResults& r;
 
-std::string AzimuthLabels() {
-    std::string labels = PatternText(Degrees(MatrixAzimuths[0]), " 000.0");
-    for (std::size_t j = 1; j < MatrixAzimuths.size(); ++j) {
-        labels += PatternText(Degrees(MatrixAzimuths[j]), "    000.0");
+    // Dimensions in the given number form: print items for the file, captions for the screen.
+    std::string DimensionsLine(std::string (*number)(double)) const {
+        const ShadeGeometryRecord& g = c.dimensions;
+        return "L = " + number(g.L) + "  H = " + number(g.H) + "  h = " + number(g.Lh) +
+               "  h' = " + number(g.LhP) + "  W = " + number(g.W) + "  W' = " + number(g.WP);
     }
-    return labels;
-}
 
-std::string TableRow(std::size_t i, std::string_view firstCellPattern) {
-    std::string row = PatternText(Degrees(MatrixAltitudes[i]), "00.0 deg") +
-                      PatternText(MatrixUSF[i][0], firstCellPattern);
-    for (std::size_t j = 1; j < MatrixUSF[i].size(); ++j) {
-        row += PatternText(MatrixUSF[i][j], CellPattern);
+    std::string SecondRatiosLine() const {
+        const ShadeGeometryRecord& g = c.dimensions;
+        return "F = " + Ratio(g.F) + "   G = " + Ratio(g.G) + "   R = " + Ratio(g.R) +
+               "   Geometry: " + std::string(NamesOf(c.geometry).caption);
     }
-    return row;
-}
 
-double SkyDirections() {
-    return NAlt * NAzi;
-}
-
-double GroundDirections() {
-    return (NAlt - 1) * NAzi;
-}
-
-void WriteSweepLines(PrintChannel& file) {
-    const ShadeGeometryRecord& g = ShadeGeometry;
-    file.Print({"UMBRAVEL VERSION 3.0 -- BEAM MATRIX RESULTS"});
-    file.Print({DateTimeLine()});
-    file.Print({});
-    file.Print({DimensionsLine(PrintItemText)});
-    file.Print({RatioLegend});
-    file.Print({"B = " + Ratio(g.B) + "   C = " + Ratio(g.C) + "   D = " + Ratio(g.D) +
-                "   E = " + Ratio(g.E)});
-    file.Print({SecondRatiosLine()});
-    file.Print({"Output files directory:"});
-    file.Print({"       ", DataPath});
-    file.Print({"Geometry Case: ", GeomCaseText});
-    file.Print({});
-    file.Print({TableTitle});
-    file.Print({});
-    file.Print({"AZIMUTH->   ", AzimuthLabels()});
-    file.Print({"ALTITUDE      deg      deg      deg      deg      deg      deg      deg"});
-    for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
-        file.Print({TableRow(i, FileFirstCellPattern)});
+    std::string AzimuthLabels() const {
+        std::string labels = PatternText(Degrees(r.report.azimuths[0]), " 000.0");
+        for (std::size_t j = 1; j < r.report.azimuths.size(); ++j) {
+            labels += PatternText(Degrees(r.report.azimuths[j]), "    000.0");
+        }
+        return labels;
     }
-    // Separator: a line feed, blanks up to the next print zone, a carriage return.
-    file.Print({"\n", Sep::Zone, "\r"});
-}
 
-void WriteDiffuseLines(PrintChannel& file) {
-    file.Print({"Total number of directions in the sky = ", SkyDirections()});
-    file.Print({SkyResultFrame});
-    file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PatternText(SkyUSF, DiffusePattern)});
-    file.Print({SkyResultFrame});
-    file.Print({});
-    file.Print({"Total number of directions from the ground = ", GroundDirections()});
-    file.Print({GroundResultFrame});
-    file.Print(
-        {"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PatternText(GroundUSF, DiffusePattern)});
-    file.Print({AlbedoNote});
-    file.Print({GroundResultFrame});
-    file.Print({});
-    file.Print({SectionEndLine});
-}
-
-std::string SweepText() {
-    const ShadeGeometryRecord& g = ShadeGeometry;
-    std::string text;
-    AddLine(text, "AWNING SHADING ALGORITHM VERSION 3.0 -- BEAM MATRIX RESULTS");
-    AddLine(text, DateTimeLine());
-    AddLine(text, "");
-    AddLine(text, DimensionsLine(SignedNumberText));
-    AddLine(text, RatioLegend);
-    AddLine(text, "B = " + Ratio(g.B) + "   C = " + Ratio(g.C) + "   D=" + Ratio(g.D) +
-                      "   E=" + Ratio(g.E));
-    AddLine(text, SecondRatiosLine());
-    AddLine(text, "Output files directory:");
-    AddLine(text, "       " + DataPath);
-    AddLine(text, "Geometry Case: " + GeomCaseText);
-    AddLine(text, TableTitle);
-    AddLine(text, "");
-    AddLine(text, std::string(ScreenAzimuthLead) + AzimuthLabels());
-    AddLine(text, ScreenUnitRow);
-    for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
-        AddLine(text, TableRow(i, ScreenFirstCellPattern));
+    std::string TableRow(std::size_t i, std::string_view firstCellPattern) const {
+        std::string row = PatternText(Degrees(r.report.altitudes[i]), "00.0 deg") +
+                          PatternText(r.report.usf[i][0], firstCellPattern);
+        for (std::size_t j = 1; j < r.report.usf[i].size(); ++j) {
+            row += PatternText(r.report.usf[i][j], CellPattern);
+        }
+        return row;
     }
-    AddLine(text, "");
-    return text;
-}
 
-std::string DiffuseText() {
-    std::string text;
-    AddLine(text, "Total number of directions in the sky = " +
-                      PatternText(SkyDirections(), CountPattern));
-    AddLine(text, SkyResultFrame);
-    AddLine(text, "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PatternText(SkyUSF, DiffusePattern));
-    AddLine(text, SkyResultFrame);
-    AddLine(text, "");
-    AddLine(text, "Total number of directions from the ground = " +
-                      PatternText(GroundDirections(), CountPattern));
-    AddLine(text, GroundResultFrame);
-    AddLine(text, "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " +
-                      PatternText(GroundUSF, DiffusePattern));
-    AddLine(text, AlbedoNote);
-    AddLine(text, GroundResultFrame);
-    return text;
-}
+    double SkyDirections() const { return r.diffuse.steps * r.diffuse.steps; }
+
+    double GroundDirections() const { return (r.diffuse.steps - 1) * r.diffuse.steps; }
+
+    void WriteSweepLines(PrintChannel& file) const {
+        const ShadeGeometryRecord& g = c.dimensions;
+        file.Print({"UMBRAVEL VERSION 3.0 -- BEAM MATRIX RESULTS"});
+        file.Print({DateTimeLine()});
+        file.Print({});
+        file.Print({DimensionsLine(PrintItemText)});
+        file.Print({RatioLegend});
+        file.Print({"B = " + Ratio(g.B) + "   C = " + Ratio(g.C) + "   D = " + Ratio(g.D) +
+                    "   E = " + Ratio(g.E)});
+        file.Print({SecondRatiosLine()});
+        file.Print({"Output files directory:"});
+        file.Print({"       ", c.output.dataPath});
+        file.Print({"Geometry Case: ", c.output.geomCaseText});
+        file.Print({});
+        file.Print({TableTitle});
+        file.Print({});
+        file.Print({"AZIMUTH->   ", AzimuthLabels()});
+        file.Print({"ALTITUDE      deg      deg      deg      deg      deg      deg      deg"});
+        for (std::size_t i = 0; i < r.report.altitudes.size(); ++i) {
+            file.Print({TableRow(i, FileFirstCellPattern)});
+        }
+        // Separator: a line feed, blanks up to the next print zone, a carriage return.
+        file.Print({"\n", Sep::Zone, "\r"});
+    }
+
+    void WriteDiffuseLines(PrintChannel& file) const {
+        file.Print({"Total number of directions in the sky = ", SkyDirections()});
+        file.Print({SkyResultFrame});
+        file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = " +
+                    PatternText(r.diffuse.skyUSF, DiffusePattern)});
+        file.Print({SkyResultFrame});
+        file.Print({});
+        file.Print({"Total number of directions from the ground = ", GroundDirections()});
+        file.Print({GroundResultFrame});
+        file.Print({"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " +
+                    PatternText(r.diffuse.groundUSF, DiffusePattern)});
+        file.Print({AlbedoNote});
+        file.Print({GroundResultFrame});
+        file.Print({});
+        file.Print({SectionEndLine});
+    }
+
+    std::string SweepText() const {
+        const ShadeGeometryRecord& g = c.dimensions;
+        std::string text;
+        AddLine(text, "AWNING SHADING ALGORITHM VERSION 3.0 -- BEAM MATRIX RESULTS");
+        AddLine(text, DateTimeLine());
+        AddLine(text, "");
+        AddLine(text, DimensionsLine(SignedNumberText));
+        AddLine(text, RatioLegend);
+        AddLine(text, "B = " + Ratio(g.B) + "   C = " + Ratio(g.C) + "   D=" + Ratio(g.D) +
+                          "   E=" + Ratio(g.E));
+        AddLine(text, SecondRatiosLine());
+        AddLine(text, "Output files directory:");
+        AddLine(text, "       " + c.output.dataPath);
+        AddLine(text, "Geometry Case: " + c.output.geomCaseText);
+        AddLine(text, TableTitle);
+        AddLine(text, "");
+        AddLine(text, std::string(ScreenAzimuthLead) + AzimuthLabels());
+        AddLine(text, ScreenUnitRow);
+        for (std::size_t i = 0; i < r.report.altitudes.size(); ++i) {
+            AddLine(text, TableRow(i, ScreenFirstCellPattern));
+        }
+        AddLine(text, "");
+        return text;
+    }
+
+    std::string DiffuseText() const {
+        std::string text;
+        AddLine(text, "Total number of directions in the sky = " +
+                          PatternText(SkyDirections(), CountPattern));
+        AddLine(text, SkyResultFrame);
+        AddLine(text, "SKY-ONLY DIFFUSE UNSHADED FRACTION = " +
+                          PatternText(r.diffuse.skyUSF, DiffusePattern));
+        AddLine(text, SkyResultFrame);
+        AddLine(text, "");
+        AddLine(text, "Total number of directions from the ground = " +
+                          PatternText(GroundDirections(), CountPattern));
+        AddLine(text, GroundResultFrame);
+        AddLine(text, "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " +
+                          PatternText(r.diffuse.groundUSF, DiffusePattern));
+        AddLine(text, AlbedoNote);
+        AddLine(text, GroundResultFrame);
+        return text;
+    }
+};
 
 }  // namespace
 
@@ -186,29 +185,15 @@ std::string MatrixTimeCaption() {
     return "Time: " + TimeText();
 }
 
-std::string RunMatrixReport() {
-    SweepBeamMatrix(MatrixReportRows, MatrixReportColumns);
-    PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
-    WriteSweepLines(file);
-    std::string text = SweepText();
-
-    SetDiffuseGrid(MatrixDiffuseSteps);
-    IntegrateSkyDiffuse();
-    IntegrateGroundDiffuse();
-    WriteDiffuseLines(file);
+void AppendMatrixSection(const ShadingCase& c, const MatrixResults& r) {
+    const Report report{c, r};
+    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
+    report.WriteSweepLines(file);
+    report.WriteDiffuseLines(file);
     file.Close();
-
-    MatrixText = text + DiffuseText();
-    return MatrixText;
 }
 
-bool MatrixReportOutsideUnitRange() {
-    for (const std::vector<double>& row : MatrixUSF) {
-        for (const double fraction : row) {
-            if (OutsideUnitRange(fraction)) {
-                return true;
-            }
-        }
-    }
-    return OutsideUnitRange(SkyUSF) || OutsideUnitRange(GroundUSF);
+std::string MatrixResultsText(const ShadingCase& c, const MatrixResults& r) {
+    const Report report{c, r};
+    return report.SweepText() + report.DiffuseText();
 }

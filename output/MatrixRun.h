@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "model/ShadingCase.h"
+#include "modes/matrix/MatrixCalculation.h"
+
 struct MatrixModeRun {
+    MatrixResults results;
     std::string text;       // the results text
     bool outsideUnitRange;  // a fraction of the report lies outside 0 to 1
 };
 
-// The whole work of the beam matrix mode, in its fixed order: the report (its sweep, the print
-// file section and the results text), then the data sweep and the five data files. The range
-// is taken before the data sweep replaces the report's values. When the report fails, no data
-// file is touched.
-MatrixModeRun RunMatrixMode();
+// The whole work of the beam matrix mode: every sweep and pass first, then the print file
+// section, then the five data files. A calculation that fails touches no file.
+MatrixModeRun RunMatrixMode(const ShadingCase& c);

@@ -5,18 +5,13 @@
 
 #include "base/Faults.h"
 #include "base/PrintChannel.h"
-#include "model/mduUmbravel.h"
 #include "platform/ProgramFolder.h"
 
 namespace fs = std::filesystem;
 using namespace mduUmbravel;
 
-std::string PrintFilePath() {
-    return DataPath + PrintFileName;
-}
-
-void StartPrintFileAfresh() {
-    PrintChannel channel(PrintFilePath(), PrintChannel::OpenMode::Output);
+void StartPrintFileAfresh(const std::string& path) {
+    PrintChannel channel(path, PrintChannel::OpenMode::Output);
     channel.Print({});
     channel.Close();
 }

@@ -10,11 +10,13 @@
 inline constexpr std::string_view DefaultPathFileName = "DefPath.asc";
 inline constexpr std::string_view DefaultPrintFileName = "Umbravel.prt";
 
-// DataPath followed by PrintFileName.
-std::string PrintFilePath();
+namespace mduUmbravel {
+// The program's own folder, set once when the program starts (ProgramFolderPath).
+inline std::string ProgramFolder;
+}  // namespace mduUmbravel
 
 // Empties the print file, or creates it, and writes one empty line.
-void StartPrintFileAfresh();
+void StartPrintFileAfresh(const std::string& path);
 
 // ProgramFolder followed by "OutFiles/".
 std::string DefaultDataFolder();

@@ -5,9 +5,7 @@
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
-#include "model/mduUmbravel.h"
 #include "output/BeamSection.h"
-#include "output/OutputFiles.h"
 #include "output/ReportLines.h"
 #include "output/YearCsv.h"
 
@@ -83,14 +81,14 @@ std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& t
            (north ? "winter" : "summer") + ") " + PercentText(RemovedPercent(totals, {12, 1, 2}));
 }
 
-void AppendYearSection(const YearSettings& s, const MonthHourTable& table,
+void AppendYearSection(const ShadingCase& c, const YearSettings& s, const MonthHourTable& table,
                        const YearTotals* totals) {
-    PrintChannel file(PrintFilePath(), PrintChannel::OpenMode::Append);
+    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
     file.Print({"UMBRAVEL 3.0 Shading Over the Year"});
     file.Print({"Date: " + DateText() + "         Time: " + TimeText()});
-    file.Print({HeaderText});
-    file.Print({BeamGeometryCaption()});
-    file.Print({BeamDimensionsCaption()});
+    file.Print({c.output.headerText});
+    file.Print({BeamGeometryCaption(c.geometry)});
+    file.Print({BeamDimensionsCaption(c.dimensions)});
     file.Print({"Place: latitude " + PlainNumberText(s.place.latitude) + " deg, longitude " +
                 PlainNumberText(s.place.longitude) + " deg, elevation " +
                 PlainNumberText(s.place.elevation) + " m, UTC offset " +

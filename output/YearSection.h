@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "model/ShadingCase.h"
 #include "modes/year/ShadingYear.h"
 
 // The shading-year section of the print file: the place and window, the beam unshaded fraction
 // on the 21st of each month by hour and, with a weather file, the irradiation on the window by
-// month. totals is null without a weather file.
-void AppendYearSection(const YearSettings& settings, const MonthHourTable& table,
-                       const YearTotals* totals);
+// month. The case gives the device and the output; totals is null without a weather file.
+void AppendYearSection(const ShadingCase& c, const YearSettings& settings,
+                       const MonthHourTable& table, const YearTotals* totals);
 
 // "Removed by the device: year 34.5 %, ..." in words, for the screen and the batch run.
 std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals);

@@ -3,19 +3,6 @@
 #include <cmath>
 
 #include "base/NumberText.h"
-#include "model/mduUmbravel.h"
-
-using namespace mduUmbravel;
-
-void StoreSolarAltitude(std::string_view text) {
-    SolAlt = ReadNumber(text);
-    SolAltRad = DegToRad(SolAlt);
-}
-
-void StoreSolarAzimuth(std::string_view text) {
-    SolAzi = ReadNumber(text);
-    SolAziRad = DegToRad(SolAzi);
-}
 
 std::optional<RefusedSunAngle> RefuseSunAngles(std::string_view altitudeText,
                                                std::string_view azimuthText) {

@@ -12,12 +12,6 @@ inline constexpr std::string_view ZeroAzimuthMessage =
 // Stands in for an azimuth of exactly zero, on which the shading procedures divide by zero.
 inline constexpr std::string_view ZeroAzimuthText = "0.0001";
 
-// SolAlt and SolAltRad from the altitude text.
-void StoreSolarAltitude(std::string_view text);
-
-// SolAzi and SolAziRad from the azimuth text; the caller has already replaced a zero reading.
-void StoreSolarAzimuth(std::string_view text);
-
 enum class SunBox { Altitude, Azimuth };
 
 // A sun angle the calculation cannot work with: the box to return to and what to tell the user.

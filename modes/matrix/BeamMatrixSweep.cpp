@@ -1,7 +1,6 @@
 #include "modes/matrix/BeamMatrixSweep.h"
 
 #include <string>
-#include <utility>
 
 #include "base/Faults.h"
 #include "model/SkyDirection.h"
@@ -19,9 +18,9 @@ double SweepAzimuth(int j, int m) {
     return GridAngle(m, j);
 }
 
-// The grid of a sweep with every cell filled by shading(alt, azi), row by row.
-template <typename Shading>
-BeamMatrix Sweep(int n, int m, Shading&& shading) {
+}  // namespace
+
+BeamMatrix EvaluateBeamMatrix(const ShadeGeometryRecord& g, std::int16_t mode, int n, int m) {
     if (m > MaxMatrixColumns) {
         throw UnexpectedError("Subscript out of range: a matrix sweep holds at most " +
                               std::to_string(MaxMatrixColumns) + " azimuth columns, not " +
@@ -38,25 +37,10 @@ BeamMatrix Sweep(int n, int m, Shading&& shading) {
     b.usf.assign(b.altitudes.size(), std::vector<double>(b.azimuths.size()));
     for (std::size_t i = 0; i < b.altitudes.size(); ++i) {
         for (std::size_t j = 0; j < b.azimuths.size(); ++j) {
-            b.usf[i][j] = shading(b.altitudes[i], b.azimuths[j]);
+            b.usf[i][j] = EvaluateSkyDirection(g, b.altitudes[i], b.azimuths[j], mode).usf;
         }
     }
     return b;
-}
-
-}  // namespace
-
-BeamMatrix EvaluateBeamMatrix(const ShadeGeometryRecord& g, std::int16_t mode, int n, int m) {
-    return Sweep(
-        n, m, [&](double alt, double azi) { return EvaluateSkyDirection(g, alt, azi, mode).usf; });
-}
-
-void SweepBeamMatrix(int n, int m) {
-    BeamMatrix b =
-        Sweep(n, m, [](double alt, double azi) { return SkyDirectionUSF(alt, azi, GeomMode); });
-    MatrixAltitudes = std::move(b.altitudes);
-    MatrixAzimuths = std::move(b.azimuths);
-    MatrixUSF = std::move(b.usf);
 }
 
 }  // namespace mduUmbravel

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 
 namespace mduUmbravel {
 
@@ -17,14 +17,8 @@ struct BeamMatrix {
     std::vector<std::vector<double>> usf;
 };
 
-// The n x m sweep of the sky-direction fraction from the given ratios and mode alone: touches
-// no program-wide value, so cases can run in parallel. Throws UnexpectedError when m exceeds
+// The n x m sweep of the sky-direction fraction, row by row. Throws UnexpectedError when m exceeds
 // MaxMatrixColumns.
 BeamMatrix EvaluateBeamMatrix(const ShadeGeometryRecord& ratios, std::int16_t mode, int n, int m);
-
-// Fills MatrixAltitudes (n rows), MatrixAzimuths (m columns) and MatrixUSF (n x m values of
-// SkyDirectionUSF for the current GeomMode). Throws UnexpectedError when m exceeds
-// MaxMatrixColumns.
-void SweepBeamMatrix(int n, int m);
 
 }  // namespace mduUmbravel

@@ -4,7 +4,7 @@
 #include <limits>
 #include <optional>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 #include "modes/year/SunTrack.h"
 
 using namespace std::chrono;

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/mduUmbravel.h"
 #include "output/HeaderLine.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 
@@ -35,7 +35,7 @@ frmHeaderText::frmHeaderText()
 }
 
 void frmHeaderText::Form_Load() {
-    HeaderText = DefaultHeaderText();
+    HeaderText = DefaultHeaderText(GeomMode, ShadeGeometry);
     txtHeaderInfo->setText(ToQt(HeaderText));
     FitWholeText(txtHeaderInfo);
     lblGeomCase->setText(ToQt("Geometry Case Description: " + GeomCaseText));

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "base/PathText.h"
-#include "model/mduUmbravel.h"
 #include "output/DefaultPathFile.h"
 #include "output/OutputFiles.h"
 #include "output/OutputPlace.h"
@@ -15,6 +14,7 @@
 #include "platform/ProgramFolder.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 
@@ -171,7 +171,7 @@ void frmPathFileName::cmdContinue_Click() {
         return;
     }
     if (AppendToPrintFile == 0) {
-        StartPrintFileAfresh();
+        StartPrintFileAfresh(PrintFilePath());
     }
     Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }

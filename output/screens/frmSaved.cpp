@@ -4,12 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/mduUmbravel.h"
 #include "output/MatrixDataFileNames.h"
 #include "output/screens/frmViewPrint.h"
 #include "platform/Host.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 

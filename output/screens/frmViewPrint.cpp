@@ -10,10 +10,10 @@
 #include <utility>
 
 #include "base/PathText.h"
-#include "model/mduUmbravel.h"
 #include "output/OutputFiles.h"
 #include "platform/Host.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 

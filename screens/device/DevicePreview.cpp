@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "base/NumberText.h"
-#include "model/mduUmbravel.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/ShadowView.h"
+#include "screens/kit/mduUmbravel.h"
 
 // The device cut through across the wall: the wall with the window opening at the left, the
 // plate from its back edge on the wall to its front edge, the fin below it.
@@ -53,7 +53,7 @@ class SectionView : public QWidget {
         p.setBrush(QColor(207, 228, 246));
         p.drawRect(QRectF(at(-wall, d.H), at(0, 0)));
 
-        if (d.geomMode != 1) {
+        if (d.geometry != Geometry::Awning) {
             p.setBrush(QColor(120, 126, 138, 90));
             p.drawPolygon(QPolygonF{at(0, back), at(d.L, d.Lh), at(d.L, bottom), at(0, bottom)});
             p.setPen(QPen(QColor(60, 64, 72), 1.5, Qt::DashLine));

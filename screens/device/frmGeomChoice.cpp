@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/mduUmbravel.h"
 #include "platform/Host.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/WrappedOption.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 
@@ -32,9 +32,9 @@ frmGeomChoice::frmGeomChoice()
                                      "AWN&FIN1.DAT through AWN&FIN5.DAT.",
                                  'B')),
       geomModes(new QButtonGroup(this)) {
-    geomModes->addButton(optGeom1, 1);
-    geomModes->addButton(optGeom2, 2);
-    geomModes->addButton(OptGeom3, 3);
+    geomModes->addButton(optGeom1, static_cast<int>(Geometry::Awning));
+    geomModes->addButton(optGeom2, static_cast<int>(Geometry::Fins));
+    geomModes->addButton(OptGeom3, static_cast<int>(Geometry::AwningAndFins));
 
     auto* frameGeomOptions = NewFrame("frameGeomOptions", "Select shade geometry");
     auto* options = new QVBoxLayout(frameGeomOptions);
@@ -68,14 +68,13 @@ frmGeomChoice::frmGeomChoice()
 }
 
 void frmGeomChoice::Form_Load() {
-    FillGeomModeNames();
     optGeom1->setChecked(true);
     optGeom1->setFocus();
 }
 
 void frmGeomChoice::cmdOK_Click() {
     if (geomModes->checkedId() != -1) {
-        GeomMode = static_cast<std::int16_t>(geomModes->checkedId());
+        GeomMode = static_cast<Geometry>(geomModes->checkedId());
     }
     Wizard::HandOver(this, Wizard::Step::GeomValues);
 }

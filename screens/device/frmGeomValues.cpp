@@ -10,11 +10,11 @@
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
 #include "model/WizardDefaults.h"
-#include "model/mduUmbravel.h"
 #include "platform/Host.h"
 #include "screens/device/DevicePreview.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 

@@ -10,7 +10,6 @@
 #include <span>
 
 #include "base/NumberText.h"
-#include "model/mduUmbravel.h"
 #include "screens/kit/ScreenParts.h"
 
 namespace {
@@ -83,12 +82,12 @@ void ShadowView::paintEvent(QPaintEvent*) {
 
     p.setPen(QPen(Frame, 1.5));
     p.setBrush(Device);
-    if (d.geomMode != 2) {
+    if (d.geometry != Geometry::Fins) {
         const QRectF plate(at(std::min(otherSide, finSide), std::max(back, d.Lh)),
                            at(std::max(otherSide, finSide), std::min(back, d.Lh)));
         p.drawRect(plate.height() < 3 ? plate.adjusted(0, -1.5, 0, 1.5) : plate);
     }
-    if (d.geomMode != 1) {
+    if (d.geometry != Geometry::Awning) {
         const double reach = bottom - 0.12 * height;
         const double fins[] = {finSide, otherSide};
         for (double x : std::span(fins).first(mirrored ? 2 : 1)) {
@@ -114,10 +113,9 @@ ExactBeamPanel::ExactBeamPanel()
     row->addLayout(column, 1);
 }
 
-void ExactBeamPanel::Show(double analyticUSF) {
-    using namespace mduUmbravel;
-    const DeviceShape device = DeviceShapeFromGeometry();
-    const ShadowOnWindow exact = ExactShadow(device, SolAltRad, SolAziRad);
+void ExactBeamPanel::Show(const ShadingCase& c, double analyticUSF) {
+    const DeviceShape device = DeviceShapeOf(c);
+    const ShadowOnWindow exact = ExactShadow(device, c.sun.AltitudeRad(), c.sun.AzimuthRad());
     picShadow->Show(device, exact);
     lblExactUSF->setText(
         ToQt("Exact USF (drawn shadow) = " + PatternText(exact.unshadedFraction, "0.#########")));

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "model/ExactShadow.h"
+#include "model/ShadingCase.h"
 
 class QLabel;
 
@@ -27,9 +28,9 @@ class ShadowView : public QWidget {
 class ExactBeamPanel : public QWidget {
   public:
     ExactBeamPanel();
-    // Draws the shadow of the current geometry for SolAltRad and SolAziRad and compares its
-    // fraction with the analytic one.
-    void Show(double analyticUSF);
+    // Draws the shadow of the case's device for its sun and compares its fraction with the
+    // analytic one.
+    void Show(const ShadingCase& c, double analyticUSF);
 
   private:
     ShadowView* picShadow;

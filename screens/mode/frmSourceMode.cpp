@@ -12,7 +12,6 @@
 
 #include "base/NumberText.h"
 #include "model/WizardDefaults.h"
-#include "model/mduUmbravel.h"
 #include "modes/beam/SunEntry.h"
 #include "modes/year/screens/frmShadingYear.h"
 #include "modes/year/screens/frmSunFromPlace.h"
@@ -20,6 +19,7 @@
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/WrappedOption.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 
@@ -54,9 +54,9 @@ frmSourceMode::frmSourceMode()
                            [this] { txtSolAzi_Change(); })),
       lblAltUnit(NewLabel("lblAltUnit", "deg")),
       lblAziUnit(NewLabel("lblAziUnit", "deg")) {
-    sourceModes->addButton(OptSingleSun, 1);
-    sourceModes->addButton(optDiffuse, 2);
-    sourceModes->addButton(optMatrix, 3);
+    sourceModes->addButton(OptSingleSun, static_cast<int>(SourceMode::Beam));
+    sourceModes->addButton(optDiffuse, static_cast<int>(SourceMode::Diffuse));
+    sourceModes->addButton(optMatrix, static_cast<int>(SourceMode::Matrix));
     OptSingleSun->setChecked(true);
     connect(sourceModes, &QButtonGroup::idToggled, this, [this] { frameSolarChoice_Click(); });
     // The zero-azimuth rule waits until the entry is finished: Enter or leaving the box.
@@ -159,9 +159,9 @@ bool frmSourceMode::SunAnglesUsable() {
 
 void frmSourceMode::cmdCalculate_Click() {
     if (sourceModes->checkedId() != -1) {
-        mduUmbravel::SourceMode = static_cast<std::int16_t>(sourceModes->checkedId());
+        mduUmbravel::ChosenMode = static_cast<SourceMode>(sourceModes->checkedId());
     }
-    if (mduUmbravel::SourceMode == 1) {
+    if (mduUmbravel::ChosenMode == SourceMode::Beam) {
         ApplyZeroAzimuthRule();
         if (!SunAnglesUsable()) {
             return;
@@ -169,7 +169,7 @@ void frmSourceMode::cmdCalculate_Click() {
         StoreSolarAltitude(FromQt(txtSolAlt->text()));
         StoreSolarAzimuth(FromQt(txtSolAzi->text()));
         Wizard::HandOver(this, Wizard::Step::BeamResults);
-    } else if (mduUmbravel::SourceMode == 2) {
+    } else if (mduUmbravel::ChosenMode == SourceMode::Diffuse) {
         Wizard::HandOver(this, Wizard::Step::DiffuseResults);
     } else {
         Wizard::HandOver(this, Wizard::Step::MatrixResults);

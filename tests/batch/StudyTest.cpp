@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/BatchRun.h"
+#include "batch/CaseRun.h"
 #include "batch/CaseTable.h"
 #include "batch/Study.h"
 #include "batch/StudyCase.h"
@@ -58,16 +59,17 @@ TEST(CaseTable, FieldsReadBackAsWritten) {
     }
 }
 
-// The study's evaluations must give the very bits of the program-wide procedures the wizard and
-// the single runs use.
-TEST(StudyCase, ResultsHaveTheBitsOfTheProgramWidePath) {
+// A case built from the options reads its numbers as the wizard's boxes do (W' - W from its
+// shown text), so its results have the very bits of the procedures on those readings.
+TEST(StudyCase, ResultsHaveTheBitsOfTheWizardsReadings) {
     const std::vector<std::vector<std::string>> geometries = {
         {"3", "2", "4", "3", "1", "3"},
         {"2.5", "1.2", "3.3", "2.9", "0.7", "0.45"},
         {"1", "2", "1.5", "0.2", "0.1", "7"},
     };
     for (const auto& dims : geometries) {
-        for (std::int16_t geometry = 1; geometry <= 3; ++geometry) {
+        for (const Geometry geometry :
+             {Geometry::Awning, Geometry::Fins, Geometry::AwningAndFins}) {
             BatchOptions o;
             o.geometry = geometry;
             o.awningWidth = dims[0];
@@ -78,37 +80,33 @@ TEST(StudyCase, ResultsHaveTheBitsOfTheProgramWidePath) {
             o.projection = dims[5];
             o.altitude = "41.5";
             o.azimuth = "-23";
-            StoreDimensions(
+            const ShadeGeometryRecord g = ReadDimensions(
                 {dims[0], dims[1], DelWText(dims[0], dims[1]), dims[2], dims[3], dims[4], dims[5]});
-            GeomMode = geometry;
-            const std::string label = dims[5] + " geometry " + std::to_string(geometry);
+            const auto mode = static_cast<std::int16_t>(geometry);
+            const std::string label = dims[5] + " geometry " + std::to_string(mode);
 
-            o.sourceMode = 1;
-            const CaseResult beam = EvaluateCase(o);
+            o.sourceMode = SourceMode::Beam;
+            const CaseResult beam = EvaluateCase(CaseOf(o, {}));
             ASSERT_TRUE(beam.beam) << label;
-            EXPECT_TRUE(
-                SameBits(beam.beam->usf, SkyDirectionUSF(DegToRad(41.5), DegToRad(-23), geometry)))
-                << label;
-            EXPECT_EQ(SkyCaseName[static_cast<int>(beam.beam->shadowCase)], CaseID) << label;
+            const SkyShading expected =
+                EvaluateSkyDirection(g, DegToRad(41.5), DegToRad(-23), mode);
+            EXPECT_TRUE(SameBits(beam.beam->usf, expected.usf)) << label;
+            EXPECT_EQ(beam.beam->shadowCase, expected.shadowCase) << label;
 
-            for (const std::int16_t mode : {2, 3}) {
-                o.sourceMode = mode;
-                const CaseResult r = EvaluateCase(o);
+            for (const SourceMode source : {SourceMode::Diffuse, SourceMode::Matrix}) {
+                o.sourceMode = source;
+                const CaseResult r = EvaluateCase(CaseOf(o, {}));
                 ASSERT_TRUE(r.diffuse) << label;
-                SetDiffuseGrid(mode == 2 ? 20 : 25);
-                ResetDiffuseRun();
-                IntegrateSkyDiffuse();
-                IntegrateGroundDiffuse();
-                EXPECT_TRUE(SameBits(r.diffuse->skyUSF, SkyUSF)) << label;
-                EXPECT_TRUE(SameBits(r.diffuse->groundUSF, GroundUSF)) << label;
-                EXPECT_EQ(r.diffuse->skyCaseCount, SkyCaseCount) << label;
-                EXPECT_EQ(r.diffuse->groundCaseCount, GroundCaseCount) << label;
-                if (mode == 3) {
-                    SweepBeamMatrix(25, 7);
+                const DiffuseShading d =
+                    EvaluateDiffuse(g, mode, source == SourceMode::Diffuse ? 20 : 25);
+                EXPECT_TRUE(SameBits(r.diffuse->skyUSF, d.skyUSF)) << label;
+                EXPECT_TRUE(SameBits(r.diffuse->groundUSF, d.groundUSF)) << label;
+                EXPECT_EQ(r.diffuse->skyCaseCount, d.skyCaseCount) << label;
+                EXPECT_EQ(r.diffuse->groundCaseCount, d.groundCaseCount) << label;
+                if (source == SourceMode::Matrix) {
                     ASSERT_TRUE(r.matrix) << label;
-                    EXPECT_EQ(r.matrix->altitudes, MatrixAltitudes) << label;
-                    EXPECT_EQ(r.matrix->azimuths, MatrixAzimuths) << label;
-                    EXPECT_EQ(r.matrix->usf, MatrixUSF) << label;
+                    EXPECT_EQ(r.matrix->report.usf, EvaluateBeamMatrix(g, mode, 25, 7).usf)
+                        << label;
                 }
             }
         }
@@ -153,9 +151,9 @@ TEST_F(Study, ThreadsKeepTheInputOrderAndNumbersReadBackExactly) {
         ASSERT_EQ(row[projection], std::to_string(1 + k / 100.0));
         BatchOptions o;
         o.projection = row[projection];
-        o.sourceMode = 2;
-        ASSERT_TRUE(
-            SameBits(std::strtod(row[sky].c_str(), nullptr), EvaluateCase(o).diffuse->skyUSF))
+        o.sourceMode = SourceMode::Diffuse;
+        ASSERT_TRUE(SameBits(std::strtod(row[sky].c_str(), nullptr),
+                             EvaluateCase(CaseOf(o, {})).diffuse->skyUSF))
             << k;
     }
 }

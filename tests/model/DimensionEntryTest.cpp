@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/DimensionEntry.h"
-#include "model/mduUmbravel.h"
-
-using namespace mduUmbravel;
 
 TEST(DimensionEntry, DelWTextFollowsTheTwoWidthTexts) {
     EXPECT_EQ(DelWText("3", "2"), " 1");
@@ -13,9 +10,8 @@ TEST(DimensionEntry, DelWTextFollowsTheTwoWidthTexts) {
     EXPECT_EQ(DelWText("3.3", "1.1"), " 2.2");
 }
 
-TEST(DimensionEntry, StoresTheReadingsAndDelWFromItsShownText) {
-    StoreDimensions({"3.3", "1.1", DelWText("3.3", "1.1"), "4", "3 m", "", "abc"});
-    const auto& g = ShadeGeometry;
+TEST(DimensionEntry, ReadsTheTextsAndDelWFromItsShownText) {
+    const auto g = ReadDimensions({"3.3", "1.1", DelWText("3.3", "1.1"), "4", "3 m", "", "abc"});
     EXPECT_EQ(g.WP, 3.3);
     EXPECT_EQ(g.W, 1.1);
     EXPECT_EQ(g.DelW, 2.2);

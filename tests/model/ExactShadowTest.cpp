@@ -33,7 +33,7 @@ TEST(ExactShadow, AgreesWithAnalyticCasesInsideTheirDomain) {
     int compared = 0;
     for (int trial = 0; trial < 6000; ++trial) {
         DeviceShape d;
-        d.geomMode = static_cast<std::int16_t>(1 + trial % 3);
+        d.geometry = static_cast<Geometry>(1 + trial % 3);
         d.W = 0.5 + 3 * unit(random);
         d.H = 0.5 + 3 * unit(random);
         d.WP = d.W * (1 + 0.05 + unit(random));
@@ -43,18 +43,19 @@ TEST(ExactShadow, AgreesWithAnalyticCasesInsideTheirDomain) {
         const double alt = 89 * unit(random) * Degree;
         const double azi = (0.01 + 88.99 * unit(random)) * Degree;
 
-        const auto analytic = mduUmbravel::EvaluateSkyDirection(Ratios(d), alt, azi, d.geomMode);
+        const auto analytic = mduUmbravel::EvaluateSkyDirection(
+            Ratios(d), alt, azi, static_cast<std::int16_t>(d.geometry));
         if (analytic.shadowCase == mduUmbravel::SkyCase::None)
             continue;
-        if (analytic.shadowCase == mduUmbravel::SkyCase::Case5 && d.geomMode != 1)
+        if (analytic.shadowCase == mduUmbravel::SkyCase::Case5 && d.geometry != Geometry::Awning)
             continue;
         ++compared;
         for (DeviceLayout layout : {DeviceLayout::Drawn, DeviceLayout::Mirrored}) {
             d.layout = layout;
             ASSERT_NEAR(ExactUnshadedFraction(d, alt, azi), analytic.usf, 1e-9)
-                << "mode " << d.geomMode << " W " << d.W << " H " << d.H << " W' " << d.WP << " h "
-                << d.Lh << " h' " << d.LhP << " L " << d.L << " alt " << alt / Degree << " azi "
-                << azi / Degree << " "
+                << "mode " << static_cast<int>(d.geometry) << " W " << d.W << " H " << d.H << " W' "
+                << d.WP << " h " << d.Lh << " h' " << d.LhP << " L " << d.L << " alt "
+                << alt / Degree << " azi " << azi / Degree << " "
                 << mduUmbravel::SkyCaseName[static_cast<int>(analytic.shadowCase)];
         }
     }
@@ -77,7 +78,8 @@ TEST(ExactShadow, HandWorkedAreas) {
         {1, 1, 1, -30, 0, (1 + std::tan(30 * Degree)) / 2},  // sloped plate seen from below
     };
     for (const Case& c : cases) {
-        const DeviceShape d{c.mode, 2, 2, 2, c.Lh, c.LhP, 1, DeviceLayout::Drawn};
+        const DeviceShape d{
+            static_cast<Geometry>(c.mode), 2, 2, 2, c.Lh, c.LhP, 1, DeviceLayout::Drawn};
         const ShadowOnWindow s = ExactShadow(d, c.alt * Degree, c.azi * Degree);
         EXPECT_NEAR(s.unshadedFraction, c.usf, 1e-12) << c.mode << " " << c.alt << " " << c.azi;
         double area = 0;
@@ -99,7 +101,8 @@ TEST(ExactShadow, InfiniteOverhangLimit) {
     for (double g : {0.0, 0.3}) {
         for (double alt : {5.0, 30.0, 60.0, 80.0}) {
             for (double azi : {-70.0, -20.0, 0.0, 40.0}) {
-                const DeviceShape d{1, 1, H, 1e6, H + g, 0, D, DeviceLayout::Mirrored};
+                const DeviceShape d{Geometry::Awning,      1, H, 1e6, H + g, 0, D,
+                                    DeviceLayout::Mirrored};
                 const double drop = D * std::tan(alt * Degree) / std::cos(azi * Degree);
                 const double expected = 1 - std::clamp((drop - g) / H, 0.0, 1.0);
                 EXPECT_NEAR(ExactUnshadedFraction(d, alt * Degree, azi * Degree), expected, 1e-6)
@@ -114,7 +117,7 @@ TEST(ExactShadow, MirroredLayoutIsSymmetric) {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> unit(0, 1);
     for (int trial = 0; trial < 300; ++trial) {
-        const DeviceShape d{static_cast<std::int16_t>(1 + trial % 3),
+        const DeviceShape d{static_cast<Geometry>(1 + trial % 3),
                             0.5 + 2 * unit(random),
                             0.5 + 2 * unit(random),
                             3 * unit(random),

@@ -5,7 +5,6 @@
 
 #include "base/Faults.h"
 #include "model/GroundDirection.h"
-#include "model/mduUmbravel.h"
 #include "support/Geometry.h"
 
 using namespace mduUmbravel;
@@ -23,16 +22,22 @@ void PrintTo(const GroundRow& row, std::ostream* os) {
     *os << row.caseId << " at " << row.alt << "/" << row.azi;
 }
 
+// The fraction and case for angles in degrees.
+GroundShading At(const ShadeGeometryRecord& g, double alt, double azi, std::int16_t mode) {
+    return EvaluateGroundDirection(g, DegToRad(alt), DegToRad(azi), mode);
+}
+
 class GroundCaseTable : public ::testing::TestWithParam<GroundRow> {};
 
 TEST_P(GroundCaseTable, EveryModeGivesTheTabulatedFractionAndCase) {
     const GroundRow& row = GetParam();
-    StoreGeometry(3, 2, 3, 4, row.Lh, 1);
+    const ShadeGeometryRecord g = GeometryOf(3, 2, 3, 4, row.Lh, 1);
     const double expected[] = {row.mode1, row.mode2, row.mode3};
     for (std::int16_t mode = 1; mode <= 3; ++mode) {
-        const double usf = GroundDirectionUSF(DegToRad(row.alt), DegToRad(row.azi), mode);
-        EXPECT_EQ(std::string(CaseID), row.caseId) << "mode " << mode;
-        EXPECT_NEAR(usf, expected[mode - 1], 0.5e-5) << "mode " << mode;
+        const GroundShading s = At(g, row.alt, row.azi, mode);
+        EXPECT_EQ(GroundCaseName[static_cast<std::size_t>(s.shadowCase)], row.caseId)
+            << "mode " << mode;
+        EXPECT_NEAR(s.usf, expected[mode - 1], 0.5e-5) << "mode " << mode;
     }
 }
 
@@ -45,41 +50,23 @@ INSTANTIATE_TEST_SUITE_P(
                       GroundRow{-10, 50, 3, "8", 0.97524, 0.02476, 0}));
 
 TEST(GroundDirection, FinResultsOfCase7AAreUnclampedAndMayBeNegative) {
-    StoreDefaultGeometry();
-    const double usf = GroundDirectionUSF(DegToRad(-80), DegToRad(80), 2);
-    EXPECT_EQ(std::string(CaseID), "7A");
-    EXPECT_NEAR(usf, 1 - std::tan(DegToRad(80)), 1e-9);
-    EXPECT_NEAR(usf, -4.67128, 0.5e-5);
+    const GroundShading s = At(DefaultGeometry(), -80, 80, 2);
+    EXPECT_EQ(s.shadowCase, GroundCase::Case7A);
+    EXPECT_NEAR(s.usf, 1 - std::tan(DegToRad(80)), 1e-9);
+    EXPECT_NEAR(s.usf, -4.67128, 0.5e-5);
 }
 
-TEST(GroundDirection, EachCallCountsItsCaseOnce) {
-    StoreDefaultGeometry();
-    GroundCaseCount.fill(0);
-    SkyCaseCount.fill(0);
-    GroundDirectionUSF(DegToRad(-15), DegToRad(20), 1);
-    GroundDirectionUSF(DegToRad(-10), DegToRad(50), 1);
-    GroundDirectionUSF(DegToRad(-10), DegToRad(50), 3);
-    EXPECT_EQ(GroundCaseCount, (std::array<int, 6>{1, 0, 0, 0, 2, 0}));
-    EXPECT_EQ(SkyCaseCount, (std::array<int, 10>{}));
-}
-
-TEST(GroundDirection, AwningBelowTheWindowStopsWithItsMessageAndCountsNothing) {
-    StoreGeometry(3, 2, 3, 4, -2, 1);
-    GroundCaseCount.fill(0);
-    CaseID = "CASE 6";
+TEST(GroundDirection, AwningBelowTheWindowStopsWithItsMessage) {
     try {
-        GroundDirectionUSF(DegToRad(-15), DegToRad(20), 1);
+        At(GeometryOf(3, 2, 3, 4, -2, 1), -15, 20, 1);
         FAIL() << "no stop";
     } catch (const ProgramStop& stop) {
         EXPECT_STREQ(stop.what(), "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW.");
     }
-    EXPECT_EQ(GroundCaseCount, (std::array<int, 6>{}));
-    EXPECT_EQ(CaseID, "CASE 6");
 }
 
 TEST(GroundDirection, BackEdgeExactlyAtTheWindowBottomIsAccepted) {
-    StoreGeometry(3, 2, 3, 4, -1, 1);
-    EXPECT_NO_THROW(GroundDirectionUSF(DegToRad(-15), DegToRad(20), 1));
+    EXPECT_NO_THROW(At(GeometryOf(3, 2, 3, 4, -1, 1), -15, 20, 1));
 }
 
 }  // namespace

@@ -12,12 +12,12 @@ namespace {
 TEST(PhysicalDiffuse, InfiniteOverhangLimit) {
     const double H = 2, D = 1;
     for (double g : {0.0, 0.5}) {
-        const DeviceShape d{1, 1, H, 1e6, H + g, 0, D, DeviceLayout::Mirrored};
+        const DeviceShape d{Geometry::Awning, 1, H, 1e6, H + g, 0, D, DeviceLayout::Mirrored};
         const PhysicalDiffuseFactors f = PhysicalDiffuse(d);
         EXPECT_NEAR(f.sky, (std::hypot(g + H, D) - std::hypot(g, D)) / H, 1e-6) << g;
         EXPECT_NEAR(f.ground, 1, 1e-6) << g;
     }
-    const DeviceShape atTop{1, 1, H, 1e6, H, 0, D, DeviceLayout::Mirrored};
+    const DeviceShape atTop{Geometry::Awning, 1, H, 1e6, H, 0, D, DeviceLayout::Mirrored};
     EXPECT_NEAR(PhysicalDiffuse(atTop).sky, (std::sqrt(5.0) - 1) / 2, 1e-6);
 }
 
@@ -27,10 +27,10 @@ TEST(PhysicalDiffuse, InfiniteOverhangLimit) {
 TEST(PhysicalDiffuse, IsTheIrradianceWeightedMeanOfTheExactShadow) {
     const double pi = std::numbers::pi;
     const DeviceShape devices[] = {
-        {3, 2, 4, 3, 3, 1, 3, DeviceLayout::Drawn},
-        {3, 2, 4, 3, 3, 1, 3, DeviceLayout::Mirrored},
-        {3, 2, 3, 1.5, 1.2, 0.6, 1.5, DeviceLayout::Drawn},
-        {3, 2, 3, 1.5, 1.2, 0.6, 1.5, DeviceLayout::Mirrored},
+        {Geometry::AwningAndFins, 2, 4, 3, 3, 1, 3, DeviceLayout::Drawn},
+        {Geometry::AwningAndFins, 2, 4, 3, 3, 1, 3, DeviceLayout::Mirrored},
+        {Geometry::AwningAndFins, 2, 3, 1.5, 1.2, 0.6, 1.5, DeviceLayout::Drawn},
+        {Geometry::AwningAndFins, 2, 3, 1.5, 1.2, 0.6, 1.5, DeviceLayout::Mirrored},
     };
     const int n = 24;
     for (const DeviceShape& d : devices) {

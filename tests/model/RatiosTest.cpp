@@ -3,14 +3,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 #include "support/Geometry.h"
 
 using namespace mduUmbravel;
 
 TEST(Ratios, DefaultGeometryGivesTheDocumentedRatios) {
-    StoreDefaultGeometry();
-    const auto& g = ShadeGeometry;
+    const ShadeGeometryRecord g = DefaultGeometry();
     EXPECT_EQ(g.DelW, 1);
     EXPECT_EQ(g.B, 0.75);
     EXPECT_EQ(g.C, 0.75);
@@ -22,17 +21,16 @@ TEST(Ratios, DefaultGeometryGivesTheDocumentedRatios) {
 }
 
 TEST(Ratios, AwningAsWideAsTheWindowPutsTheFinOnTheWindowEdge) {
-    StoreGeometry(3, 2, 2, 4, 3, 1);
-    EXPECT_EQ(ShadeGeometry.F, 0);
-    EXPECT_EQ(ShadeGeometry.G, 0);
-    EXPECT_EQ(ShadeGeometry.R, 0);
+    const ShadeGeometryRecord g = GeometryOf(3, 2, 2, 4, 3, 1);
+    EXPECT_EQ(g.F, 0);
+    EXPECT_EQ(g.G, 0);
+    EXPECT_EQ(g.R, 0);
 }
 
 TEST(Ratios, RatiosFollowTheStoredDelWNotARecomputedDifference) {
-    auto& g = ShadeGeometry;
-    g = {};
+    ShadeGeometryRecord g;
     g.L = 3, g.W = 2, g.WP = 3, g.H = 4, g.Lh = 3, g.LhP = 0, g.DelW = 2.2;
-    DeriveRatios();
+    g = WithRatios(g);
     EXPECT_EQ(g.F, 2.2 / 2);
     EXPECT_EQ(g.G, 2.2 / 4);
     EXPECT_EQ(g.R, 2.2 / 3);
@@ -40,9 +38,9 @@ TEST(Ratios, RatiosFollowTheStoredDelWNotARecomputedDifference) {
 }
 
 TEST(Ratios, ZeroWindowHeightGivesInfiniteRatiosWithoutTrapping) {
-    StoreGeometry(3, 2, 3, 0, 3, 1);
-    EXPECT_TRUE(std::isinf(ShadeGeometry.B));
-    EXPECT_TRUE(std::isinf(ShadeGeometry.C));
+    const ShadeGeometryRecord g = GeometryOf(3, 2, 3, 0, 3, 1);
+    EXPECT_TRUE(std::isinf(g.B));
+    EXPECT_TRUE(std::isinf(g.C));
 }
 
 TEST(DegToRad, UsesTheFifteenDigitPiAndMultipliesFirst) {

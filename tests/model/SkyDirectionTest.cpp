@@ -4,7 +4,6 @@
 #include <string>
 
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
 #include "support/Geometry.h"
 
 using namespace mduUmbravel;
@@ -26,20 +25,28 @@ void PrintTo(const SkyRow& row, std::ostream* os) {
     *os << row.caseId << " at " << row.alt << "/" << row.azi;
 }
 
-void Store(const Dimensions& d) {
-    StoreGeometry(d.L, d.W, d.WP, d.H, d.Lh, d.LhP);
+ShadeGeometryRecord Ratios(const Dimensions& d) {
+    return GeometryOf(d.L, d.W, d.WP, d.H, d.Lh, d.LhP);
+}
+
+// The fraction and case for angles in degrees.
+SkyShading At(const ShadeGeometryRecord& g, double alt, double azi, std::int16_t mode) {
+    return EvaluateSkyDirection(g, DegToRad(alt), DegToRad(azi), mode);
+}
+
+std::string NameOf(SkyCase c) {
+    return std::string(SkyCaseName[static_cast<std::size_t>(c)]);
 }
 
 class SkyCaseTable : public ::testing::TestWithParam<SkyRow> {};
 
 TEST_P(SkyCaseTable, EveryModeGivesTheTabulatedFractionAndCase) {
     const SkyRow& row = GetParam();
-    Store(row.dims);
     const double expected[] = {row.mode1, row.mode2, row.mode3};
     for (std::int16_t mode = 1; mode <= 3; ++mode) {
-        const double usf = SkyDirectionUSF(DegToRad(row.alt), DegToRad(row.azi), mode);
-        EXPECT_EQ(std::string(CaseID), row.caseId) << "mode " << mode;
-        EXPECT_NEAR(usf, expected[mode - 1], 0.5e-5) << "mode " << mode;
+        const SkyShading s = At(Ratios(row.dims), row.alt, row.azi, mode);
+        EXPECT_EQ(NameOf(s.shadowCase), row.caseId) << "mode " << mode;
+        EXPECT_NEAR(s.usf, expected[mode - 1], 0.5e-5) << "mode " << mode;
     }
 }
 
@@ -63,63 +70,39 @@ INSTANTIATE_TEST_SUITE_P(
                       SkyRow{0, 10, FrontAtWindowTop, "NONE", 0, 0, 0}));
 
 TEST(SkyDirection, ConstantResultsAreExact) {
-    StoreDefaultGeometry();
-    EXPECT_EQ(SkyDirectionUSF(DegToRad(30), DegToRad(0.0001), 2), 1.0);
-    EXPECT_EQ(SkyDirectionUSF(DegToRad(10), DegToRad(-80), 1), 0.0);
-    EXPECT_EQ(SkyDirectionUSF(DegToRad(10), DegToRad(-80), 2), 1.0);
+    const ShadeGeometryRecord g = DefaultGeometry();
+    EXPECT_EQ(At(g, 30, 0.0001, 2).usf, 1.0);
+    EXPECT_EQ(At(g, 10, -80, 1).usf, 0.0);
+    EXPECT_EQ(At(g, 10, -80, 2).usf, 1.0);
 }
 
 TEST(SkyDirection, ModesOtherThanOneAndTwoMeanAwningAndFins) {
-    StoreDefaultGeometry();
-    const double both = SkyDirectionUSF(DegToRad(30), DegToRad(30), 3);
-    EXPECT_EQ(SkyDirectionUSF(DegToRad(30), DegToRad(30), 0), both);
-    EXPECT_EQ(SkyDirectionUSF(DegToRad(30), DegToRad(30), 7), both);
+    const ShadeGeometryRecord g = DefaultGeometry();
+    const double both = At(g, 30, 30, 3).usf;
+    EXPECT_EQ(At(g, 30, 30, 0).usf, both);
+    EXPECT_EQ(At(g, 30, 30, 7).usf, both);
 }
 
 TEST(SkyDirection, AzimuthOfNinetyDegreesCompletesAsCase3) {
-    StoreDefaultGeometry();
-    const double usf = SkyDirectionUSF(DegToRad(30), DegToRad(90), 1);
-    EXPECT_EQ(std::string(CaseID), "CASE 3");
-    EXPECT_NEAR(usf, 0.703125, 1e-12);
+    const SkyShading s = At(DefaultGeometry(), 30, 90, 1);
+    EXPECT_EQ(s.shadowCase, SkyCase::Case3);
+    EXPECT_NEAR(s.usf, 0.703125, 1e-12);
 }
 
 // A flat overhang at the horizon makes the side-edge denominators zero; IEEE arithmetic and
 // the case tests as written must still find the right case.
 TEST(SkyDirection, FlatOverhangAtTheHorizon) {
-    StoreGeometry(3, 2, 3, 4, 3, 0);
-    EXPECT_EQ(SkyDirectionUSF(0, DegToRad(20), 1), 0.75);
-    EXPECT_EQ(std::string(CaseID), "CASE 1");
-    EXPECT_EQ(SkyDirectionUSF(0, DegToRad(50), 1), 0.75);
-    EXPECT_EQ(std::string(CaseID), "CASE 3");
+    const ShadeGeometryRecord g = GeometryOf(3, 2, 3, 4, 3, 0);
+    EXPECT_EQ(At(g, 0, 20, 1).usf, 0.75);
+    EXPECT_EQ(At(g, 0, 20, 1).shadowCase, SkyCase::Case1);
+    EXPECT_EQ(At(g, 0, 50, 1).usf, 0.75);
+    EXPECT_EQ(At(g, 0, 50, 1).shadowCase, SkyCase::Case3);
 }
 
-TEST(SkyDirection, EachCallCountsItsCaseOnce) {
-    StoreDefaultGeometry();
-    SkyCaseCount.fill(0);
-    GroundCaseCount.fill(0);
-    SkyDirectionUSF(DegToRad(30), DegToRad(0.0001), 1);
-    SkyDirectionUSF(DegToRad(30), DegToRad(0.0001), 2);
-    SkyDirectionUSF(DegToRad(0), DegToRad(50), 3);
-    const std::array<int, 10> expected{0, 2, 0, 0, 1, 0, 0, 0, 0, 0};
-    EXPECT_EQ(SkyCaseCount, expected);
-    EXPECT_EQ(GroundCaseCount, (std::array<int, 6>{}));
-}
-
-TEST(SkyDirection, NoneIsCountedInItsOwnCounter) {
-    StoreGeometry(3, 2, 3, 4, 4, 1);
-    SkyCaseCount.fill(0);
-    EXPECT_EQ(SkyDirectionUSF(0, DegToRad(10), 1), 0);
-    EXPECT_EQ(SkyCaseCount[9], 1);
-}
-
-TEST(SkyDirection, PureEvaluationLeavesProgramStateAlone) {
-    StoreDefaultGeometry();
-    SkyCaseCount.fill(0);
-    CaseID = "before";
-    const SkyShading s = EvaluateSkyDirection(ShadeGeometry, DegToRad(30), DegToRad(30), 1);
-    EXPECT_EQ(s.shadowCase, SkyCase::Case1);
-    EXPECT_EQ(CaseID, "before");
-    EXPECT_EQ(SkyCaseCount, (std::array<int, 10>{}));
+TEST(SkyDirection, NoneHasItsOwnCase) {
+    const SkyShading s = At(GeometryOf(3, 2, 3, 4, 4, 1), 0, 10, 1);
+    EXPECT_EQ(s.usf, 0);
+    EXPECT_EQ(s.shadowCase, SkyCase::None);
 }
 
 }  // namespace

@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
 #include <vector>
 
 #include "base/Clock.h"
 #include "base/Faults.h"
-#include "model/mduUmbravel.h"
+#include "modes/beam/BeamCalculation.h"
 #include "output/BeamSection.h"
 #include "output/HeaderLine.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"
 #include "support/ReportFixture.h"
 #include "support/TempFolder.h"
-
-using namespace mduUmbravel;
 
 namespace {
 
@@ -23,39 +20,33 @@ class BeamSectionTest : public ReportFixture {
   protected:
     void SetUp() override {
         ReportFixture::SetUp();
-        SolAlt = 30;
-        SolAzi = 0.0001;
-        SolAltRad = DegToRad(SolAlt);
-        SolAziRad = DegToRad(SolAzi);
-        HeaderText = DefaultHeaderText();
-        GeomCaseText = "Default Dimensions";
+        case_.sun = {30, 0.0001};
+        case_.output.headerText = DefaultHeaderText(case_.geometry, case_.dimensions);
+        case_.output.geomCaseText = "Default Dimensions";
     }
+    void Append() const { AppendBeamSection(case_, EvaluateBeam(case_)); }
 };
 
 const std::string DefaultSection = ExpectedDefaultBeamSection();
 
 TEST_F(BeamSectionTest, DefaultRoadAppendsTheFourteenLineSection) {
     WriteBytes(folder_.Path() / "Umbravel.prt", "\r\n");
-    AppendBeamSection();
+    Append();
     EXPECT_EQ(PrintFile(), "\r\n" + DefaultSection);
 }
 
-TEST_F(BeamSectionTest, TwoSectionsFollowEachOtherDirectlyAndEachCountsItsCase) {
-    SkyCaseCount.fill(0);
-    AppendBeamSection();
-    AppendBeamSection();
+TEST_F(BeamSectionTest, TwoSectionsFollowEachOtherDirectly) {
+    Append();
+    Append();
     EXPECT_EQ(PrintFile(), DefaultSection + DefaultSection);
-    EXPECT_EQ(SkyCaseCount[1], 2);
-    EXPECT_EQ(std::accumulate(SkyCaseCount.begin(), SkyCaseCount.end(), 0), 2);
 }
 
 TEST_F(BeamSectionTest, WholeFractionsKeepThePointAndOddInputsAreWrittenAsTheyAre) {
-    GeomMode = 2;
-    SolAlt = -5.5;
-    SolAltRad = DegToRad(SolAlt);
-    HeaderText = "";
-    GeomCaseText = "";
-    AppendBeamSection();
+    case_.geometry = Geometry::Fins;
+    case_.sun.altitude = -5.5;
+    case_.output.headerText = "";
+    case_.output.geomCaseText = "";
+    Append();
     EXPECT_EQ(PrintFile(), CrLfLines({
                                "UMBRAVEL 3.0 Beam Solar Unshaded Fraction",
                                "Date: 12-08-2026         Time: 13:05:09",
@@ -75,23 +66,22 @@ TEST_F(BeamSectionTest, WholeFractionsKeepThePointAndOddInputsAreWrittenAsTheyAr
 }
 
 TEST_F(BeamSectionTest, AMissingDataFolderIsAnUnexpectedErrorAndWritesNothing) {
-    DataPath = folder_.Slash() + "removed/";
-    EXPECT_THROW(AppendBeamSection(), UnexpectedError);
+    case_.output.dataPath = folder_.Slash() + "removed/";
+    EXPECT_THROW(Append(), UnexpectedError);
     EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
 }
 
 TEST_F(BeamSectionTest, ScreenCaptions) {
     const double usf = 0.316987;
-    EXPECT_EQ(BeamGeometryCaption(), "Geometry: AWNING ONLY");
-    EXPECT_EQ(BeamDimensionsCaption(), "Dimensions: W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3");
-    EXPECT_EQ(BeamAltitudeCaption(), "Solar Altitude  30 deg");
-    EXPECT_EQ(BeamAzimuthCaption(), "Solar Azimuth  .0001 deg, relative to the window");
+    EXPECT_EQ(BeamGeometryCaption(Geometry::Awning), "Geometry: AWNING ONLY");
+    EXPECT_EQ(BeamDimensionsCaption(case_.dimensions),
+              "Dimensions: W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3");
+    EXPECT_EQ(BeamAltitudeCaption(case_.sun), "Solar Altitude  30 deg");
+    EXPECT_EQ(BeamAzimuthCaption(case_.sun), "Solar Azimuth  .0001 deg, relative to the window");
     EXPECT_EQ(BeamUSFCaption(usf), "Beam USF = 0.31699");
     EXPECT_EQ(BeamUSFCaption(0), "Beam USF = 0.");
-    GeomMode = 2;
-    EXPECT_EQ(BeamGeometryCaption(), "Geometry: FIN ONLY");
-    GeomMode = 3;
-    EXPECT_EQ(BeamGeometryCaption(), "Geometry: AWNING & FIN");
+    EXPECT_EQ(BeamGeometryCaption(Geometry::Fins), "Geometry: FIN ONLY");
+    EXPECT_EQ(BeamGeometryCaption(Geometry::AwningAndFins), "Geometry: AWNING & FIN");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/mduUmbravel.h"
+#include "output/OutputFiles.h"
 #include "support/TempFolder.h"
 
 using namespace mduUmbravel;

@@ -12,21 +12,19 @@
 #include "base/Faults.h"
 #include "base/NumberText.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
 #include "support/ExpectedReports.h"
 #include "support/Geometry.h"
 #include "support/ReportFixture.h"
 #include "support/TempFolder.h"
-
-using namespace mduUmbravel;
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // File k for the diffuse results the fixture stores.
-std::string ExpectedFile(int k, const std::string& geometry, const std::string& dimensions) {
-    return ExpectedMatrixDataFile(k, geometry, dimensions,
+std::string ExpectedFile(const ShadingCase& c, int k, const std::string& geometry,
+                         const std::string& dimensions) {
+    return ExpectedMatrixDataFile(c, k, geometry, dimensions,
                                   " 0.5  Ground reflected USF= 0.333333333333333 ");
 }
 
@@ -34,8 +32,15 @@ class MatrixDataFilesTest : public ReportFixture {
   protected:
     void SetUp() override {
         ReportFixture::SetUp();
-        SkyUSF = 0.5;
-        GroundUSF = 1.0 / 3;
+        results_.diffuse.skyUSF = 0.5;
+        results_.diffuse.groundUSF = 1.0 / 3;
+    }
+
+    // The data sweep of the case's device, then the files.
+    void Write() {
+        results_.data = mduUmbravel::EvaluateBeamMatrix(case_.dimensions, case_.GeomMode(),
+                                                        MatrixDataRows, MatrixDataColumns);
+        WriteMatrixDataFiles(case_, results_);
     }
 
     std::string File(const std::string& name) const { return ReadBytes(folder_.Path() / name); }
@@ -47,42 +52,44 @@ class MatrixDataFilesTest : public ReportFixture {
         }
         return names;
     }
+
+    MatrixResults results_;
 };
 
 TEST_F(MatrixDataFilesTest, AwningOnlyWritesFiveFilesOfOneAzimuthEach) {
-    RunMatrixDataFiles();
+    Write();
     const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
     for (int k = 1; k <= 5; ++k) {
         const std::string name = "AWNONLY" + std::to_string(k) + ".DAT";
-        EXPECT_EQ(File(name), ExpectedFile(k, "Awning only", dimensions)) << name;
+        EXPECT_EQ(File(name), ExpectedFile(case_, k, "Awning only", dimensions)) << name;
     }
     EXPECT_EQ(FolderContents().size(), 5u);
 }
 
 TEST_F(MatrixDataFilesTest, SmallAndNegativeDimensionsAndAnEmptyHeader) {
-    StoreGeometry(0.8, 2, 1.5, 4, 3, 0.5);
-    GeomMode = 3;
-    HeaderText.clear();
+    case_.dimensions = GeometryOf(0.8, 2, 1.5, 4, 3, 0.5);
+    case_.geometry = Geometry::AwningAndFins;
+    case_.output.headerText.clear();
 
-    RunMatrixDataFiles();
+    Write();
     const std::string dimensions = "L= 0.8  H= 4  h= 3  h'= 0.5  W= 2  W'= 1.5 ";
     for (int k = 1; k <= 5; ++k) {
         const std::string name = "AWN&FIN" + std::to_string(k) + ".DAT";
-        EXPECT_EQ(File(name), ExpectedFile(k, "Awning and fins", dimensions)) << name;
+        EXPECT_EQ(File(name), ExpectedFile(case_, k, "Awning and fins", dimensions)) << name;
     }
 }
 
 TEST_F(MatrixDataFilesTest, SideFinsLeaveTheFilesOfOtherGeometriesAlone) {
     WriteBytes(folder_.Path() / "AWNONLY1.DAT", "earlier awning run\r\n");
-    StoreGeometry(3, 2, 2, 4, 3, 1);
-    GeomMode = 2;
+    case_.dimensions = GeometryOf(3, 2, 2, 4, 3, 1);
+    case_.geometry = Geometry::Fins;
 
-    RunMatrixDataFiles();
+    Write();
     EXPECT_EQ(File("AWNONLY1.DAT"), "earlier awning run\r\n");
     const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 2 ";
     for (int k = 1; k <= 5; ++k) {
         const std::string name = "SIDEFIN" + std::to_string(k) + ".DAT";
-        EXPECT_EQ(File(name), ExpectedFile(k, "Side fins only", dimensions)) << name;
+        EXPECT_EQ(File(name), ExpectedFile(case_, k, "Side fins only", dimensions)) << name;
     }
     EXPECT_EQ(FolderContents().size(), 6u);
 }
@@ -93,32 +100,31 @@ TEST_F(MatrixDataFilesTest, FilesOfAnEarlierRunAreReplaced) {
         WriteBytes(folder_.Path() / ("AWNONLY" + std::to_string(k) + ".DAT"), earlier);
     }
 
-    RunMatrixDataFiles();
+    Write();
     const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
     for (int k = 1; k <= 5; ++k) {
         const std::string name = "AWNONLY" + std::to_string(k) + ".DAT";
-        EXPECT_EQ(File(name), ExpectedFile(k, "Awning only", dimensions)) << name;
+        EXPECT_EQ(File(name), ExpectedFile(case_, k, "Awning only", dimensions)) << name;
     }
 }
 
 // Fractions set by hand: rounded to five decimals, trailing zeros dropped, the point kept.
 TEST_F(MatrixDataFilesTest, FractionsKeepAtMostFiveDecimalsAndTheirPoint) {
     const double toRad = 3.14159265358979 / 180;
-    MatrixAzimuths = {0.00001, toRad * 20, toRad * 40, toRad * 60, toRad * 80};
-    MatrixAltitudes.clear();
-    MatrixUSF.clear();
+    mduUmbravel::BeamMatrix& sweep = results_.data;
+    sweep.azimuths = {0.00001, toRad * 20, toRad * 40, toRad * 60, toRad * 80};
     const std::array<double, 4> fractions = {0.123456, 1, 0, 0.25};
     const std::array<std::string, 4> written = {"0.12346", "1.", "0.", "0.25"};
     for (int i = 1; i <= 20; ++i) {
-        MatrixAltitudes.push_back(((90.0 / 20) * (i - 1)) * toRad);
-        MatrixUSF.push_back(std::vector<double>(5, fractions[(i - 1) % 4]));
+        sweep.altitudes.push_back(((90.0 / 20) * (i - 1)) * toRad);
+        sweep.usf.push_back(std::vector<double>(5, fractions[(i - 1) % 4]));
     }
 
-    WriteMatrixDataFiles();
+    WriteMatrixDataFiles(case_, results_);
     const std::string dimensions = "L= 3  H= 4  h= 3  h'= 1  W= 2  W'= 3 ";
     for (int k = 1; k <= 5; ++k) {
         // The seven heading lines do not depend on the fractions.
-        const std::string full = ExpectedFile(k, "Awning only", dimensions);
+        const std::string full = ExpectedFile(case_, k, "Awning only", dimensions);
         std::string expected = full.substr(0, full.find("00.00"));
         for (int i = 1; i <= 20; ++i) {
             expected += DataAltitudeLabel(i) + "     " + written[(i - 1) % 4] + "\r\n";
@@ -128,12 +134,13 @@ TEST_F(MatrixDataFilesTest, FractionsKeepAtMostFiveDecimalsAndTheirPoint) {
 }
 
 TEST_F(MatrixDataFilesTest, MissingDataFolderIsAnUnexpectedErrorNamingTheFirstFile) {
-    DataPath = folder_.Slash() + "missing/";
+    case_.output.dataPath = folder_.Slash() + "missing/";
     try {
-        RunMatrixDataFiles();
+        Write();
         ADD_FAILURE() << "no error";
     } catch (const UnexpectedError& error) {
-        EXPECT_NE(std::string(error.what()).find(DataPath + "AWNONLY1.DAT"), std::string::npos)
+        EXPECT_NE(std::string(error.what()).find(case_.output.dataPath + "AWNONLY1.DAT"),
+                  std::string::npos)
             << error.what();
     }
     EXPECT_TRUE(FolderContents().empty());
@@ -143,7 +150,7 @@ TEST_F(MatrixDataFilesTest, MissingDataFolderIsAnUnexpectedErrorNamingTheFirstFi
 TEST_F(MatrixDataFilesTest, AFileThatCannotBeOpenedLeavesTheEarlierFiles) {
     WriteBytes(folder_.Path() / "AWNONLY1.DAT", "earlier run\r\n");
     fs::create_directory(folder_.Path() / "AWNONLY3.DAT");
-    EXPECT_THROW(RunMatrixDataFiles(), UnexpectedError);
+    EXPECT_THROW(Write(), UnexpectedError);
     EXPECT_EQ(File("AWNONLY1.DAT"), "earlier run\r\n");
     EXPECT_EQ(FolderContents(), (std::set<std::string>{"AWNONLY1.DAT", "AWNONLY3.DAT"}));
 }
@@ -160,10 +167,8 @@ TEST_F(MatrixDataFilesTest, ASweepOfAnotherShapeIsRefusedBeforeAnyFileIsTouched)
         {"a row missing", columns(5), {columns(5)}},
     };
     for (const auto& sweep : sweeps) {
-        MatrixAltitudes = {0, 0.1};
-        MatrixAzimuths = sweep.azimuths;
-        MatrixUSF = sweep.usf;
-        EXPECT_THROW(WriteMatrixDataFiles(), UnexpectedError) << sweep.name;
+        results_.data = {{0, 0.1}, sweep.azimuths, sweep.usf};
+        EXPECT_THROW(WriteMatrixDataFiles(case_, results_), UnexpectedError) << sweep.name;
         EXPECT_TRUE(FolderContents().empty()) << sweep.name;
     }
 }

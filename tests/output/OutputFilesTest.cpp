@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/Faults.h"
-#include "model/mduUmbravel.h"
+#include "model/ShadingCase.h"
 #include "output/DefaultPathFile.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
@@ -17,11 +17,8 @@ namespace {
 
 class OutputFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ProgramFolder = program.Slash();
-        DataPath = data.Slash();
-        PrintFileName = "Umbravel.prt";
-    }
+    void SetUp() override { ProgramFolder = program.Slash(); }
+    std::string PrintFile() const { return data.Slash() + "Umbravel.prt"; }
     std::filesystem::path DefaultPathFile() const { return program.Path() / "DefPath.asc"; }
 
     TempFolder program;
@@ -30,21 +27,20 @@ class OutputFilesTest : public ::testing::Test {
 
 TEST_F(OutputFilesTest, StartingAfreshLeavesOneEmptyLine) {
     WriteBytes(data.Path() / "Umbravel.prt", "an earlier session\r\n");
-    StartPrintFileAfresh();
+    StartPrintFileAfresh(PrintFile());
     EXPECT_EQ(ReadBytes(data.Path() / "Umbravel.prt"), "\r\n");
 }
 
 TEST_F(OutputFilesTest, AFolderWithoutItsFinalSeparatorNamesFilesBesideIt) {
-    DataPath = data.Slash() + "runs";
-    StartPrintFileAfresh();
+    const OutputTarget runs{data.Slash() + "runs", "Umbravel.prt"};
+    StartPrintFileAfresh(runs.PrintFilePath());
     EXPECT_TRUE(std::filesystem::exists(data.Path() / "runsUmbravel.prt"));
-    EXPECT_EQ(PrintFilePath(), data.Slash() + "runsUmbravel.prt");
+    EXPECT_EQ(runs.PrintFilePath(), data.Slash() + "runsUmbravel.prt");
 }
 
 TEST_F(OutputFilesTest, AMissingDataFolderIsAnUnexpectedErrorNamingTheFile) {
-    DataPath = data.Slash() + "gone/";
     try {
-        StartPrintFileAfresh();
+        StartPrintFileAfresh(data.Slash() + "gone/Umbravel.prt");
         FAIL() << "no error";
     } catch (const UnexpectedError& error) {
         EXPECT_NE(std::string(error.what()).find(data.Slash() + "gone/Umbravel.prt"),

@@ -4,7 +4,6 @@
 
 #include "base/NumberText.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 
 using namespace mduUmbravel;
@@ -26,13 +25,13 @@ std::string CountRow(const std::array<int, N>& counts) {
 }
 
 // The fractions of the 25 x 7 report grid, evaluated from the grid's own definition.
-std::vector<std::vector<double>> ReportGridFractions() {
+std::vector<std::vector<double>> ReportGridFractions(const ShadingCase& c) {
     std::vector<std::vector<double>> usf(25, std::vector<double>(7));
     for (int i = 1; i <= 25; ++i) {
         const double alt = ((90.0 / 25) * (i - 1)) * ToRad;
         for (int j = 1; j <= 7; ++j) {
             const double azi = j == 1 ? 0.00001 : ((90.0 / 7) * (j - 1)) * ToRad;
-            usf[i - 1][j - 1] = EvaluateSkyDirection(ShadeGeometry, alt, azi, GeomMode).usf;
+            usf[i - 1][j - 1] = EvaluateSkyDirection(c.dimensions, alt, azi, c.GeomMode()).usf;
         }
     }
     return usf;
@@ -45,8 +44,8 @@ std::string ReportAltitudeLabel(int row) {
            std::to_string(tenths % 10) + " deg";
 }
 
-std::vector<std::string> TableRows(const std::string& firstCellPattern) {
-    const auto usf = ReportGridFractions();
+std::vector<std::string> TableRows(const ShadingCase& c, const std::string& firstCellPattern) {
+    const auto usf = ReportGridFractions(c);
     std::vector<std::string> rows;
     for (int i = 1; i <= 25; ++i) {
         std::string row = ReportAltitudeLabel(i) + PatternText(usf[i - 1][0], firstCellPattern);
@@ -103,23 +102,20 @@ const DiffuseInputLines DefaultDiffuseInputs = {
     "    F= 0.5   G= 0.25   R= 0.333333333333333  Geometry: Awning only",
 };
 
-std::string ExpectedDiffuseUpToSkyCounts(const DiffuseInputLines& inputs,
-                                         const std::string& dataFolder) {
-    SetDiffuseGrid(20);
-    ResetDiffuseRun();
-    IntegrateSkyDiffuse();
+std::string ExpectedDiffuseUpToSkyCounts(const ShadingCase& c, const DiffuseShading& d,
+                                         const DiffuseInputLines& inputs) {
     return CrLfLines({
         "UMBRAVEL Version 3.0  --  DIFFUSE RADIATION",
         "DATE:12-08-2026    TIME:13:05:09",
-        HeaderText,
+        c.output.headerText,
         "INPUT VALUES:",
         inputs.dimensions,
         "    B=L/H  C=h/H  D=L/W  E=h'/H  F=delta W/W  R=delta W/L  G=delta W/H",
         inputs.ratios,
         inputs.moreRatios,
-        "    Geometry Case: " + GeomCaseText,
+        "    Geometry Case: " + c.output.geomCaseText,
         "Output files directory: ",
-        "    " + dataFolder,
+        "    " + c.output.dataPath,
         "DISCRETIZATION:",
         "    For Alt going from 0 to  85.5 degrees",
         "    in steps of  4.5  deg and Azi going from 0 to ",
@@ -129,21 +125,20 @@ std::string ExpectedDiffuseUpToSkyCounts(const DiffuseInputLines& inputs,
         "",
         "Total number of directions in the sky =  400 ",
         "************************************************",
-        "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PrintItemText(SkyUSF),
+        "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PrintItemText(d.skyUSF),
         "************************************************",
         "     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:",
         "      I       IA     II     IIA     III     IVA     IVB     IVC     V    NONE",
-        CountRow(SkyCaseCount),
+        CountRow(d.skyCaseCount),
     });
 }
 
-std::string ExpectedDiffuseFromGroundPass() {
-    IntegrateGroundDiffuse();
+std::string ExpectedDiffuseFromGroundPass(const DiffuseShading& d) {
     return CrLfLines({
         "",
         "Total number of directions from the ground =  380 ",
         "********************************************************",
-        "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PrintItemText(GroundUSF),
+        "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PrintItemText(d.groundUSF),
         "(Does not include ground reflectance [albedo].)",
         "********************************************************",
         "",
@@ -156,15 +151,15 @@ std::string ExpectedDiffuseFromGroundPass() {
         "",
         "     DISTRIBUTION OF OCCURENCES OF GROUND-ONLY ALGORITHM CASES:",
         "      6       6A     7      7A      8      NONE",
-        CountRow(GroundCaseCount),
+        CountRow(d.groundCaseCount),
         "\n             \r",
         "==================================================================================",
     });
 }
 
-std::string ExpectedDiffuseSection(const DiffuseInputLines& inputs, const std::string& dataFolder) {
-    const std::string upToSky = ExpectedDiffuseUpToSkyCounts(inputs, dataFolder);
-    return upToSky + ExpectedDiffuseFromGroundPass();
+std::string ExpectedDiffuseSection(const ShadingCase& c, const DiffuseInputLines& inputs) {
+    const DiffuseShading d = EvaluateDiffuse(c.dimensions, c.GeomMode(), 20);
+    return ExpectedDiffuseUpToSkyCounts(c, d, inputs) + ExpectedDiffuseFromGroundPass(d);
 }
 
 const MatrixGeometryLines DefaultMatrixLines = {
@@ -175,8 +170,7 @@ const MatrixGeometryLines DefaultMatrixLines = {
     "F = 0.5   G = 0.25   R = 0.333   Geometry: Awning only",
 };
 
-std::string ExpectedMatrixSectionUpToTable(const MatrixGeometryLines& lines,
-                                           const std::string& dataFolder) {
+std::string ExpectedMatrixSectionUpToTable(const ShadingCase& c, const MatrixGeometryLines& lines) {
     std::vector<std::string> section = {
         "UMBRAVEL VERSION 3.0 -- BEAM MATRIX RESULTS",
         "    DATE:12-08-2026    TIME:13:05:09",
@@ -186,24 +180,23 @@ std::string ExpectedMatrixSectionUpToTable(const MatrixGeometryLines& lines,
         lines.fileRatios,
         lines.moreRatios,
         "Output files directory:",
-        "       " + dataFolder,
-        "Geometry Case: " + GeomCaseText,
+        "       " + c.output.dataPath,
+        "Geometry Case: " + c.output.geomCaseText,
         "",
         "UNSHADED FRACTION OF WINDOW AREA FOR VARIOUS SUN POSITIONS",
         "",
         "AZIMUTH->    000.0    012.9    025.7    038.6    051.4    064.3    077.1",
         "ALTITUDE      deg      deg      deg      deg      deg      deg      deg",
     };
-    for (const std::string& row : TableRows("     0.000"))
+    for (const std::string& row : TableRows(c, "     0.000"))
         section.push_back(row);
     section.push_back("\n             \r");
     return CrLfLines(section);
 }
 
-ExpectedMatrix ExpectedMatrixReport(const MatrixGeometryLines& lines,
-                                    const std::string& dataFolder) {
+ExpectedMatrix ExpectedMatrixReport(const ShadingCase& c, const MatrixGeometryLines& lines) {
     ExpectedMatrix expected;
-    expected.section = ExpectedMatrixSectionUpToTable(lines, dataFolder);
+    expected.section = ExpectedMatrixSectionUpToTable(c, lines);
 
     std::vector<std::string> screen = {
         "AWNING SHADING ALGORITHM VERSION 3.0 -- BEAM MATRIX RESULTS",
@@ -214,24 +207,22 @@ ExpectedMatrix ExpectedMatrixReport(const MatrixGeometryLines& lines,
         lines.screenRatios,
         lines.moreRatios,
         "Output files directory:",
-        "       " + dataFolder,
-        "Geometry Case: " + GeomCaseText,
+        "       " + c.output.dataPath,
+        "Geometry Case: " + c.output.geomCaseText,
         "UNSHADED FRACTION OF WINDOW AREA FOR VARIOUS SUN POSITIONS",
         "",
         "AZIMUTH->       000.0    012.9    025.7    038.6    051.4    064.3    077.1",
         "Altitude         deg      deg      deg      deg      deg      deg      deg",
     };
-    for (const std::string& row : TableRows("        0.000"))
+    for (const std::string& row : TableRows(c, "        0.000"))
         screen.push_back(row);
     screen.push_back("");
 
-    SetDiffuseGrid(25);
-    IntegrateSkyDiffuse();
-    IntegrateGroundDiffuse();
+    const DiffuseShading d = EvaluateDiffuse(c.dimensions, c.GeomMode(), 25);
     const std::string sky =
-        "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PatternText(SkyUSF, "0.######");
+        "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PatternText(d.skyUSF, "0.######");
     const std::string ground =
-        "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PatternText(GroundUSF, "0.######");
+        "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PatternText(d.groundUSF, "0.######");
     const std::string skyFrame(48, '*'), groundFrame(56, '*');
     const std::string albedo = "(Does not include ground reflectance [albedo].)";
 
@@ -264,11 +255,11 @@ ExpectedMatrix ExpectedMatrixReport(const MatrixGeometryLines& lines,
     return expected;
 }
 
-std::string ExpectedMatrixDataFile(int k, const std::string& geometry,
+std::string ExpectedMatrixDataFile(const ShadingCase& c, int k, const std::string& geometry,
                                    const std::string& dimensions, const std::string& skyAndGround) {
     std::vector<std::string> lines = {
         "Umbravel program for shading Geometry: " + geometry,
-        "These curves are for: " + HeaderText + " Run date: 12-08-2026",
+        "These curves are for: " + c.output.headerText + " Run date: 12-08-2026",
         "Diffuse sky USF=" + skyAndGround,
         "using number of points:  100 ",
         dimensions,
@@ -278,7 +269,7 @@ std::string ExpectedMatrixDataFile(int k, const std::string& geometry,
     const double azi = k == 1 ? 0.00001 : ToRad * (20 * (k - 1));
     for (int i = 1; i <= 20; ++i) {
         const double alt = ((90.0 / 20) * (i - 1)) * ToRad;
-        const double usf = EvaluateSkyDirection(ShadeGeometry, alt, azi, GeomMode).usf;
+        const double usf = EvaluateSkyDirection(c.dimensions, alt, azi, c.GeomMode()).usf;
         lines.push_back(DataAltitudeLabel(i) + PatternText(usf, "     0.#####"));
     }
     return CrLfLines(lines);

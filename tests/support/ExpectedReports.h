@@ -3,9 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "model/ShadingCase.h"
+#include "modes/diffuse/DiffuseIntegration.h"
+
 // Expected print-file sections and data files, laid out by hand line by line. Only the computed
 // values (fractions, diffuse results, case counts) are evaluated here, each from its own
-// definition, with the program-wide geometry, header, case text and a clock reading
+// definition, with the case's geometry, header, case text and data folder and a clock reading
 // 12-08-2026 13:05:09.
 
 // Each line followed by carriage return and line feed.
@@ -21,12 +24,12 @@ struct DiffuseInputLines {
 };
 extern const DiffuseInputLines DefaultDiffuseInputs;  // default geometry, awning only
 
-// Lines 1 to 25, with a 20-step sky pass run here; leaves that pass's results behind.
-std::string ExpectedDiffuseUpToSkyCounts(const DiffuseInputLines& inputs,
-                                         const std::string& dataFolder);
-// Lines 26 to 44, with the ground pass of the same grid run here.
-std::string ExpectedDiffuseFromGroundPass();
-std::string ExpectedDiffuseSection(const DiffuseInputLines& inputs, const std::string& dataFolder);
+// Lines 1 to 25 and lines 26 to 44 with the given results.
+std::string ExpectedDiffuseUpToSkyCounts(const ShadingCase& c, const mduUmbravel::DiffuseShading& d,
+                                         const DiffuseInputLines& inputs);
+std::string ExpectedDiffuseFromGroundPass(const mduUmbravel::DiffuseShading& d);
+// The whole section, with the 20-step passes run here.
+std::string ExpectedDiffuseSection(const ShadingCase& c, const DiffuseInputLines& inputs);
 
 // Matrix section lines 4, 6, 7 and their screen-text counterparts.
 struct MatrixGeometryLines {
@@ -35,19 +38,17 @@ struct MatrixGeometryLines {
 extern const MatrixGeometryLines DefaultMatrixLines;  // default geometry, awning only
 
 // Section lines 1 to 41, with the 25 x 7 table evaluated here.
-std::string ExpectedMatrixSectionUpToTable(const MatrixGeometryLines& lines,
-                                           const std::string& dataFolder);
+std::string ExpectedMatrixSectionUpToTable(const ShadingCase& c, const MatrixGeometryLines& lines);
 
 struct ExpectedMatrix {
     std::string section, screen;
 };
 // The whole section and screen text, with the 25-step diffuse passes run here.
-ExpectedMatrix ExpectedMatrixReport(const MatrixGeometryLines& lines,
-                                    const std::string& dataFolder);
+ExpectedMatrix ExpectedMatrixReport(const ShadingCase& c, const MatrixGeometryLines& lines);
 
 // "00.00", "04.50", ... "85.50": the altitude of data-file row 1 to 20.
 std::string DataAltitudeLabel(int row);
 
 // Data file k (from 1) of the 20 x 5 grid; skyAndGround is line 3 after its opening words.
-std::string ExpectedMatrixDataFile(int k, const std::string& geometry,
+std::string ExpectedMatrixDataFile(const ShadingCase& c, int k, const std::string& geometry,
                                    const std::string& dimensions, const std::string& skyAndGround);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "model/ShadeGeometry.h"
 #include "model/WizardDefaults.h"
-#include "model/mduUmbravel.h"
 
-// Stores a geometry as the dimensions screen does (DelW = W' - W) and derives its ratios.
-inline void StoreGeometry(double L, double W, double WP, double H, double Lh, double LhP) {
-    auto& g = mduUmbravel::ShadeGeometry;
+// A geometry as the dimensions screen makes it (DelW = W' - W), with its ratios derived.
+inline mduUmbravel::ShadeGeometryRecord GeometryOf(double L, double W, double WP, double H,
+                                                   double Lh, double LhP) {
+    mduUmbravel::ShadeGeometryRecord g;
     g.L = L;
     g.W = W;
     g.WP = WP;
@@ -13,11 +14,11 @@ inline void StoreGeometry(double L, double W, double WP, double H, double Lh, do
     g.H = H;
     g.Lh = Lh;
     g.LhP = LhP;
-    mduUmbravel::DeriveRatios();
+    return mduUmbravel::WithRatios(g);
 }
 
 // The wizard's default dimensions: L = 3, W = 2, W' = 3, H = 4, h = 3, h' = 1.
-inline void StoreDefaultGeometry() {
+inline mduUmbravel::ShadeGeometryRecord DefaultGeometry() {
     const DefaultDimensionValues& d = DefaultDimensions;
-    StoreGeometry(d.L, d.W, d.WP, d.H, d.Lh, d.LhP);
+    return GeometryOf(d.L, d.W, d.WP, d.H, d.Lh, d.LhP);
 }

@@ -10,11 +10,11 @@
 #include <cstdlib>
 
 #include "base/Clock.h"
-#include "model/mduUmbravel.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/WizardScreen.h"
+#include "screens/kit/mduUmbravel.h"
 #include "screens/program/frmAwnSplash.h"
 #include "wizard/ProgramFolderSetup.h"
 

@@ -2,7 +2,7 @@
 #include <set>
 #include <string>
 
-#include "model/mduUmbravel.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;

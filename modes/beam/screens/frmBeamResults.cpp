@@ -7,12 +7,13 @@
 #include "base/DateTimeText.h"
 #include "model/FractionRange.h"
 #include "model/SkyDirection.h"
-#include "model/mduUmbravel.h"
+#include "modes/beam/BeamCalculation.h"
 #include "output/BeamSection.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/ShadowView.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
 
@@ -51,19 +52,21 @@ frmBeamResults::frmBeamResults()
 void frmBeamResults::Form_Load() {
     lblDate->setText(ToQt("Date:  " + DateText()));
     lblTime->setText(ToQt("Time:  " + TimeText()));
-    lblGeomMode->setText(ToQt(BeamGeometryCaption()));
-    lblDimen->setText(ToQt(BeamDimensionsCaption()));
-    lblAltAngle->setText(ToQt(BeamAltitudeCaption()));
-    lblAziAngle->setText(ToQt(BeamAzimuthCaption()));
-    const double usf = SkyDirectionUSF(SolAltRad, SolAziRad, GeomMode);
-    lblBeamUSF->setText(ToQt(BeamUSFCaption(usf)));
-    lblBeamWarning->setVisible(OutsideUnitRange(usf));
-    lblCaseText->setText(ToQt("Shadow Case ID: " + std::string(CaseID)));
-    exactShadow->Show(usf);
+    shadingCase = CurrentCase();
+    beam = EvaluateBeam(shadingCase);
+    lblGeomMode->setText(ToQt(BeamGeometryCaption(shadingCase.geometry)));
+    lblDimen->setText(ToQt(BeamDimensionsCaption(shadingCase.dimensions)));
+    lblAltAngle->setText(ToQt(BeamAltitudeCaption(shadingCase.sun)));
+    lblAziAngle->setText(ToQt(BeamAzimuthCaption(shadingCase.sun)));
+    lblBeamUSF->setText(ToQt(BeamUSFCaption(beam.usf)));
+    lblBeamWarning->setVisible(OutsideUnitRange(beam.usf));
+    lblCaseText->setText(
+        ToQt("Shadow Case ID: " + std::string(SkyCaseName[static_cast<int>(beam.shadowCase)])));
+    exactShadow->Show(shadingCase, beam.usf);
 }
 
 void frmBeamResults::cmdNewGeom_Click() {
-    AppendBeamSection();
+    AppendBeamSection(shadingCase, beam);
     Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
@@ -72,6 +75,6 @@ void frmBeamResults::cmdNewSource_Click() {
 }
 
 void frmBeamResults::cmdFinish_Click() {
-    AppendBeamSection();
+    AppendBeamSection(shadingCase, beam);
     Wizard::HandOver(this, Wizard::Step::Saved);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ShadingCase.h"
+#include "model/SkyDirection.h"
 #include "screens/kit/WizardScreen.h"
 
 class QLabel;
@@ -34,4 +36,7 @@ class frmBeamResults : public WizardScreen {
     QLabel* lblBeamWarning;
     QLabel* lblCaseText;
     ExactBeamPanel* exactShadow;
+    // The case the screen opened with and its result, for the section it appends.
+    ShadingCase shadingCase;
+    mduUmbravel::SkyShading beam{};
 };

@@ -22,8 +22,8 @@ PhysicalDiffuseNote::PhysicalDiffuseNote()
         LabelKind::Paragraph));
 }
 
-void PhysicalDiffuseNote::Show() {
-    const PhysicalDiffuseFactors f = PhysicalDiffuse(DeviceShapeFromGeometry());
+void PhysicalDiffuseNote::Show(const DeviceShape& device) {
+    const PhysicalDiffuseFactors f = PhysicalDiffuse(device);
     lblPhysicalSky->setText(
         ToQt("Physically weighted sky factor = " + PatternText(f.sky, "0.######")));
     lblPhysicalGround->setText(

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "model/ExactShadow.h"
+
 class QLabel;
 
 // The diffuse screen's physically weighted factors of the current geometry, labelled as such,
@@ -9,7 +11,7 @@ class QLabel;
 class PhysicalDiffuseNote : public QWidget {
   public:
     PhysicalDiffuseNote();
-    void Show();
+    void Show(const DeviceShape& device);
 
   private:
     QLabel* lblPhysicalSky;

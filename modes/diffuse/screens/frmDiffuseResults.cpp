@@ -5,12 +5,13 @@
 #include <QVBoxLayout>
 
 #include "model/FractionRange.h"
-#include "model/mduUmbravel.h"
+#include "modes/diffuse/DiffuseCalculation.h"
 #include "modes/diffuse/screens/PhysicalDiffuseNote.h"
 #include "output/DiffuseSection.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 frmDiffuseResults::frmDiffuseResults()
     : WizardScreen("frmDiffuseResults", "Diffuse Results"),
@@ -46,15 +47,17 @@ frmDiffuseResults::frmDiffuseResults()
 void frmDiffuseResults::Form_Load() {
     lblDate->setText(ToQt(DiffuseDateCaption()));
     lblTime->setText(ToQt(DiffuseTimeCaption()));
-    lblGeomMode->setText(ToQt(DiffuseGeomModeCaption()));
-    lblDimen->setText(ToQt(mduUmbravel::HeaderText));
-    lblCaseText->setText(ToQt(DiffuseCaseTextCaption()));
-    RunDiffuseMode();
-    lblSkyUSF->setText(ToQt(DiffuseSkyUSFCaption()));
-    lblGroundUSF->setText(ToQt(DiffuseGroundUSFCaption()));
-    lblSkyWarning->setVisible(OutsideUnitRange(mduUmbravel::SkyUSF));
-    lblGroundWarning->setVisible(OutsideUnitRange(mduUmbravel::GroundUSF));
-    physicalFactors->Show();
+    const ShadingCase c = mduUmbravel::CurrentCase();
+    lblGeomMode->setText(ToQt(DiffuseGeomModeCaption(c.geometry)));
+    lblDimen->setText(ToQt(c.output.headerText));
+    lblCaseText->setText(ToQt(DiffuseCaseTextCaption(c.output.geomCaseText)));
+    const mduUmbravel::DiffuseShading d = EvaluateDiffuseMode(c);
+    AppendDiffuseSection(c, d);
+    lblSkyUSF->setText(ToQt(DiffuseSkyUSFCaption(d.skyUSF)));
+    lblGroundUSF->setText(ToQt(DiffuseGroundUSFCaption(d.groundUSF)));
+    lblSkyWarning->setVisible(OutsideUnitRange(d.skyUSF));
+    lblGroundWarning->setVisible(OutsideUnitRange(d.groundUSF));
+    physicalFactors->Show(DeviceShapeOf(c));
 }
 
 void frmDiffuseResults::cmdExit_Click() {

@@ -9,7 +9,6 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "model/mduUmbravel.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
 
@@ -33,17 +32,18 @@ MatrixChart::MatrixChart() : chtMatrix(new QChartView) {
     column->addLayout(row);
 }
 
-void MatrixChart::Show() {
+void MatrixChart::Show(const BeamMatrix& sweep, const std::string& dataPath) {
+    dataPath_ = dataPath;
     auto* chart = new QChart;
     chart->setTitle(ChartTitle);
     chart->legend()->setAlignment(Qt::AlignBottom);
     double low = 0, high = 1;
-    for (std::size_t j = 0; j < MatrixAzimuths.size(); ++j) {
+    for (std::size_t j = 0; j < sweep.azimuths.size(); ++j) {
         auto* line = new QLineSeries;
-        line->setName(QString("%1\u00b0").arg(MatrixAzimuths[j] * RadToDeg, 0, 'f', 0));
-        for (std::size_t i = 0; i < MatrixAltitudes.size(); ++i) {
-            const double usf = MatrixUSF[i][j];
-            line->append(MatrixAltitudes[i] * RadToDeg, usf);
+        line->setName(QString("%1\u00b0").arg(sweep.azimuths[j] * RadToDeg, 0, 'f', 0));
+        for (std::size_t i = 0; i < sweep.altitudes.size(); ++i) {
+            const double usf = sweep.usf[i][j];
+            line->append(sweep.altitudes[i] * RadToDeg, usf);
             low = std::min(low, usf);
             high = std::max(high, usf);
         }
@@ -73,5 +73,5 @@ bool MatrixChart::SavePicture(const QString& path) {
 }
 
 void MatrixChart::cmdSavePicture_Click() {
-    AskAndSaveWidgetPicture(chtMatrix, ToQt(DataPath + "matrix.png"), ChartTitle);
+    AskAndSaveWidgetPicture(chtMatrix, ToQt(dataPath_ + "matrix.png"), ChartTitle);
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
+
+#include "modes/matrix/BeamMatrixSweep.h"
 
 class QChartView;
 
@@ -12,8 +15,8 @@ class MatrixChart : public QWidget {
 
   public:
     MatrixChart();
-    // Draws the data sweep the matrix run left in MatrixAltitudes, MatrixAzimuths, MatrixUSF.
-    void Show();
+    // Draws the matrix run's data sweep; a picture is offered in the case's data folder.
+    void Show(const mduUmbravel::BeamMatrix& sweep, const std::string& dataPath);
     // Saves the chart as SVG when the name ends in ".svg", else as PNG; false when it cannot.
     bool SavePicture(const QString& path);
 
@@ -21,4 +24,5 @@ class MatrixChart : public QWidget {
     void cmdSavePicture_Click();
 
     QChartView* chtMatrix;
+    std::string dataPath_;
 };

@@ -10,13 +10,13 @@
 #include <QVBoxLayout>
 
 #include "model/FractionRange.h"
-#include "model/mduUmbravel.h"
 #include "modes/matrix/screens/MatrixChart.h"
 #include "output/MatrixReport.h"
 #include "output/MatrixRun.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 
 namespace {
 
@@ -80,12 +80,13 @@ frmMatrixResults::frmMatrixResults()
 void frmMatrixResults::Form_Load() {
     lblDate->setText(ToQt(MatrixDateCaption()));
     lblTime->setText(ToQt(MatrixTimeCaption()));
-    lblDimen->setText(ToQt(mduUmbravel::HeaderText));
+    const ShadingCase c = mduUmbravel::CurrentCase();
+    lblDimen->setText(ToQt(c.output.headerText));
     // The text box shows lines, not the CR LF that ends each of them.
-    const MatrixModeRun run = RunMatrixMode();
+    const MatrixModeRun run = RunMatrixMode(c);
     txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
     lblMatrixWarning->setVisible(run.outsideUnitRange);
-    chart->Show();
+    chart->Show(run.results.data, c.output.dataPath);
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {

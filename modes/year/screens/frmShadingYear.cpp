@@ -28,6 +28,7 @@
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/mduUmbravel.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ QString KWh(double wh) {
 
 frmShadingYear::frmShadingYear(QWidget* parent)
     : WizardScreen("frmShadingYear", "Shading over the year"),
-      device_(DeviceShapeFromGeometry()),
+      device_(DeviceShapeOf(mduUmbravel::CurrentCase())),
       diffuse_(PhysicalDiffuse(device_)) {
     setParent(parent, Qt::Dialog);
 
@@ -296,5 +297,6 @@ void frmShadingYear::cmdSavePicture_Click() {
 }
 
 void frmShadingYear::cmdAppend_Click() {
-    AppendYearSection(Settings(), table_, totals_ ? &*totals_ : nullptr);
+    AppendYearSection(mduUmbravel::CurrentCase(), Settings(), table_,
+                      totals_ ? &*totals_ : nullptr);
 }

@@ -3,12 +3,10 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <numeric>
 #include <vector>
 
 #include "base/Faults.h"
 #include "model/DirectionGrid.h"
-#include "model/mduUmbravel.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "support/Geometry.h"
 
@@ -20,20 +18,14 @@ struct Direction {
     double alt, azi;
 };
 
-std::vector<Direction> Record(int firstRow, double rowStep) {
+std::vector<Direction> Record(int steps, int firstRow, double rowStep) {
     std::vector<Direction> calls;
-    SumOverDirections(firstRow, rowStep, [&](double alt, double azi, std::int16_t) {
-        calls.push_back({alt, azi});
-        return 1.0;
-    });
+    SumOverDirections(steps, steps, 1, firstRow, rowStep,
+                      [&](double alt, double azi, std::int16_t) {
+                          calls.push_back({alt, azi});
+                          return 1.0;
+                      });
     return calls;
-}
-
-void RunDiffuse(std::int16_t steps) {
-    SetDiffuseGrid(steps);
-    ResetDiffuseRun();
-    IntegrateSkyDiffuse();
-    IntegrateGroundDiffuse();
 }
 
 bool SameBits(double a, double b) {
@@ -41,10 +33,9 @@ bool SameBits(double a, double b) {
 }
 
 TEST(DirectionGrid, TwentyStepsVisitTheDocumentedDirectionsRowByRow) {
-    SetDiffuseGrid(20);
     const double toRad = 3.14159265358979 / 180;
 
-    const auto sky = Record(1, 90.0 / 20);
+    const auto sky = Record(20, 1, 90.0 / 20);
     ASSERT_EQ(sky.size(), 400u);
     EXPECT_EQ(sky.front().alt, 0);
     EXPECT_EQ(sky.front().azi, 0.00001);
@@ -53,7 +44,7 @@ TEST(DirectionGrid, TwentyStepsVisitTheDocumentedDirectionsRowByRow) {
     EXPECT_EQ(sky.back().alt, (4.5 * 19) * toRad);
     EXPECT_EQ(sky.back().azi, (4.5 * 19) * toRad);
 
-    const auto ground = Record(2, -(90.0 / 20));
+    const auto ground = Record(20, 2, -(90.0 / 20));
     ASSERT_EQ(ground.size(), 380u);
     EXPECT_EQ(ground.front().alt, -4.5 * toRad);
     EXPECT_EQ(ground.front().azi, 0.00001);
@@ -62,10 +53,11 @@ TEST(DirectionGrid, TwentyStepsVisitTheDocumentedDirectionsRowByRow) {
 }
 
 TEST(DirectionGrid, ConstantFractionsAverageToThemselvesExactly) {
-    SetDiffuseGrid(20);
-    const auto ones = SumOverDirections(1, 4.5, [](double, double, std::int16_t) { return 1.0; });
+    const auto ones =
+        SumOverDirections(20, 20, 1, 1, 4.5, [](double, double, std::int16_t) { return 1.0; });
     EXPECT_EQ(ones.usf / ones.weight, 1.0);
-    const auto zeros = SumOverDirections(2, -4.5, [](double, double, std::int16_t) { return 0.0; });
+    const auto zeros =
+        SumOverDirections(20, 20, 1, 2, -4.5, [](double, double, std::int16_t) { return 0.0; });
     EXPECT_EQ(zeros.usf / zeros.weight, 0.0);
 }
 
@@ -95,13 +87,12 @@ TEST(DirectionGrid, SmallGridsGiveTheirWeightedMeansWorkedOutByHand) {
         return std::isnan(degrees) || std::fabs(angle - degrees * 3.14159265358979 / 180) < 1e-9;
     };
     for (const SmallGrid& grid : grids) {
-        SetDiffuseGrid(grid.steps);
         const double step = 90.0 / grid.steps;
-        const WeightedSums sums =
-            SumOverDirections(grid.ground ? 2 : 1, grid.ground ? -step : step,
-                              [&](double alt, double azi, std::int16_t) {
-                                  return at(alt, grid.litAlt) && at(azi, grid.litAzi) ? 1.0 : 0.0;
-                              });
+        const WeightedSums sums = SumOverDirections(
+            grid.steps, grid.steps, 1, grid.ground ? 2 : 1, grid.ground ? -step : step,
+            [&](double alt, double azi, std::int16_t) {
+                return at(alt, grid.litAlt) && at(azi, grid.litAzi) ? 1.0 : 0.0;
+            });
         EXPECT_NEAR(sums.usf / sums.weight, grid.mean, 1e-13)
             << grid.steps << " steps, lit " << grid.litAlt << "/" << grid.litAzi;
     }
@@ -115,7 +106,7 @@ struct PinnedRun {
 };
 
 TEST(DiffuseRun, DefaultGeometryGivesTheFractionsWorkedOutApart) {
-    StoreDefaultGeometry();
+    const ShadeGeometryRecord g = DefaultGeometry();
     const PinnedRun runs[] = {
         {20, 1, 0.5651657899074838, 0.987697418248418},
         {20, 2, 0.49929321345777816, -1.81820842901943},
@@ -125,51 +116,35 @@ TEST(DiffuseRun, DefaultGeometryGivesTheFractionsWorkedOutApart) {
         {25, 3, 0.0637726953984604, -2.06536746195028},
     };
     for (const PinnedRun& run : runs) {
-        GeomMode = run.mode;
-        SkyCaseCount.fill(7);  // left over from other modes; the run must reset them
-        GroundCaseCount.fill(7);
-        RunDiffuse(run.steps);
-        EXPECT_NEAR(SkyUSF, run.sky, 1e-13) << run.steps << " steps, mode " << run.mode;
-        EXPECT_NEAR(GroundUSF, run.ground, 1e-13) << run.steps << " steps, mode " << run.mode;
+        const DiffuseShading d = EvaluateDiffuse(g, run.mode, run.steps);
+        EXPECT_NEAR(d.skyUSF, run.sky, 1e-13) << run.steps << " steps, mode " << run.mode;
+        EXPECT_NEAR(d.groundUSF, run.ground, 1e-13) << run.steps << " steps, mode " << run.mode;
+        EXPECT_EQ(d.steps, run.steps);
     }
-    RunDiffuse(20);
-    EXPECT_EQ(SkyCaseCount, (std::array<int, 10>{55, 50, 83, 114, 98, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(GroundCaseCount, (std::array<int, 6>{17, 18, 0, 336, 9, 0}));
-    EXPECT_EQ(NAzi, 20);
-    EXPECT_EQ(SkyUSF, SkySumUSF / SkySumWeight);
-    EXPECT_EQ(GroundUSF, GroundSumUSF / GroundSumWeight);
+    const DiffuseShading d = EvaluateDiffuse(g, 1, 20);
+    EXPECT_EQ(d.skyCaseCount, (std::array<int, 10>{55, 50, 83, 114, 98, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(d.groundCaseCount, (std::array<int, 6>{17, 18, 0, 336, 9, 0}));
 }
 
 TEST(DiffuseRun, RepeatedRunsAreBitIdentical) {
-    StoreGeometry(2, 3, 1.5, 4, 1, 0.5);
+    const ShadeGeometryRecord g = GeometryOf(2, 3, 1.5, 4, 1, 0.5);
     for (std::int16_t mode = 1; mode <= 3; ++mode) {
-        GeomMode = mode;
-        RunDiffuse(20);
-        const double sky = SkyUSF, ground = GroundUSF;
-        const auto skyCounts = SkyCaseCount;
-        RunDiffuse(20);
-        EXPECT_TRUE(SameBits(sky, SkyUSF)) << "mode " << mode;
-        EXPECT_TRUE(SameBits(ground, GroundUSF)) << "mode " << mode;
-        EXPECT_EQ(skyCounts, SkyCaseCount);
+        const DiffuseShading first = EvaluateDiffuse(g, mode, 20);
+        const DiffuseShading second = EvaluateDiffuse(g, mode, 20);
+        EXPECT_TRUE(SameBits(first.skyUSF, second.skyUSF)) << "mode " << mode;
+        EXPECT_TRUE(SameBits(first.groundUSF, second.groundUSF)) << "mode " << mode;
+        EXPECT_EQ(first.skyCaseCount, second.skyCaseCount);
     }
 }
 
 TEST(DiffuseRun, FlatOverhangYieldsFiniteFractions) {
-    StoreGeometry(3, 2, 3, 4, 3, 0);
-    GeomMode = 3;
-    RunDiffuse(20);
-    EXPECT_TRUE(std::isfinite(SkyUSF));
-    EXPECT_TRUE(std::isfinite(GroundUSF));
+    const DiffuseShading d = EvaluateDiffuse(GeometryOf(3, 2, 3, 4, 3, 0), 3, 20);
+    EXPECT_TRUE(std::isfinite(d.skyUSF));
+    EXPECT_TRUE(std::isfinite(d.groundUSF));
 }
 
-TEST(DiffuseRun, AwningBelowTheWindowStopsAtTheFirstGroundDirection) {
-    StoreGeometry(3, 2, 3, 4, -2, 1);
-    GeomMode = 1;
-    SetDiffuseGrid(20);
-    ResetDiffuseRun();
-    IntegrateSkyDiffuse();
-    EXPECT_THROW(IntegrateGroundDiffuse(), ProgramStop);
-    EXPECT_EQ(std::accumulate(GroundCaseCount.begin(), GroundCaseCount.end(), 0), 0);
+TEST(DiffuseRun, AwningBelowTheWindowStops) {
+    EXPECT_THROW(EvaluateDiffuse(GeometryOf(3, 2, 3, 4, -2, 1), 1, 20), ProgramStop);
 }
 
 }  // namespace

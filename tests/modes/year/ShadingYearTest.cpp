@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "model/mduUmbravel.h"
 #include "modes/year/EpwText.h"
 #include "modes/year/ShadingYear.h"
 #include "output/YearCsv.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/TempFolder.h"
 
 using mduUmbravel::DegToRad;

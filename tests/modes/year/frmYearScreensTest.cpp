@@ -7,8 +7,8 @@
 #include <QTableWidget>
 #include <string>
 
-#include "model/mduUmbravel.h"
 #include "modes/year/screens/frmShadingYear.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 namespace {

@@ -5,7 +5,8 @@
 #include <string>
 
 #include "base/PathText.h"
-#include "model/mduUmbravel.h"
+#include "output/OutputFiles.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/mduUmbravel.h"
 #include "output/screens/frmViewPrint.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;

@@ -2,7 +2,7 @@
 #include <QRadioButton>
 #include <string>
 
-#include "model/mduUmbravel.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;
@@ -16,16 +16,9 @@ class frmGeomChoiceTest : public WizardFixture {
     }
 };
 
-TEST_F(frmGeomChoiceTest, OpeningNamesTheThreeGeometriesAndLeavesEntryZeroEmpty) {
-    GeomModeName = {};
-    WalkTo("frmGeomChoice");
-    EXPECT_EQ(GeomModeName,
-              (std::array<std::string, 4>{"", "Awning only", "Side fins only", "Awning and fins"}));
-}
-
 struct Choice {
     const char* option;
-    std::int16_t geomMode;
+    Geometry geometry;
 };
 
 class frmGeomChoiceOptionTest : public frmGeomChoiceTest,
@@ -35,12 +28,13 @@ TEST_P(frmGeomChoiceOptionTest, ContinueSetsTheChosenGeometry) {
     WalkTo("frmGeomChoice");
     Click("frmGeomChoice", GetParam().option);
     Click("frmGeomChoice", "cmdOK");
-    EXPECT_EQ(GeomMode, GetParam().geomMode);
+    EXPECT_EQ(GeomMode, GetParam().geometry);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGeometry, frmGeomChoiceOptionTest,
-                         ::testing::Values(Choice{"optGeom1", 1}, Choice{"optGeom2", 2},
-                                           Choice{"OptGeom3", 3}),
+                         ::testing::Values(Choice{"optGeom1", Geometry::Awning},
+                                           Choice{"optGeom2", Geometry::Fins},
+                                           Choice{"OptGeom3", Geometry::AwningAndFins}),
                          [](const auto& info) { return std::string(info.param.option); });
 
 TEST_F(frmGeomChoiceTest, ExactlyOneGeometryIsSelectedAtAnyTime) {
@@ -60,7 +54,7 @@ TEST_F(frmGeomChoiceTest, EachVisitStartsFromTheFirstGeometry) {
     Click("frmGeomValues", "cmdPrevious");
     EXPECT_TRUE(Selected("optGeom1"));
     Click("frmGeomChoice", "cmdOK");
-    EXPECT_EQ(GeomMode, 1);
+    EXPECT_EQ(GeomMode, Geometry::Awning);
 }
 
 TEST_F(frmGeomChoiceTest, TheAmpersandsOfTheCaptionAreCharactersNotTheAccessKey) {

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "model/mduUmbravel.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;

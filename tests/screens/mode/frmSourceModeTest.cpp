@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/NumberText.h"
-#include "model/mduUmbravel.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;
@@ -32,7 +32,7 @@ TEST_F(frmSourceModeTest, TheAltitudeFollowsEveryKeystroke) {
     EXPECT_EQ(SolAlt, 4);
     Type("frmSourceMode", "txtSolAlt", "5");
     EXPECT_EQ(SolAlt, 45);
-    EXPECT_EQ(SolAltRad, DegToRad(45));
+    EXPECT_EQ(SolAlt, 45);
 }
 
 struct TypedAzimuth {
@@ -59,7 +59,7 @@ TEST_P(frmSourceModeTypingTest, AnEntryIsTypedWholeWithoutAMessage) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Text("frmSourceMode", "txtSolAzi"), keys);
     EXPECT_EQ(SolAzi, GetParam().value);
-    EXPECT_EQ(SolAziRad, DegToRad(GetParam().value));
+    EXPECT_EQ(SolAzi, GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, frmSourceModeTypingTest,
@@ -103,7 +103,7 @@ TEST_P(frmSourceModeZeroTest, AZeroAzimuthIsReplacedWithOneMessageWhenTheEntryIs
     }
     EXPECT_EQ(messages, std::vector<std::string>{kZeroAzimuthMessage});
     EXPECT_EQ(SolAzi, 0.0001);
-    EXPECT_EQ(SolAziRad, 0.0001 * 3.14159265358979 / 180);
+    EXPECT_EQ(SolAzi, 0.0001);
 }
 
 INSTANTIATE_TEST_SUITE_P(TextsReadingZero, frmSourceModeZeroTest,
@@ -145,18 +145,16 @@ TEST_F(frmSourceModeTest, CalculateReadsTheAnglesAgainForASingleSun) {
     WalkTo("frmSourceMode");
     TypeOver("frmSourceMode", "txtSolAlt", "45");
     SolAlt = 0;
-    SolAltRad = 0;
     Click("frmSourceMode", "cmdCalculate");
-    EXPECT_EQ(SourceMode, 1);
+    EXPECT_EQ(ChosenMode, SourceMode::Beam);
     EXPECT_EQ(SolAlt, 45);
-    EXPECT_EQ(SolAltRad, DegToRad(45));
     EXPECT_EQ(SolAzi, 0.0001);
     EXPECT_EQ(Text("frmBeamResults", "lblAltAngle"), "Solar Altitude  45 deg");
 }
 
 struct Mode {
     const char* option;
-    std::int16_t sourceMode;
+    SourceMode sourceMode;
     const char* results;
 };
 
@@ -165,17 +163,18 @@ class frmSourceModeOptionTest : public frmSourceModeTest,
 
 TEST_P(frmSourceModeOptionTest, CalculateSetsTheChosenModeAndOpensItsResults) {
     WalkTo("frmSourceMode");
-    SourceMode = 0;
+    ChosenMode = SourceMode::Year;
     Click("frmSourceMode", GetParam().option);
     Click("frmSourceMode", "cmdCalculate");
-    EXPECT_EQ(SourceMode, GetParam().sourceMode);
+    EXPECT_EQ(ChosenMode, GetParam().sourceMode);
     EXPECT_EQ(OpenScreens(), std::set<std::string>{GetParam().results});
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, frmSourceModeOptionTest,
-                         ::testing::Values(Mode{"OptSingleSun", 1, "frmBeamResults"},
-                                           Mode{"optDiffuse", 2, "frmDiffuseResults"},
-                                           Mode{"optMatrix", 3, "frmMatrixResults"}),
-                         [](const auto& info) { return std::string(info.param.option); });
+INSTANTIATE_TEST_SUITE_P(
+    EveryMode, frmSourceModeOptionTest,
+    ::testing::Values(Mode{"OptSingleSun", SourceMode::Beam, "frmBeamResults"},
+                      Mode{"optDiffuse", SourceMode::Diffuse, "frmDiffuseResults"},
+                      Mode{"optMatrix", SourceMode::Matrix, "frmMatrixResults"}),
+    [](const auto& info) { return std::string(info.param.option); });
 
 }  // namespace

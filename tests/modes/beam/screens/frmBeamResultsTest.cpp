@@ -1,6 +1,6 @@
 #include <string>
 
-#include "model/mduUmbravel.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
 using namespace mduUmbravel;
@@ -26,14 +26,14 @@ TEST_F(frmBeamResultsTest, TheScreenShowsInputsResultAndCase) {
     }
 }
 
-struct Geometry {
+struct GeometryChoice {
     const char* option;
     const char* caption;
     const char* usf;
 };
 
 class frmBeamResultsGeometryTest : public frmBeamResultsTest,
-                                   public ::testing::WithParamInterface<Geometry> {};
+                                   public ::testing::WithParamInterface<GeometryChoice> {};
 
 TEST_P(frmBeamResultsGeometryTest, TheGeometryAndItsResultAreShown) {
     WalkTo("frmGeomChoice");
@@ -44,18 +44,22 @@ TEST_P(frmBeamResultsGeometryTest, TheGeometryAndItsResultAreShown) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGeometry, frmBeamResultsGeometryTest,
-    ::testing::Values(Geometry{"optGeom1", "Geometry: AWNING ONLY", "Beam USF = 0.31699"},
-                      Geometry{"optGeom2", "Geometry: FIN ONLY", "Beam USF = 1."},
-                      Geometry{"OptGeom3", "Geometry: AWNING & FIN", "Beam USF = 0.31699"}),
+    ::testing::Values(GeometryChoice{"optGeom1", "Geometry: AWNING ONLY", "Beam USF = 0.31699"},
+                      GeometryChoice{"optGeom2", "Geometry: FIN ONLY", "Beam USF = 1."},
+                      GeometryChoice{"OptGeom3", "Geometry: AWNING & FIN", "Beam USF = 0.31699"}),
     [](const auto& info) { return std::string(info.param.option); });
 
-TEST_F(frmBeamResultsTest, TheResultIsComputedWhileTheScreenOpens) {
+// The section holds the case and result the screen showed, whatever is stored afterwards.
+TEST_F(frmBeamResultsTest, TheSectionWritesTheResultComputedWhileTheScreenOpened) {
     WalkTo("frmSourceMode");
-    SkyCaseCount = {};
     Click("frmSourceMode", "cmdCalculate");
-    EXPECT_EQ(SkyCaseCount[1], 1);
+    ShadeGeometry = WithRatios(ShadeGeometry);
+    SolAlt = 60;
+    GeomMode = Geometry::Fins;
     Click("frmBeamResults", "cmdFinish");
-    EXPECT_EQ(SkyCaseCount[1], 2);
+    const std::string printed = ReadBytes(DataFolder() + "Umbravel.prt");
+    EXPECT_NE(printed.find("Solar altitude angle:   30 deg\r\n"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("Unshaded fraction (USF) = 0.31699\r\n"), std::string::npos) << printed;
 }
 
 // The exact fraction of the drawn shadow stands beside the analytic one; a sentence appears only

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "base/NumberText.h"
-#include "model/mduUmbravel.h"
+#include "modes/matrix/MatrixCalculation.h"
 #include "modes/matrix/screens/MatrixChart.h"
+#include "screens/kit/mduUmbravel.h"
 #include "support/ExpectedReports.h"
 #include "support/WizardFixture.h"
 
@@ -24,16 +25,18 @@ class frmMatrixResultsTest : public WizardFixture {
     // Compares the section, the screen text and the five data files of the run just made.
     void ExpectRun(const MatrixGeometryLines& lines, const std::string& filePrefix,
                    const std::string& geometryName, const std::string& printedBefore) {
-        const ExpectedMatrix expected = ExpectedMatrixReport(lines, DataFolder());
+        const ShadingCase c = CurrentCase();
+        const ExpectedMatrix expected = ExpectedMatrixReport(c, lines);
         EXPECT_EQ(PrintFile(), printedBefore + expected.section);
         EXPECT_EQ(Text("frmMatrixResults", "txtMatrixResults"),
                   QString::fromStdString(expected.screen).replace("\r\n", "\n").toStdString());
+        const DiffuseShading d = EvaluateMatrix(c).diffuse;
         const std::string diffuse =
-            PrintItemText(SkyUSF) + " Ground reflected USF=" + PrintItemText(GroundUSF);
+            PrintItemText(d.skyUSF) + " Ground reflected USF=" + PrintItemText(d.groundUSF);
         for (int k = 1; k <= 5; ++k) {
             const std::string name = filePrefix + std::to_string(k) + ".DAT";
             EXPECT_EQ(Data(name),
-                      ExpectedMatrixDataFile(k, geometryName, DefaultDataDimensions, diffuse))
+                      ExpectedMatrixDataFile(c, k, geometryName, DefaultDataDimensions, diffuse))
                 << name;
         }
     }
@@ -61,13 +64,13 @@ TEST_F(frmMatrixResultsTest, SideFinsWriteTheirFilesAndLeaveTheAwningFilesOfAnEa
     EXPECT_TRUE(messages.empty());
 }
 
-struct Geometry {
+struct GeometryChoice {
     const char* option;
     const char* dataFiles;
 };
 
 class frmMatrixResultsFinishTest : public frmMatrixResultsTest,
-                                   public ::testing::WithParamInterface<Geometry> {};
+                                   public ::testing::WithParamInterface<GeometryChoice> {};
 
 TEST_P(frmMatrixResultsFinishTest, EnterFinishesAndTheClosingScreenNamesTheDataFiles) {
     WalkTo("frmGeomChoice");
@@ -80,12 +83,12 @@ TEST_P(frmMatrixResultsFinishTest, EnterFinishesAndTheClosingScreenNamesTheDataF
 INSTANTIATE_TEST_SUITE_P(
     EveryGeometry, frmMatrixResultsFinishTest,
     ::testing::Values(
-        Geometry{"optGeom1",
-                 "AWNONLY1.dat  AWNONLY2.DAT  AWNONLY3.DAT   AWNONLY4.DAT    AWNONLY5.DAT"},
-        Geometry{"optGeom2",
-                 "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT"},
-        Geometry{"OptGeom3",
-                 "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT"}),
+        GeometryChoice{"optGeom1",
+                       "AWNONLY1.dat  AWNONLY2.DAT  AWNONLY3.DAT   AWNONLY4.DAT    AWNONLY5.DAT"},
+        GeometryChoice{"optGeom2",
+                       "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT"},
+        GeometryChoice{"OptGeom3",
+                       "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT"}),
     [](const auto& info) { return std::string(info.param.option); });
 
 TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
@@ -102,21 +105,19 @@ TEST_F(frmMatrixResultsTest, NewGeomModeAndNewSourceModeMoveOnAndWriteNothing) {
     EXPECT_EQ(PrintFile(), written + section);
 }
 
-TEST_F(frmMatrixResultsTest, TheAwningStopKeepsTheTableAndWritesNoDataFile) {
+// Every sweep and pass runs before anything is written, so the stop leaves every file as it was.
+TEST_F(frmMatrixResultsTest, TheAwningStopWritesNothing) {
     // The dimensions screen refuses this awning; a geometry stored past it still meets the stop.
     WalkTo("frmSourceMode");
     ShadeGeometry.Lh = -2;
-    DeriveRatios();
+    ShadeGeometry = WithRatios(ShadeGeometry);
     Click("frmSourceMode", "optMatrix");
     Click("frmSourceMode", "cmdCalculate");
     EXPECT_EQ(messages,
               std::vector<std::string>{"AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."});
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(OpenScreens().count("frmMatrixResults"), 0u);
-    MatrixGeometryLines lines = DefaultMatrixLines;
-    lines.fileDimensions = "L =  3   H =  4   h = -2   h' =  1   W =  2   W' =  3 ";
-    lines.fileRatios = "B = 0.75   C = -0.5   D = 1.5   E = 0.25";
-    EXPECT_EQ(PrintFile(), "\r\n" + ExpectedMatrixSectionUpToTable(lines, DataFolder()));
+    EXPECT_EQ(PrintFile(), "\r\n");
     for (const auto& entry : std::filesystem::directory_iterator(DataFolder())) {
         EXPECT_EQ(entry.path().filename(), "Umbravel.prt");
     }
@@ -131,7 +132,8 @@ TEST_F(frmMatrixResultsTest, TheChartShowsTheDataSweepAndSavesItsPicture) {
     ASSERT_EQ(lines.size(), 5);
     for (QAbstractSeries* line : lines)
         EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 20);
-    EXPECT_EQ(static_cast<QLineSeries*>(lines[2])->at(0).y(), MatrixUSF[0][2]);
+    EXPECT_EQ(static_cast<QLineSeries*>(lines[2])->at(0).y(),
+              EvaluateMatrix(CurrentCase()).data.usf[0][2]);
 
     auto* chart = Screen("frmMatrixResults")->findChild<MatrixChart*>();
     ASSERT_NE(chart, nullptr);

@@ -1,12 +1,6 @@
-#include "model/mduUmbravel.h"
+#include "model/ShadeGeometry.h"
 
 namespace mduUmbravel {
-
-void FillGeomModeNames() {
-    GeomModeName[1] = "Awning only";
-    GeomModeName[2] = "Side fins only";
-    GeomModeName[3] = "Awning and fins";
-}
 
 ShadeGeometryRecord WithRatios(ShadeGeometryRecord g) {
     g.B = g.L / g.H;
@@ -17,10 +11,6 @@ ShadeGeometryRecord WithRatios(ShadeGeometryRecord g) {
     g.R = g.DelW / g.L;
     g.G = g.DelW / g.H;
     return g;
-}
-
-void DeriveRatios() {
-    ShadeGeometry = WithRatios(ShadeGeometry);
 }
 
 }  // namespace mduUmbravel

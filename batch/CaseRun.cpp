@@ -1,0 +1,106 @@
+#include "batch/CaseRun.h"
+
+#include <utility>
+
+#include "base/PrintChannel.h"
+#include "batch/JsonResults.h"
+#include "model/GroundDirection.h"
+#include "modes/beam/BeamCalculation.h"
+#include "modes/diffuse/DiffuseCalculation.h"
+#include "output/BeamSection.h"
+#include "output/DefaultPathFile.h"
+#include "output/DiffuseSection.h"
+#include "output/HeaderLine.h"
+#include "output/MatrixDataFiles.h"
+#include "output/MatrixReport.h"
+#include "output/OutputFiles.h"
+
+ShadingCase CaseOf(const BatchOptions& o, OutputTarget output) {
+    ShadingCase c;
+    c.geometry = o.geometry;
+    c.layout = o.layout;
+    c.dimensions = ReadDimensions(DimensionEntries(o));
+    c.sun = {ReadNumber(o.altitude), ReadNumber(UsableAzimuthText(o))};
+    c.mode = o.sourceMode;
+    c.output = std::move(output);
+    c.output.headerText = o.header.value_or(DefaultHeaderText(c.geometry, c.dimensions));
+    c.output.geomCaseText = o.caseText;
+    return c;
+}
+
+OutputTarget OutputTargetOf(const BatchOptions& o, std::ostream& err) {
+    OutputTarget t;
+    if (o.folder) {
+        t.dataPath = *o.folder;
+    } else {
+        std::string fault;
+        t.dataPath = ReadDefaultPathFile(&fault).value_or(DefaultDataFolder());
+        if (!fault.empty())
+            err << "umbravel-batch: " << fault << '\n';
+    }
+    t.printFileName = o.printFile;
+    t.append = o.append;
+    return t;
+}
+
+CaseResult FailedCase(std::string reason) {
+    CaseResult r;
+    r.error = std::move(reason);
+    return r;
+}
+
+CaseResult EvaluateCase(const ShadingCase& c) {
+    CaseResult r;
+    try {
+        if (c.mode == SourceMode::Beam) {
+            r.beam = EvaluateBeam(c);
+        } else if (c.mode == SourceMode::Diffuse) {
+            r.diffuse = EvaluateDiffuseMode(c);
+        } else {
+            r.matrix = EvaluateMatrix(c);
+            r.diffuse = r.matrix->diffuse;
+        }
+    } catch (const std::exception& failure) {
+        r = FailedCase(failure.what());
+    }
+    return r;
+}
+
+void CheckBeforeWriting(const ShadingCase& c) {
+    if (c.mode != SourceMode::Beam)
+        mduUmbravel::CheckAwningAboveWindowBottom(c.dimensions);
+    PrintChannel::CheckWritable(c.output.PrintFilePath());
+    if (c.mode == SourceMode::Matrix) {
+        for (const std::string& path : MatrixDataFilePaths(c))
+            PrintChannel::CheckWritable(path);
+    }
+}
+
+void WriteCaseOutput(const ShadingCase& c, const CaseResult& r) {
+    if (!c.output.append)
+        StartPrintFileAfresh(c.output.PrintFilePath());
+    if (r.beam) {
+        AppendBeamSection(c, *r.beam);
+    } else if (r.matrix) {
+        AppendMatrixSection(c, *r.matrix);
+        WriteMatrixDataFiles(c, *r.matrix);
+    } else if (r.diffuse) {
+        AppendDiffuseSection(c, *r.diffuse);
+    }
+}
+
+std::string ShownText(const ShadingCase& c, const CaseResult& r, bool json) {
+    if (r.beam) {
+        if (json)
+            return BeamJson(c, *r.beam) + '\n';
+        return BeamUSFCaption(r.beam->usf) + "\nShadow Case ID: " +
+               std::string(mduUmbravel::SkyCaseName[static_cast<std::size_t>(r.beam->shadowCase)]) +
+               '\n';
+    }
+    if (r.matrix)
+        return json ? MatrixJson(c, *r.matrix) + '\n' : MatrixResultsText(c, *r.matrix);
+    if (json)
+        return DiffuseJson(c, *r.diffuse) + '\n';
+    return DiffuseSkyUSFCaption(r.diffuse->skyUSF) + '\n' +
+           DiffuseGroundUSFCaption(r.diffuse->groundUSF) + '\n';
+}
