@@ -1,6 +1,5 @@
 #include "batch/StudyCase.h"
 
-#include <cctype>
 #include <utility>
 
 #include "base/NumberText.h"
@@ -18,38 +17,6 @@ std::string ModeName(std::int16_t sourceMode) {
     if (sourceMode == 2)
         return "diffuse";
     return "matrix";
-}
-
-// A sign, digits with at most one point, an exponent; blanks around. A study refuses what the
-// wizard's boxes would silently read as a part or as 0 ("2.5 m", "abc").
-bool IsPlainNumber(const std::string& text) {
-    std::size_t at = text.find_first_not_of(' ');
-    const std::size_t end = text.find_last_not_of(' ') + 1;
-    if (at == std::string::npos)
-        return false;
-    const auto digitsAt = [&] {
-        const std::size_t start = at;
-        while (at < end && std::isdigit(static_cast<unsigned char>(text[at])))
-            ++at;
-        return at - start;
-    };
-    if (text[at] == '+' || text[at] == '-')
-        ++at;
-    std::size_t digits = digitsAt();
-    if (at < end && text[at] == '.') {
-        ++at;
-        digits += digitsAt();
-    }
-    if (digits == 0)
-        return false;
-    if (at < end && (text[at] == 'e' || text[at] == 'E')) {
-        ++at;
-        if (at < end && (text[at] == '+' || text[at] == '-'))
-            ++at;
-        if (digitsAt() == 0)
-            return false;
-    }
-    return at == end;
 }
 
 }  // namespace
@@ -103,7 +70,7 @@ BatchOptions CaseOptions(const std::vector<std::string>& studyArgs,
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (cells[k].empty())
             continue;
-        if (columns[k]->number && !IsPlainNumber(cells[k])) {
+        if (columns[k]->number && !IsStrictNumber(cells[k])) {
             throw UsageError(columns[k]->name + " is not a number: \"" + cells[k] + "\"");
         }
         args.push_back("--" + columns[k]->name);

@@ -1,8 +1,8 @@
 #include "modes/year/WeatherFile.h"
 
-#include <charconv>
 #include <chrono>
 #include <fstream>
+#include <optional>
 #include <string_view>
 
 #include "base/NumberText.h"
@@ -53,11 +53,10 @@ class LineReader {
             field.remove_prefix(1);
         while (!field.empty() && field.back() == ' ')
             field.remove_suffix(1);
-        double value = 0;
-        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (field.empty() || error != std::errc() || end != field.data() + field.size())
+        const std::optional<double> value = ReadStrictNumber(field);
+        if (!value)
             Refuse(std::string(what) + " \"" + std::string(field) + "\" is not a number");
-        return value;
+        return *value;
     }
 
     void Within(double value, double low, double high, const char* what) const {
