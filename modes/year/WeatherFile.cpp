@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/CsvFields.h"
 #include "base/NumberText.h"
 
 namespace {
@@ -16,17 +17,6 @@ constexpr double MissingMarker = 9999;
 constexpr int LocationLatitude = 6, LocationLongitude = 7, LocationZone = 8, LocationElevation = 9;
 constexpr int RecordMonth = 1, RecordDay = 2, RecordHour = 3;
 constexpr int RecordGlobal = 13, RecordDirect = 14, RecordDiffuse = 15;
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (;;) {
-        const std::size_t comma = line.find(',');
-        fields.push_back(line.substr(0, comma));
-        if (comma == std::string_view::npos)
-            return fields;
-        line.remove_prefix(comma + 1);
-    }
-}
 
 class LineReader {
   public:
@@ -46,6 +36,14 @@ class LineReader {
 
     [[noreturn]] void Refuse(const std::string& reason) const {
         throw WeatherFileError("line " + std::to_string(number_) + ": " + reason);
+    }
+
+    std::vector<std::string> Fields(std::string_view line) const {
+        try {
+            return CsvFields(line);
+        } catch (const CsvQuoteError& e) {
+            Refuse(e.what());
+        }
     }
 
     double Number(std::string_view field, const char* what) const {
@@ -73,7 +71,7 @@ WeatherLocation ReadLocation(LineReader& reader) {
     std::string line;
     if (!reader.Next(line))
         reader.Refuse("the file is empty");
-    const auto f = Fields(line);
+    const auto f = reader.Fields(line);
     if (f[0] != "LOCATION" || f.size() <= LocationElevation)
         reader.Refuse("expected the LOCATION line with ten fields");
     WeatherLocation location;
@@ -130,7 +128,7 @@ WeatherYear ReadWeatherFile(const std::string& path) {
     while (reader.Next(line)) {
         if (line.empty())
             continue;
-        const auto f = Fields(line);
+        const auto f = reader.Fields(line);
         if (f.size() <= RecordDiffuse)
             reader.Refuse("the record has " + std::to_string(f.size()) +
                           " fields; it is cut short");
