@@ -4,6 +4,7 @@
 #include "model/ExactShadow.h"
 #include "model/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
+#include "output/KWhText.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
 
@@ -26,10 +27,6 @@ YearSettings Settings(const YearOptions& y, DeviceLayout layout) {
         s.groundFactor = diffuse.ground;
     }
     return s;
-}
-
-std::string KWh(double wh) {
-    return PatternText(wh / 1000, "0.0") + " kWh/m2";
 }
 
 }  // namespace
@@ -57,7 +54,7 @@ void RunYearMode(const YearOptions& y, DeviceLayout layout, std::ostream& out, s
     if (!y.monthlyCsv.empty())
         WriteMonthlyCsv(y.monthlyCsv, totals);
     out << "Hours without weather data: " << totals.missingHours << '\n'
-        << "Irradiation on the window over the year: " << KWh(YearSum(totals.without).Total())
-        << " without the device, " << KWh(YearSum(totals.with).Total()) << " with it\n"
+        << "Irradiation on the window over the year: " << KWhText(YearSum(totals.without).Total())
+        << " without the device, " << KWhText(YearSum(totals.with).Total()) << " with it\n"
         << RemovedSummaryLine(settings, totals) << '\n';
 }
