@@ -254,3 +254,44 @@ std::optional<double> ReadLeadingNumber(std::string_view text) {
 double ReadNumber(std::string_view text) {
     return ReadLeadingNumber(text).value_or(0);
 }
+
+bool IsStrictNumber(std::string_view text) {
+    std::size_t at = text.find_first_not_of(' ');
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    if (at == std::string_view::npos)
+        return false;
+    const auto digitsAt = [&] {
+        const std::size_t start = at;
+        while (at < end && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at - start;
+    };
+    if (text[at] == '+' || text[at] == '-')
+        ++at;
+    std::size_t digits = digitsAt();
+    if (at < end && text[at] == '.') {
+        ++at;
+        digits += digitsAt();
+    }
+    if (digits == 0)
+        return false;
+    if (at < end && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < end && (text[at] == '+' || text[at] == '-'))
+            ++at;
+        if (digitsAt() == 0)
+            return false;
+    }
+    return at == end;
+}
+
+std::optional<double> ReadStrictNumber(std::string_view text) {
+    if (!IsStrictNumber(text))
+        return std::nullopt;
+    text.remove_prefix(text.find_first_not_of(" +"));
+    double x = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), x);
+    if (error != std::errc())
+        return std::nullopt;
+    return x;
+}

@@ -36,3 +36,12 @@ std::optional<double> ReadLeadingNumber(std::string_view text);
 
 // The leading decimal number as above, 0 when there is none.
 double ReadNumber(std::string_view text);
+
+// Whether the whole text is one decimal number: blanks around, a sign, digits with at most one
+// point, an exponent with e or E. Refuses what ReadNumber would take only in part or as 0
+// ("2.5 m", "abc", ""), and "inf" and "nan".
+bool IsStrictNumber(std::string_view text);
+
+// The number of a text IsStrictNumber accepts, none for any other text and for a number beyond
+// the range of a double.
+std::optional<double> ReadStrictNumber(std::string_view text);

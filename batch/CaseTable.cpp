@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/CsvFields.h"
+
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
@@ -13,71 +15,16 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
 }
 
-// Reads field after field; a line of one empty field is an empty line.
-class LineReader {
-  public:
-    explicit LineReader(std::string_view text) : text_(text) {}
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-
-    // The fields of the next line.
-    std::vector<std::string> Next() {
-        std::vector<std::string> fields(1);
-        while (pos_ < text_.size()) {
-            const char c = text_[pos_++];
-            if (c == '"' && fields.back().empty()) {
-                ReadQuoted(fields.back());
-            } else if (c == ',') {
-                fields.emplace_back();
-            } else if (c == '\n') {
-                ++line_;
-                break;
-            } else if (c == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
-                ++pos_;
-                ++line_;
-                break;
-            } else {
-                fields.back() += c;
-            }
-        }
-        return fields;
-    }
-
-  private:
-    void ReadQuoted(std::string& field) {
-        const int opened = line_;
-        while (pos_ < text_.size()) {
-            const char c = text_[pos_++];
-            if (c == '"') {
-                if (pos_ < text_.size() && text_[pos_] == '"') {
-                    field += '"';
-                    ++pos_;
-                } else {
-                    return;
-                }
-            } else {
-                line_ += c == '\n';
-                field += c;
-            }
-        }
-        throw CaseTableError("line " + std::to_string(opened) + ": a quote is not closed");
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-};
-
 bool IsEmptyLine(const std::vector<std::string>& fields) {
     return fields.size() == 1 && fields[0].empty();
 }
 
 }  // namespace
 
-CaseTable ReadCaseTable(std::string_view text) {
+CaseTable ReadCaseTable(std::string_view text) try {
     if (text.starts_with(ByteOrderMark))
         text.remove_prefix(ByteOrderMark.size());
-    LineReader reader(text);
+    CsvLineReader reader(text);
     CaseTable table;
     while (!reader.AtEnd() && table.columns.empty()) {
         for (const std::string& name : reader.Next()) {
@@ -94,6 +41,8 @@ CaseTable ReadCaseTable(std::string_view text) {
             table.rows.push_back(std::move(fields));
     }
     return table;
+} catch (const CsvQuoteError& e) {
+    throw CaseTableError("line " + std::to_string(e.line) + ": " + e.what());
 }
 
 std::string CsvField(std::string_view text) {

@@ -1,45 +1,8 @@
 #include "batch/StudyCase.h"
 
-#include <cctype>
 #include <utility>
 
 #include "base/NumberText.h"
-
-namespace {
-
-// A sign, digits with at most one point, an exponent; blanks around. A study refuses what the
-// wizard's boxes would silently read as a part or as 0 ("2.5 m", "abc").
-bool IsPlainNumber(const std::string& text) {
-    std::size_t at = text.find_first_not_of(' ');
-    const std::size_t end = text.find_last_not_of(' ') + 1;
-    if (at == std::string::npos)
-        return false;
-    const auto digitsAt = [&] {
-        const std::size_t start = at;
-        while (at < end && std::isdigit(static_cast<unsigned char>(text[at])))
-            ++at;
-        return at - start;
-    };
-    if (text[at] == '+' || text[at] == '-')
-        ++at;
-    std::size_t digits = digitsAt();
-    if (at < end && text[at] == '.') {
-        ++at;
-        digits += digitsAt();
-    }
-    if (digits == 0)
-        return false;
-    if (at < end && (text[at] == 'e' || text[at] == 'E')) {
-        ++at;
-        if (at < end && (text[at] == '+' || text[at] == '-'))
-            ++at;
-        if (digitsAt() == 0)
-            return false;
-    }
-    return at == end;
-}
-
-}  // namespace
 
 const std::vector<CaseColumn>& CaseColumns() {
     static const std::vector<CaseColumn> columns = {
@@ -92,7 +55,7 @@ BatchOptions CaseOptions(const std::vector<std::string>& studyArgs,
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (cells[k].empty())
             continue;
-        if (columns[k]->number && !IsPlainNumber(cells[k])) {
+        if (columns[k]->number && !IsStrictNumber(cells[k])) {
             throw UsageError(columns[k]->name + " is not a number: \"" + cells[k] + "\"");
         }
         args.push_back("--" + columns[k]->name);

@@ -1,6 +1,6 @@
 #include "batch/YearOptions.h"
 
-#include <charconv>
+#include <optional>
 
 #include "base/NumberText.h"
 #include "batch/BatchOptions.h"
@@ -9,10 +9,10 @@
 namespace {
 
 double StrictNumber(const std::string& option, const std::string& value, double low, double high) {
-    double x = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), x);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+    const std::optional<double> read = ReadStrictNumber(value);
+    if (!read)
         throw UsageError(option + " must be a number, not \"" + value + "\"");
+    const double x = *read;
     if (x < low || x > high) {
         throw UsageError(option + " must lie between " + PlainNumberText(low) + " and " +
                          PlainNumberText(high) + ", not " + value);

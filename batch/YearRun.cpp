@@ -4,6 +4,7 @@
 #include "model/ExactShadow.h"
 #include "model/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
+#include "output/KWhText.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
 
@@ -25,10 +26,6 @@ YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
         s.groundFactor = diffuse.ground;
     }
     return s;
-}
-
-std::string KWh(double wh) {
-    return PatternText(wh / 1000, "0.0") + " kWh/m2";
 }
 
 }  // namespace
@@ -56,7 +53,7 @@ void RunYearMode(const ShadingCase& c, const YearOptions& y, std::ostream& out, 
     if (!y.monthlyCsv.empty())
         WriteMonthlyCsv(y.monthlyCsv, totals);
     out << "Hours without weather data: " << totals.missingHours << '\n'
-        << "Irradiation on the window over the year: " << KWh(YearSum(totals.without).Total())
-        << " without the device, " << KWh(YearSum(totals.with).Total()) << " with it\n"
+        << "Irradiation on the window over the year: " << KWhText(YearSum(totals.without).Total())
+        << " without the device, " << KWhText(YearSum(totals.with).Total()) << " with it\n"
         << RemovedSummaryLine(settings, totals) << '\n';
 }

@@ -20,8 +20,10 @@ struct WeightedSums {
 };
 
 // Sums shading(alpha, gamma, mode) over rows firstRow..nAlt (outer) and columns 1..nAzi
-// (inner), each weighted by cos^2(alpha) x sin(gamma), the share of the window's projected
-// solid angle. rowStep is the signed altitude step in degrees.
+// (inner), each weighted by cos^2(alpha) x sin(gamma). That weight is the grid results' own
+// and stays so that their figures do not change; it is not the window's projected solid angle,
+// which for gamma from the window normal takes cos(gamma) (PhysicalDiffuse weights so).
+// rowStep is the signed altitude step in degrees.
 template <typename Shading>
 WeightedSums SumOverDirections(int nAlt, int nAzi, std::int16_t mode, int firstRow, double rowStep,
                                Shading&& shading) {

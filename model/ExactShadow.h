@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/CaseKinds.h"
+#include "model/WizardDefaults.h"
 
 // The shading device as solid plates, for the shadow it really casts on the window.
 //
@@ -13,10 +14,11 @@
 // to x = W + DelW; the fin is a vertical plate in the plane x = W + DelW from the wall to
 // z = L, its top edge under the plate's side edge, reaching down without end.
 
-// Lengths as on the dimensions screen; DelW = WP - W.
+// Lengths as on the dimensions screen, the wizard's defaults unless given; DelW = WP - W.
 struct DeviceShape {
     Geometry geometry = Geometry::Awning;
-    double W = 2, H = 4, WP = 3, Lh = 3, LhP = 1, L = 3;
+    double W = DefaultDimensions.W, H = DefaultDimensions.H, WP = DefaultDimensions.WP,
+           Lh = DefaultDimensions.Lh, LhP = DefaultDimensions.LhP, L = DefaultDimensions.L;
     DeviceLayout layout = DeviceLayout::Drawn;
 };
 

@@ -7,6 +7,8 @@
 #include <numbers>
 #include <vector>
 
+#include <boost/math/quadrature/gauss.hpp>
+
 #include "model/DevicePlates.h"
 
 // The weighted mean over directions of the shaded share of the window equals the mean over
@@ -126,28 +128,24 @@ struct Node {
     double at, weight;
 };
 
-// Gauss-Legendre nodes and weights of order n on [0, 1].
-std::vector<Node> GaussLegendre(int n) {
-    std::vector<Node> nodes(n);
-    for (int i = 0; i < n; ++i) {
-        double x = std::cos(std::numbers::pi * (i + 0.75) / (n + 0.5));
-        double derivative = 1;
-        for (int iteration = 0; iteration < 100; ++iteration) {
-            double p0 = 1, p1 = x;
-            for (int k = 2; k <= n; ++k) {
-                const double p2 = ((2 * k - 1) * x * p1 - (k - 1) * p0) / k;
-                p0 = p1;
-                p1 = p2;
-            }
-            derivative = n * (x * p1 - p0) / (x * x - 1);
-            const double step = p1 / derivative;
-            x -= step;
-            if (std::abs(step) < 1e-16)
-                break;
-        }
-        nodes[i] = {(1 - x) / 2, 1 / ((1 - x * x) * derivative * derivative)};
-    }
+// Gauss-Legendre nodes and weights of order N moved to [0, 1], the nodes in rising order.
+template <unsigned N>
+std::vector<Node> GaussLegendre() {
+    using Rule = boost::math::quadrature::gauss<double, N>;
+    std::vector<Node> nodes;
+    for (std::size_t i = Rule::abscissa().size(); i-- > 0;)
+        nodes.push_back({(1 - Rule::abscissa()[i]) / 2, Rule::weights()[i] / 2});
+    for (std::size_t i = N % 2; i < Rule::abscissa().size(); ++i)
+        nodes.push_back({(1 + Rule::abscissa()[i]) / 2, Rule::weights()[i] / 2});
     return nodes;
+}
+
+// The rules tried in turn, each of twice the order of the one before.
+const std::array<std::vector<Node>, 5>& Rules() {
+    static const std::array<std::vector<Node>, 5> rules = {GaussLegendre<8>(), GaussLegendre<16>(),
+                                                           GaussLegendre<32>(), GaussLegendre<64>(),
+                                                           GaussLegendre<128>()};
+    return rules;
 }
 
 // Nodes over [from, to] split at the given cuts, crowded toward each piece's ends (the view
@@ -170,8 +168,8 @@ std::vector<Node> PanelNodes(double from, double to, std::vector<double> cuts,
     return nodes;
 }
 
-PhysicalDiffuseFactors Evaluate(const DeviceShape& d, const DevicePlateSet& device, int order) {
-    const auto rule = GaussLegendre(order);
+PhysicalDiffuseFactors Evaluate(const DeviceShape& d, const DevicePlateSet& device,
+                                const std::vector<Node>& rule) {
     const PlateEnds ends = PlateEndsOf(d);
     const auto across = PanelNodes(0, d.W, {ends.finSide, ends.otherSide}, rule);
     const auto up = PanelNodes(0, d.H, {d.Lh, d.Lh + d.LhP}, rule);
@@ -198,9 +196,9 @@ PhysicalDiffuseFactors PhysicalDiffuse(const DeviceShape& d) {
     const double reach = std::abs(d.W) + std::abs(d.H) + std::abs(d.Lh) + std::abs(d.LhP) +
                          std::abs(d.WP) + std::abs(d.L);
     const DevicePlateSet device = DevicePlates(d, -1e6 * reach);
-    PhysicalDiffuseFactors coarse = Evaluate(d, device, 8);
-    for (int order = 16; order <= 128; order *= 2) {
-        const PhysicalDiffuseFactors fine = Evaluate(d, device, order);
+    PhysicalDiffuseFactors coarse = Evaluate(d, device, Rules().front());
+    for (std::size_t r = 1; r < Rules().size(); ++r) {
+        const PhysicalDiffuseFactors fine = Evaluate(d, device, Rules()[r]);
         const bool converged =
             std::abs(fine.sky - coarse.sky) < 1e-7 && std::abs(fine.ground - coarse.ground) < 1e-7;
         coarse = fine;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "output/KWhText.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ void WriteWholeFile(const std::string& path, const std::string& text) {
     file.Close();
 }
 
-void AppendIrradiation(std::string& out, const WindowIrradiation& w, double scale) {
+void AppendKWh(std::string& out, const WindowIrradiation& w) {
     for (double x : {w.beam, w.sky, w.ground, w.Total()}) {
         out += ',';
-        AppendRoundTripText(out, x * scale);
+        AppendRoundTripText(out, x * KWhPerWh);
     }
 }
 
@@ -109,7 +110,6 @@ void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
 }
 
 void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
-    constexpr double kWh = 1e-3;
     std::string out =
         "month,beam_without_kWh_m2,sky_without_kWh_m2,ground_without_kWh_m2,"
         "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
@@ -117,13 +117,13 @@ void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
     out += LineEnd;
     for (int month = 0; month < 12; ++month) {
         out += std::to_string(month + 1);
-        AppendIrradiation(out, totals.without[month], kWh);
-        AppendIrradiation(out, totals.with[month], kWh);
+        AppendKWh(out, totals.without[month]);
+        AppendKWh(out, totals.with[month]);
         out += LineEnd;
     }
     out += "year";
-    AppendIrradiation(out, YearSum(totals.without), kWh);
-    AppendIrradiation(out, YearSum(totals.with), kWh);
+    AppendKWh(out, YearSum(totals.without));
+    AppendKWh(out, YearSum(totals.with));
     out += LineEnd;
     WriteWholeFile(path, out);
 }

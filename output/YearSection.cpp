@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
 #include "output/BeamSection.h"
+#include "output/KWhText.h"
 #include "output/ReportLines.h"
 #include "output/YearCsv.h"
 
@@ -47,9 +48,8 @@ void PrintMonthHourTable(PrintChannel& file, const MonthHourTable& table) {
 }
 
 std::string IrradiationCells(const WindowIrradiation& w) {
-    constexpr double kWh = 1e-3;
-    return Cell(w.beam * kWh, "0.0", 8) + Cell(w.sky * kWh, "0.0", 8) +
-           Cell(w.ground * kWh, "0.0", 8) + Cell(w.Total() * kWh, "0.0", 8);
+    return RightAligned(KWhFigure(w.beam), 8) + RightAligned(KWhFigure(w.sky), 8) +
+           RightAligned(KWhFigure(w.ground), 8) + RightAligned(KWhFigure(w.Total()), 8);
 }
 
 void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTotals& t) {

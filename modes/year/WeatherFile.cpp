@@ -1,10 +1,11 @@
 #include "modes/year/WeatherFile.h"
 
-#include <charconv>
 #include <chrono>
 #include <fstream>
+#include <optional>
 #include <string_view>
 
+#include "base/CsvFields.h"
 #include "base/NumberText.h"
 
 namespace {
@@ -16,17 +17,6 @@ constexpr double MissingMarker = 9999;
 constexpr int LocationLatitude = 6, LocationLongitude = 7, LocationZone = 8, LocationElevation = 9;
 constexpr int RecordMonth = 1, RecordDay = 2, RecordHour = 3;
 constexpr int RecordGlobal = 13, RecordDirect = 14, RecordDiffuse = 15;
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (;;) {
-        const std::size_t comma = line.find(',');
-        fields.push_back(line.substr(0, comma));
-        if (comma == std::string_view::npos)
-            return fields;
-        line.remove_prefix(comma + 1);
-    }
-}
 
 class LineReader {
   public:
@@ -48,16 +38,23 @@ class LineReader {
         throw WeatherFileError("line " + std::to_string(number_) + ": " + reason);
     }
 
+    std::vector<std::string> Fields(std::string_view line) const {
+        try {
+            return CsvFields(line);
+        } catch (const CsvQuoteError& e) {
+            Refuse(e.what());
+        }
+    }
+
     double Number(std::string_view field, const char* what) const {
         while (!field.empty() && field.front() == ' ')
             field.remove_prefix(1);
         while (!field.empty() && field.back() == ' ')
             field.remove_suffix(1);
-        double value = 0;
-        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (field.empty() || error != std::errc() || end != field.data() + field.size())
+        const std::optional<double> value = ReadStrictNumber(field);
+        if (!value)
             Refuse(std::string(what) + " \"" + std::string(field) + "\" is not a number");
-        return value;
+        return *value;
     }
 
     void Within(double value, double low, double high, const char* what) const {
@@ -74,7 +71,7 @@ WeatherLocation ReadLocation(LineReader& reader) {
     std::string line;
     if (!reader.Next(line))
         reader.Refuse("the file is empty");
-    const auto f = Fields(line);
+    const auto f = reader.Fields(line);
     if (f[0] != "LOCATION" || f.size() <= LocationElevation)
         reader.Refuse("expected the LOCATION line with ten fields");
     WeatherLocation location;
@@ -131,7 +128,7 @@ WeatherYear ReadWeatherFile(const std::string& path) {
     while (reader.Next(line)) {
         if (line.empty())
             continue;
-        const auto f = Fields(line);
+        const auto f = reader.Fields(line);
         if (f.size() <= RecordDiffuse)
             reader.Refuse("the record has " + std::to_string(f.size()) +
                           " fields; it is cut short");

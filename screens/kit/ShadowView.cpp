@@ -10,6 +10,7 @@
 #include <span>
 
 #include "base/NumberText.h"
+#include "model/DevicePlates.h"
 #include "screens/kit/ScreenParts.h"
 
 namespace {
@@ -45,8 +46,7 @@ void ShadowView::paintEvent(QPaintEvent*) {
 
     const DeviceShape& d = device;
     const bool mirrored = d.layout == DeviceLayout::Mirrored;
-    const double finSide = d.WP;
-    const double otherSide = mirrored ? d.W - d.WP : 0.0;
+    const auto [finSide, otherSide] = PlateEndsOf(d);
     const double back = d.Lh + d.LhP;
     const double left = std::min({0.0, finSide, otherSide});
     const double right = std::max({d.W, finSide, otherSide});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -139,6 +140,48 @@ TEST(ReadNumberTest, ReadsTheLongestLeadingNumber) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(StrictNumberTest, AcceptsOnlyAWholeDecimalNumber) {
+    const std::optional<double> none;
+    const struct {
+        std::string text;
+        bool strict;
+        std::optional<double> value;
+    } cases[] = {
+        {"3", true, 3},
+        {" -2.5 ", true, -2.5},
+        {"+7", true, 7},
+        {".5", true, 0.5},
+        {"5.", true, 5},
+        {"1.5e-2", true, 0.015},
+        {"2E+3", true, 2000},
+        {"0.1", true, 0.1},
+        // Well formed, but beyond a double: refused as a value.
+        {"1e999", true, none},
+        {"1e-999", true, none},
+        {"", false, none},
+        {"   ", false, none},
+        {"2.5 m", false, none},
+        {"abc", false, none},
+        {"-", false, none},
+        {".", false, none},
+        {"+-3", false, none},
+        {"1..5", false, none},
+        {"3,5", false, none},
+        {"1e", false, none},
+        {"1e+", false, none},
+        {"1.5D2", false, none},
+        {"0x10", false, none},
+        {"inf", false, none},
+        {"nan", false, none},
+        {"\t3", false, none},
+        {"3 4", false, none},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsStrictNumber(c.text), c.strict) << '"' << c.text << '"';
+        EXPECT_EQ(ReadStrictNumber(c.text), c.value) << '"' << c.text << '"';
     }
 }
 

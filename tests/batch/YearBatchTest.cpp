@@ -45,6 +45,7 @@ TEST_F(YearBatchTest, BadValuesAreRefusedWithTheirOption) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
         {{"--latitude", "95", "--longitude", "0", "--utc-offset", "0"}, "--latitude must lie"},
         {{"--latitude", "4O", "--longitude", "0", "--utc-offset", "0"}, "--latitude must be a"},
+        {{"--latitude", "nan", "--longitude", "0", "--utc-offset", "0"}, "--latitude must be a"},
         {{"--latitude", "40", "--utc-offset", "0"}, "needs --longitude"},
         {{"--weather", folder_.Slash() + "golden.epw", "--fin-side", "up"}, "--fin-side"},
         {{"--weather", folder_.Slash() + "golden.epw", "--step", "7"}, "--step"},

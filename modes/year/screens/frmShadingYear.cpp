@@ -22,6 +22,7 @@
 #include "model/ExactShadow.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/PlaceBox.h"
+#include "output/KWhText.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
@@ -57,7 +58,7 @@ QString CellTip(const YearSettings& s, const YearStep& step) {
 }
 
 QString KWh(double wh) {
-    return QString::number(wh / 1000, 'f', 1) + " kWh/m²";
+    return ToQt(KWhFigure(wh)) + " kWh/m²";
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ TEST_F(WeatherFileTest, RefusesMalformedFilesWithLineAndReason) {
          "line 1: expected the LOCATION line with ten fields"},
         {"latitude text", [](auto& l) { l[0] = "LOCATION,a,b,c,d,1,north,-105,-7,1829"; },
          "line 1: latitude \"north\" is not a number"},
+        {"open quote", [](auto& l) { l[0] = "LOCATION,\"a,b,c,d,1,39,-105,-7,1829"; },
+         "line 1: a quote is not closed"},
         {"latitude range", [](auto& l) { l[0] = "LOCATION,a,b,c,d,1,95,-105,-7,1829"; },
          "line 1: latitude 95 is out of range"},
         {"short header", [](auto& l) { l.resize(5); },
