@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,6 +9,7 @@
 #include "base/Clock.h"
 #include "base/NumberText.h"
 #include "batch/YearOptions.h"
+#include "model/CaseKinds.h"
 #include "model/DimensionEntry.h"
 #include "model/ExactShadow.h"
 #include "model/WizardDefaults.h"
@@ -21,7 +21,7 @@ struct BatchOptions {
     std::optional<std::string> folder;  // default: the saved default folder, else OutFiles/
     std::string printFile{DefaultPrintFileName};
     bool append = false;
-    std::int16_t geometry = 1;
+    Geometry geometry = Geometry::Awning;
     std::string awningWidth = PlainNumberText(DefaultDimensions.WP);
     std::string windowWidth = PlainNumberText(DefaultDimensions.W);
     std::string windowHeight = PlainNumberText(DefaultDimensions.H);
@@ -30,7 +30,7 @@ struct BatchOptions {
     std::string projection = PlainNumberText(DefaultDimensions.L);
     std::string caseText{DefaultGeomCaseText};
     std::optional<std::string> header;  // default: the default header line
-    std::int16_t sourceMode = 1;        // 1 beam, 2 diffuse, 3 matrix, YearMode
+    SourceMode sourceMode = SourceMode::Beam;
     std::string altitude{DefaultSolarAltitudeText};
     std::string azimuth{DefaultSolarAzimuthText};
     std::optional<ClockReading> timestamp;
@@ -45,8 +45,6 @@ struct BatchOptions {
     bool printFileGiven = false;
     YearOptions year;
 };
-
-inline constexpr std::int16_t YearMode = 4;
 
 // An option or value that cannot be used; the message names the option.
 class UsageError : public std::runtime_error {
@@ -63,4 +61,5 @@ DimensionTexts DimensionEntries(const BatchOptions& o);
 // divide, is replaced by ZeroAzimuthText as the wizard replaces it.
 std::string_view UsableAzimuthText(const BatchOptions& o);
 
+// Every option with its value and default, made from the same table as the parser.
 std::string BatchHelpText();

@@ -43,7 +43,7 @@ void StoreOutputFiles(const BatchOptions& o, std::ostream& err) {
 
 void StoreGeometryEntries(const BatchOptions& o) {
     FillGeomModeNames();
-    GeomMode = o.geometry;
+    GeomMode = static_cast<std::int16_t>(o.geometry);
     StoreDimensions(DimensionEntries(o));
     GeomCaseText = o.caseText;
     HeaderText = o.header.value_or(DefaultHeaderText());
@@ -106,7 +106,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
         StoreOutputFiles(options, err);
         StoreGeometryEntries(options);
         StoreSunEntries(options, err);
-        mduUmbravel::SourceMode = options.sourceMode;
+        mduUmbravel::SourceMode = static_cast<std::int16_t>(options.sourceMode);
         CheckBeforeWriting();
         if (AppendToPrintFile == 0)
             StartPrintFileAfresh();
@@ -114,7 +114,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) 
             shown = RunBeam(options);
         } else if (mduUmbravel::SourceMode == 2) {
             shown = RunDiffuse(options);
-        } else if (mduUmbravel::SourceMode == YearMode) {
+        } else if (options.sourceMode == ::SourceMode::Year) {
             std::ostringstream figures;
             RunYearMode(options.year, options.layout, figures, err);
             shown = figures.str();

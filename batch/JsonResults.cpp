@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/CaseKinds.h"
 #include "model/GroundDirection.h"
 #include "model/PhysicalDiffuse.h"
 #include "model/SkyDirection.h"
@@ -19,7 +20,7 @@ json Device() {
 }
 
 std::string_view LayoutName(DeviceLayout layout) {
-    return layout == DeviceLayout::Mirrored ? "mirrored" : "drawn";
+    return NamesOf(layout).option;
 }
 
 DeviceShape Shape(DeviceLayout layout) {

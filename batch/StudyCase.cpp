@@ -12,14 +12,6 @@ using namespace mduUmbravel;
 
 namespace {
 
-std::string ModeName(std::int16_t sourceMode) {
-    if (sourceMode == 1)
-        return "beam";
-    if (sourceMode == 2)
-        return "diffuse";
-    return "matrix";
-}
-
 // A sign, digits with at most one point, an exponent; blanks around. A study refuses what the
 // wizard's boxes would silently read as a part or as 0 ("2.5 m", "abc").
 bool IsPlainNumber(const std::string& text) {
@@ -56,7 +48,8 @@ bool IsPlainNumber(const std::string& text) {
 
 const std::vector<CaseColumn>& CaseColumns() {
     static const std::vector<CaseColumn> columns = {
-        {"geometry", false, true, [](const BatchOptions& o) { return std::to_string(o.geometry); }},
+        {"geometry", false, true,
+         [](const BatchOptions& o) { return std::string(NamesOf(o.geometry).option); }},
         {"awning-width", true, true, [](const BatchOptions& o) { return o.awningWidth; }},
         {"window-width", true, true, [](const BatchOptions& o) { return o.windowWidth; }},
         {"window-height", true, true, [](const BatchOptions& o) { return o.windowHeight; }},
@@ -66,7 +59,8 @@ const std::vector<CaseColumn>& CaseColumns() {
         {"case", false, true, [](const BatchOptions& o) { return o.caseText; }},
         {"header", false, false,
          [](const BatchOptions& o) { return o.header.value_or(std::string()); }},
-        {"mode", false, true, [](const BatchOptions& o) { return ModeName(o.sourceMode); }},
+        {"mode", false, true,
+         [](const BatchOptions& o) { return std::string(NamesOf(o.sourceMode).option); }},
         {"altitude", true, true, [](const BatchOptions& o) { return o.altitude; }},
         {"azimuth", true, true, [](const BatchOptions& o) { return o.azimuth; }},
     };
@@ -122,14 +116,15 @@ CaseResult EvaluateCase(const BatchOptions& o) {
     CaseResult r;
     try {
         const ShadeGeometryRecord g = ReadDimensions(DimensionEntries(o));
-        if (o.sourceMode == 1) {
+        const auto geometry = static_cast<std::int16_t>(o.geometry);
+        if (o.sourceMode == ::SourceMode::Beam) {
             r.beam = EvaluateSkyDirection(g, DegToRad(ReadNumber(o.altitude)),
-                                          DegToRad(ReadNumber(UsableAzimuthText(o))), o.geometry);
-        } else if (o.sourceMode == 2) {
-            r.diffuse = EvaluateDiffuse(g, o.geometry, DiffuseModeSteps);
+                                          DegToRad(ReadNumber(UsableAzimuthText(o))), geometry);
+        } else if (o.sourceMode == ::SourceMode::Diffuse) {
+            r.diffuse = EvaluateDiffuse(g, geometry, DiffuseModeSteps);
         } else {
-            r.matrix = EvaluateBeamMatrix(g, o.geometry, MatrixReportRows, MatrixReportColumns);
-            r.diffuse = EvaluateDiffuse(g, o.geometry, MatrixDiffuseSteps);
+            r.matrix = EvaluateBeamMatrix(g, geometry, MatrixReportRows, MatrixReportColumns);
+            r.diffuse = EvaluateDiffuse(g, geometry, MatrixDiffuseSteps);
         }
     } catch (const std::exception& failure) {
         r = FailedCase(failure.what());

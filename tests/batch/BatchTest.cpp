@@ -21,8 +21,8 @@ TEST(BatchOptions, TextsAreKeptAsTypedAndDefaultsMirrorTheWizard) {
                            "--timestamp", "12-08-2026 13:05:09", "--append"});
     EXPECT_EQ(o.awningWidth, "2.5 m");
     EXPECT_EQ(o.windowWidth, "2");
-    EXPECT_EQ(o.sourceMode, 2);
-    EXPECT_EQ(o.geometry, 3);
+    EXPECT_EQ(o.sourceMode, SourceMode::Diffuse);
+    EXPECT_EQ(o.geometry, Geometry::AwningAndFins);
     EXPECT_TRUE(o.append);
     ASSERT_TRUE(o.timestamp);
     EXPECT_EQ(o.timestamp->year, 2026);

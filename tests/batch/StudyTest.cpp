@@ -69,7 +69,7 @@ TEST(StudyCase, ResultsHaveTheBitsOfTheProgramWidePath) {
     for (const auto& dims : geometries) {
         for (std::int16_t geometry = 1; geometry <= 3; ++geometry) {
             BatchOptions o;
-            o.geometry = geometry;
+            o.geometry = static_cast<Geometry>(geometry);
             o.awningWidth = dims[0];
             o.windowWidth = dims[1];
             o.windowHeight = dims[2];
@@ -83,7 +83,7 @@ TEST(StudyCase, ResultsHaveTheBitsOfTheProgramWidePath) {
             GeomMode = geometry;
             const std::string label = dims[5] + " geometry " + std::to_string(geometry);
 
-            o.sourceMode = 1;
+            o.sourceMode = ::SourceMode::Beam;
             const CaseResult beam = EvaluateCase(o);
             ASSERT_TRUE(beam.beam) << label;
             EXPECT_TRUE(
@@ -92,7 +92,7 @@ TEST(StudyCase, ResultsHaveTheBitsOfTheProgramWidePath) {
             EXPECT_EQ(SkyCaseName[static_cast<int>(beam.beam->shadowCase)], CaseID) << label;
 
             for (const std::int16_t mode : {2, 3}) {
-                o.sourceMode = mode;
+                o.sourceMode = static_cast<::SourceMode>(mode);
                 const CaseResult r = EvaluateCase(o);
                 ASSERT_TRUE(r.diffuse) << label;
                 SetDiffuseGrid(mode == 2 ? 20 : 25);
@@ -153,7 +153,7 @@ TEST_F(Study, ThreadsKeepTheInputOrderAndNumbersReadBackExactly) {
         ASSERT_EQ(row[projection], std::to_string(1 + k / 100.0));
         BatchOptions o;
         o.projection = row[projection];
-        o.sourceMode = 2;
+        o.sourceMode = ::SourceMode::Diffuse;
         ASSERT_TRUE(
             SameBits(std::strtod(row[sky].c_str(), nullptr), EvaluateCase(o).diffuse->skyUSF))
             << k;
