@@ -34,51 +34,60 @@ std::string Wrapped(const std::string& text, std::size_t width) {
     return lines;
 }
 
-// The options of the table as CLI11 takes them, each storing into the options given. Every
-// option that takes a value stores it as it comes, so that the last of an option given twice
-// counts and the first unusable value is the one refused.
-void AddOptions(CLI::App& app, const std::vector<BatchOption>& table, BatchOptions& o) {
-    app.set_help_flag();
-    for (const BatchOption& row : table) {
-        const auto take = row.take;
-        const std::string option(row.LongName());
-        CLI::Option* added = nullptr;
-        if (row.value.empty()) {
-            added = app.add_flag_callback(row.names, [&o, take, option] { take(o, option, {}); });
-        } else {
-            added = app.add_option(row.names, [&o, take, option](const CLI::results_t& values) {
-                take(o, option, values.front());
-                return true;
-            });
-            added->type_name(row.value)->trigger_on_parse();
-        }
-        added->group(row.group)->description(Wrapped(row.about, HelpWidth - HelpNameWidth));
-    }
+// The option as CLI11 takes it, storing into the options given. An option that takes a value
+// stores it as it comes, so that the last of an option given twice counts and the first
+// unusable value is the one refused.
+CLI::Option* AddOption(CLI::App& app, const BatchOption& row, BatchOptions& o) {
+    const auto take = row.take;
+    const std::string option(row.LongName());
+    if (row.value.empty())
+        return app.add_flag_callback(row.names, [&o, take, option] { take(o, option, {}); });
+    return app
+        .add_option(row.names,
+                    [&o, take, option](const CLI::results_t& values) {
+                        take(o, option, values.front());
+                        return true;
+                    })
+        ->type_name(row.value)
+        ->trigger_on_parse();
 }
 
-// How many arguments lead up to the first one in an option's place that names no option.
-// CLI11 would also read "--name=value" and "-hx", which the runner refuses.
-std::size_t NamedPart(const std::vector<std::string>& args, const std::vector<BatchOption>& table) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
+// The options the arguments name, each once, and how many arguments lead up to the first one
+// in an option's place that names none. CLI11 would also read "--name=value" and "-hx", which
+// the runner refuses.
+struct NamedOptions {
+    std::vector<const BatchOption*> rows;
+    std::size_t named = 0;
+};
+
+NamedOptions OptionsNamed(const std::vector<std::string>& args,
+                          const std::vector<BatchOption>& table) {
+    NamedOptions found;
+    for (; found.named < args.size(); ++found.named) {
+        const std::string& arg = args[found.named];
         const auto row = std::find_if(table.begin(), table.end(), [&](const BatchOption& r) {
-            return r.LongName() == args[i] || r.names.starts_with(args[i] + ',');
+            return r.LongName() == arg || r.names.starts_with(arg + ',');
         });
         if (row == table.end())
-            return i;
-        if (!row->value.empty())
-            ++i;
+            break;
+        if (std::find(found.rows.begin(), found.rows.end(), &*row) == found.rows.end())
+            found.rows.push_back(&*row);
+        if (!row->value.empty() && found.named + 1 < args.size())
+            ++found.named;
     }
-    return args.size();
+    return found;
 }
 
 // Refuses the first unusable argument: a value that cannot be used, a missing value or an
-// argument that names no option.
+// argument that names no option. CLI11 is given only the options named: building all of them
+// for each row of a study would cost more than the row's calculation.
 void ParseInto(BatchOptions& o, const std::vector<std::string>& args) {
-    const std::vector<BatchOption> table = BatchOptionTable();
+    const NamedOptions found = OptionsNamed(args, BatchOptionTable());
     CLI::App app;
-    AddOptions(app, table, o);
-    const std::size_t named = NamedPart(args, table);
-    std::vector<std::string> reversed(args.rend() - static_cast<std::ptrdiff_t>(named),
+    app.set_help_flag();
+    for (const BatchOption* row : found.rows)
+        AddOption(app, *row, o);
+    std::vector<std::string> reversed(args.rend() - static_cast<std::ptrdiff_t>(found.named),
                                       args.rend());
     try {
         app.parse(reversed);
@@ -87,8 +96,8 @@ void ParseInto(BatchOptions& o, const std::vector<std::string>& args) {
     } catch (const CLI::ParseError& refused) {
         throw UsageError(std::string(refused.what()) + "; see --help");
     }
-    if (named < args.size())
-        throw UsageError("unknown option \"" + args[named] + "\"; see --help");
+    if (found.named < args.size())
+        throw UsageError("unknown option \"" + args[found.named] + "\"; see --help");
 }
 
 // A reading that is not finite would be carried into every result and header as "inf".
@@ -182,7 +191,12 @@ std::string BatchHelpText() {
                 HelpWidth) +
             '\n',
         "umbravel-batch");
-    AddOptions(app, BatchOptionTable(), unused);
+    app.set_help_flag();
+    for (const BatchOption& row : BatchOptionTable()) {
+        AddOption(app, row, unused)
+            ->group(row.group)
+            ->description(Wrapped(row.about, HelpWidth - HelpNameWidth));
+    }
     app.footer(
         Wrapped("Every file is written before the results go to standard output. Exit "
                 "status: 0 success, 1 a file error (standard output included) or a "

@@ -20,10 +20,8 @@ std::string Quoted(std::string_view text) {
     return '"' + std::string(text) + '"';
 }
 
-}  // namespace
-
 // The defaults shown are the ones a run takes.
-std::vector<BatchOption> BatchOptionTable() {
+std::vector<BatchOption> MakeTable() {
     const BatchOptions d;
     const std::string files = "Output files";
     const std::string geometry = "Geometry";
@@ -174,4 +172,12 @@ std::vector<BatchOption> BatchOptionTable() {
         {help, "--version", "", "show the version and the licence",
          [](BatchOptions& o, Option, Value) { o.version = true; }},
     };
+}
+
+}  // namespace
+
+// Built once: it never changes.
+const std::vector<BatchOption>& BatchOptionTable() {
+    static const std::vector<BatchOption> table = MakeTable();
+    return table;
 }

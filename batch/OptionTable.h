@@ -22,4 +22,4 @@ struct BatchOption {
 };
 
 // Every option, in the order the help lists them.
-std::vector<BatchOption> BatchOptionTable();
+const std::vector<BatchOption>& BatchOptionTable();
