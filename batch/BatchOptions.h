@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,6 +9,7 @@
 #include "base/Clock.h"
 #include "base/NumberText.h"
 #include "batch/YearOptions.h"
+#include "model/CaseKinds.h"
 #include "model/DimensionEntry.h"
 #include "model/ExactShadow.h"
 #include "model/WizardDefaults.h"
@@ -61,4 +61,5 @@ DimensionTexts DimensionEntries(const BatchOptions& o);
 // divide, is replaced by ZeroAzimuthText as the wizard replaces it.
 std::string_view UsableAzimuthText(const BatchOptions& o);
 
+// Every option with its value and default, made from the same table as the parser.
 std::string BatchHelpText();

@@ -3,7 +3,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "modes/year/WeatherFile.h"
 #include "modes/year/WindowAngles.h"
@@ -22,11 +21,5 @@ struct YearOptions {
     std::string monthlyCsv;
 };
 
-// Takes the year option at args[i] and its value, moving i onto the value; false when args[i] is
-// not a year option. Throws UsageError for a bad value.
-bool ParseYearOption(const std::vector<std::string>& args, std::size_t& i, YearOptions& year);
-
 // Refuses a year run that lacks what it needs; reads the weather file.
 void CheckYearOptions(YearOptions& year);
-
-std::string YearHelpText();

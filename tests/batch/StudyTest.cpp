@@ -71,7 +71,7 @@ TEST(StudyCase, ResultsHaveTheBitsOfTheWizardsReadings) {
         for (const Geometry geometry :
              {Geometry::Awning, Geometry::Fins, Geometry::AwningAndFins}) {
             BatchOptions o;
-            o.geometry = geometry;
+            o.geometry = static_cast<Geometry>(geometry);
             o.awningWidth = dims[0];
             o.windowWidth = dims[1];
             o.windowHeight = dims[2];

@@ -1,0 +1,183 @@
+#include "batch/OptionTable.h"
+
+#include <memory>
+
+#include "batch/OptionValues.h"
+#include "model/CaseKinds.h"
+#include "modes/beam/SunEntry.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+using Option = std::string_view;
+using Value = const std::string&;
+
+std::string Default(std::string_view text) {
+    return " (default " + std::string(text) + ")";
+}
+
+std::string Quoted(std::string_view text) {
+    return '"' + std::string(text) + '"';
+}
+
+// The defaults shown are the ones a run takes.
+std::vector<BatchOption> MakeTable() {
+    const BatchOptions d;
+    const std::string files = "Output files";
+    const std::string geometry = "Geometry";
+    const std::string calculation = "Calculation";
+    const std::string study = "Parametric study";
+    const std::string results = "Results";
+    const std::string year = "Shading year (--mode year)";
+    const std::string help = "Help";
+    return {
+        {files, "--folder", "DIR",
+         "data folder for the print and data files, ending in \"/\"; files are named by joining "
+         "it with the file name (default: the saved default folder, else the program's " +
+             std::string(DefaultDataFolderName) + " folder)",
+         [](BatchOptions& o, Option, Value v) { o.folder = v; }},
+        {files, "--print-file", "NAME", "print file name" + Default(Quoted(d.printFile)),
+         [](BatchOptions& o, Option, Value v) {
+             o.printFile = v;
+             o.printFileGiven = true;
+         }},
+        {files, "--append", "",
+         "append to the print file; without it the print file is started afresh with one empty "
+         "line",
+         [](BatchOptions& o, Option, Value) { o.append = true; }},
+
+        {geometry, "--geometry", WordList(GeometryTable, "|", "|"),
+         "1 awning only, 2 side fins only, 3 awning and fins" + Default(NamesOf(d.geometry).option),
+         [](BatchOptions& o, Option n, Value v) {
+             o.geometry = WordRow(n, GeometryTable, v).geometry;
+         }},
+        {geometry, "--awning-width", "W'", "awning width" + Default(d.awningWidth),
+         [](BatchOptions& o, Option, Value v) { o.awningWidth = v; }},
+        {geometry, "--window-width", "W", "window width, not zero" + Default(d.windowWidth),
+         [](BatchOptions& o, Option, Value v) { o.windowWidth = v; }},
+        {geometry, "--window-height", "H", "window height, not zero" + Default(d.windowHeight),
+         [](BatchOptions& o, Option, Value v) { o.windowHeight = v; }},
+        {geometry, "--front-height", "h",
+         "height of the awning's front edge above the sill" + Default(d.frontHeight),
+         [](BatchOptions& o, Option, Value v) { o.frontHeight = v; }},
+        {geometry, "--height-difference", "h'",
+         "height of the back edge above the front edge" + Default(d.heightDifference),
+         [](BatchOptions& o, Option, Value v) { o.heightDifference = v; }},
+        {geometry, "--projection", "L",
+         "distance from the wall to the front edge, not zero" + Default(d.projection),
+         [](BatchOptions& o, Option, Value v) { o.projection = v; }},
+        {geometry, "--case", "TEXT",
+         "geometry case description, one line without control characters" +
+             Default(Quoted(d.caseText)),
+         [](BatchOptions& o, Option, Value v) { o.caseText = v; }},
+        {geometry, "--header", "TEXT",
+         "header line of the output, one line without control characters (default: built from "
+         "the dimensions)",
+         [](BatchOptions& o, Option, Value v) { o.header = v; }},
+
+        {calculation, "--mode", WordList(SourceModeTable, "|", "|"),
+         "single sun position, diffuse sky and ground, a matrix of sun positions, or the shading "
+         "over a year at a place" +
+             Default(NamesOf(d.sourceMode).option),
+         [](BatchOptions& o, Option n, Value v) {
+             o.sourceMode = WordRow(n, SourceModeTable, v).mode;
+         }},
+        {calculation, "--altitude", "DEG", "solar altitude for the beam mode" + Default(d.altitude),
+         [](BatchOptions& o, Option, Value v) { o.altitude = v; }},
+        {calculation, "--azimuth", "DEG",
+         "solar azimuth from the window normal for the beam mode; a value reading as 0 is "
+         "replaced by " +
+             std::string(ZeroAzimuthText) + Default(d.azimuth),
+         [](BatchOptions& o, Option, Value v) { o.azimuth = v; }},
+        {calculation, "--timestamp", "\"MM-DD-YYYY HH:MM:SS\"",
+         "a real date and time written into the output, for reproducible files",
+         [](BatchOptions& o, Option n, Value v) { o.timestamp = ReadTimestamp(n, v); }},
+
+        {study, "--cases", "FILE.csv",
+         "run one case per row of the CSV file; its header names the columns geometry, "
+         "awning-width, window-width, window-height, front-height, height-difference, "
+         "projection, case, header, mode, altitude, azimuth; a missing column or empty cell "
+         "takes the value of the options above; numbers must be plain decimal numbers",
+         [](BatchOptions& o, Option, Value v) { o.cases = v; }},
+        {study, "--results", "OUT.csv",
+         "the cases in input order with their results, numbers to 17 significant digits; a row "
+         "that cannot be computed gets the reason in its error column; the print file is "
+         "written only with --print-file, one whole section per case in input order (and the "
+         "matrix mode's data files, as single runs leave them)",
+         [](BatchOptions& o, Option, Value v) { o.results = v; }},
+
+        {results, "--json", "",
+         "write the results as one JSON object: for beam the USF and case, the exact USF of the "
+         "device's true shadow and the shadow polygons (a negative altitude is a direction from "
+         "below the horizon); for diffuse the USFs, counts and physically weighted factors; for "
+         "matrix the 25 x 7 table",
+         [](BatchOptions& o, Option, Value) { o.json = true; }},
+        {results, "--layout", WordList(LayoutTable, "|", "|"),
+         "device of the exact shadow: as drawn, or the same on both sides (plate reaching W' - W "
+         "past both window edges, a fin at each end)" +
+             Default(NamesOf(d.layout).option),
+         [](BatchOptions& o, Option n, Value v) { o.layout = WordRow(n, LayoutTable, v).layout; }},
+
+        {year, "--latitude", "DEG",
+         "latitude, north positive, -90 to 90; with --weather, the file's place",
+         [](BatchOptions& o, Option n, Value v) { o.year.latitude = StrictNumber(n, v, -90, 90); }},
+        {year, "--longitude", "DEG",
+         "longitude, east positive, -180 to 180; with --weather, the file's place",
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.longitude = StrictNumber(n, v, -180, 180);
+         }},
+        {year, "--utc-offset", "HOURS",
+         "local standard time ahead of UTC, -12 to 14; with --weather, the file's place",
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.utcOffset = StrictNumber(n, v, -12, 14);
+         }},
+        {year, "--elevation", "M",
+         "height above sea level (default 0; with --weather, the file's place)",
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.elevation = StrictNumber(n, v, -500, 9000);
+         }},
+        {year, "--facing", "DEG", "compass bearing of the window's outward normal, 0 to 360",
+         [](BatchOptions& o, Option n, Value v) { o.year.facing = StrictNumber(n, v, 0, 360); }},
+        {year, "--fin-side", WordList(FinSideTable, "|", "|"),
+         "side of the fin, seen from outside facing the window",
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.finSide = WordRow(n, FinSideTable, v).side;
+         }},
+        {year, "--year", "YYYY", "the calendar year, 8760 or 8784 hours",
+         [](BatchOptions& o, Option n, Value v) { o.year.year = ReadYear(n, v); }},
+        {year, "--step", "MINUTES",
+         "length of each step, dividing 60" + Default(std::to_string(d.year.stepMinutes)),
+         [](BatchOptions& o, Option n, Value v) { o.year.stepMinutes = ReadStepMinutes(n, v); }},
+        {year, "--weather", "FILE",
+         "EnergyPlus weather file (.epw) for the irradiation on the window",
+         [](BatchOptions& o, Option n, Value v) {
+             try {
+                 o.year.weather = std::make_shared<const WeatherYear>(ReadWeatherFile(v));
+             } catch (const WeatherFileError& e) {
+                 throw UsageError(std::string(n) + " " + v + ": " + e.what());
+             }
+         }},
+        {year, "--reflectance", "R",
+         "ground reflectance, 0 to 1" + Default(PlainNumberText(d.year.reflectance)),
+         [](BatchOptions& o, Option n, Value v) { o.year.reflectance = StrictNumber(n, v, 0, 1); }},
+        {year, "--csv", "FILE",
+         "one row per step: time, sun, window angles, beam USF (and the irradiation on the "
+         "window without and with the device)",
+         [](BatchOptions& o, Option, Value v) { o.year.csv = v; }},
+        {year, "--monthly-csv", "FILE", "irradiation on the window by month (needs --weather)",
+         [](BatchOptions& o, Option, Value v) { o.year.monthlyCsv = v; }},
+
+        {help, "-h,--help", "", "show this text",
+         [](BatchOptions& o, Option, Value) { o.help = true; }},
+        {help, "--version", "", "show the version and the licence",
+         [](BatchOptions& o, Option, Value) { o.version = true; }},
+    };
+}
+
+}  // namespace
+
+// Built once: it never changes.
+const std::vector<BatchOption>& BatchOptionTable() {
+    static const std::vector<BatchOption> table = MakeTable();
+    return table;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "base/Clock.h"
+#include "batch/BatchOptions.h"
+#include "modes/year/WindowAngles.h"
+
+// Readers of the values options take; each throws UsageError naming the option.
+
+struct FinSideNames {
+    FinSide side;
+    std::string_view option;  // --fin-side
+};
+
+inline constexpr std::array<FinSideNames, 2> FinSideTable = {{
+    {FinSide::Left, "left"},
+    {FinSide::Right, "right"},
+}};
+
+// The words of a name table, with `between` between them and `last` before the last one.
+template <class Row, std::size_t N>
+std::string WordList(const std::array<Row, N>& table, std::string_view between,
+                     std::string_view last) {
+    std::string list;
+    for (std::size_t k = 0; k < N; ++k) {
+        if (k > 0)
+            list += k + 1 == N ? last : between;
+        list += table[k].option;
+    }
+    return list;
+}
+
+// The row of the table the value names.
+template <class Row, std::size_t N>
+Row WordRow(std::string_view option, const std::array<Row, N>& table, const std::string& value) {
+    if (const auto row = RowNamed(table, value))
+        return *row;
+    throw UsageError(std::string(option) + " must be " + WordList(table, ", ", " or ") +
+                     ", not \"" + value + "\"");
+}
+
+ClockReading ReadTimestamp(std::string_view option, const std::string& value);
+
+// Unlike the wizard's boxes, a number the whole text must spell, within the bounds.
+double StrictNumber(std::string_view option, const std::string& value, double low, double high);
+
+int ReadStepMinutes(std::string_view option, const std::string& value);
+
+int ReadYear(std::string_view option, const std::string& value);

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "batch/BatchOptions.h"
+#include "batch/OptionTable.h"
+#include "batch/OptionValues.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The text with every run of blanks and line ends as one blank.
+std::string OneLine(const std::string& text) {
+    std::istringstream words(text);
+    std::string joined;
+    for (std::string word; words >> word;)
+        joined += (joined.empty() ? "" : " ") + word;
+    return joined;
+}
+
+// As roff spells it: every hyphen escaped.
+std::string Roff(std::string_view text) {
+    std::string escaped;
+    for (const char c : text)
+        escaped += c == '-' ? std::string("\\-") : std::string(1, c);
+    return escaped;
+}
+
+TEST(OptionTable, EveryOptionIsInTheHelpWithItsValueAndDefaultAndInTheManPage) {
+    const std::string help = OneLine(BatchHelpText());
+    const std::string man = ReadBytes(UMBRAVEL_MAN_PAGE);
+    for (const BatchOption& row : BatchOptionTable()) {
+        const std::string named = row.value.empty() ? row.names : row.names + " " + row.value;
+        EXPECT_NE(help.find(" " + named + " " + OneLine(row.about)), std::string::npos) << named;
+        EXPECT_NE(man.find(Roff(row.LongName())), std::string::npos) << row.LongName();
+        if (row.value.find('|') != std::string::npos) {
+            EXPECT_NE(man.find(row.value), std::string::npos) << row.value;
+        }
+    }
+}
+
+TEST(OptionTable, EveryWordOfANameTableIsTakenByItsOption) {
+    const auto parsed = [](const std::string& option, std::string_view word) {
+        return ParseBatchOptions({"--help", option, std::string(word)});
+    };
+    for (const auto& row : GeometryTable)
+        EXPECT_EQ(parsed("--geometry", row.option).geometry, row.geometry) << row.option;
+    for (const auto& row : SourceModeTable)
+        EXPECT_EQ(parsed("--mode", row.option).sourceMode, row.mode) << row.option;
+    for (const auto& row : LayoutTable)
+        EXPECT_EQ(parsed("--layout", row.option).layout, row.layout) << row.option;
+    for (const auto& row : FinSideTable)
+        EXPECT_EQ(parsed("--fin-side", row.option).year.finSide, row.side) << row.option;
+}
+
+// The first unusable argument is the one refused, in the runner's own words.
+TEST(OptionTable, RefusalsNameTheFirstUnusableArgument) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+        {{"--frobnicate"}, "unknown option \"--frobnicate\"; see --help"},
+        {{"--json", "stray"}, "unknown option \"stray\"; see --help"},
+        {{"--", "--json"}, "unknown option \"--\"; see --help"},
+        {{"--altitude=5"}, "unknown option \"--altitude=5\"; see --help"},
+        {{"--json=false"}, "unknown option \"--json=false\"; see --help"},
+        {{"-hx"}, "unknown option \"-hx\"; see --help"},
+        {{"--json", "--altitude"}, "--altitude needs a value"},
+        {{"--geometry", "4"}, "--geometry must be 1, 2 or 3, not \"4\""},
+        {{"--mode", "sky"}, "--mode must be beam, diffuse, matrix or year, not \"sky\""},
+        {{"--layout", "left"}, "--layout must be drawn or mirrored, not \"left\""},
+        {{"--fin-side", "up"}, "--fin-side must be left or right, not \"up\""},
+        {{"--frobnicate", "--geometry", "9"}, "unknown option \"--frobnicate\"; see --help"},
+        {{"--geometry", "9", "--frobnicate"}, "--geometry must be 1, 2 or 3, not \"9\""},
+        {{"--geometry", "9", "--geometry", "1"}, "--geometry must be 1, 2 or 3, not \"9\""},
+        {{"--mode", "sky", "--geometry", "9"},
+         "--mode must be beam, diffuse, matrix or year, not \"sky\""},
+        {{"--step", "7"}, "--step must be a whole number of minutes that divides 60, not 7"},
+    };
+    for (const auto& [args, message] : rows) {
+        try {
+            ParseBatchOptions(args);
+            ADD_FAILURE() << message << ": accepted";
+        } catch (const UsageError& error) {
+            EXPECT_EQ(error.what(), message);
+        }
+    }
+}
+
+// A value is the argument after its option, whatever it reads; the last of an option given
+// twice counts.
+TEST(OptionTable, ValuesAreTakenAsTheyCome) {
+    const BatchOptions o =
+        ParseBatchOptions({"--header", "--json", "--front-height", "-2", "--case", "-abc",
+                           "--geometry", "2", "--geometry", "3", "-h", "--append", "--append"});
+    EXPECT_EQ(o.header, "--json");
+    EXPECT_FALSE(o.json);
+    EXPECT_EQ(o.frontHeight, "-2");
+    EXPECT_EQ(o.caseText, "-abc");
+    EXPECT_EQ(o.geometry, Geometry::AwningAndFins);
+    EXPECT_TRUE(o.help);
+    EXPECT_TRUE(o.append);
+    EXPECT_FALSE(o.printFileGiven);
+    EXPECT_TRUE(ParseBatchOptions({"--print-file", "Umbravel.prt"}).printFileGiven);
+}
+
+}  // namespace
