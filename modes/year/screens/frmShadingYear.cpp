@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "model/ExactShadow.h"
 #include "modes/year/screens/HeatMapLegend.h"
@@ -110,6 +111,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     chtMonths->setObjectName("chtMonths");
     chtMonths->setRenderHint(QPainter::Antialiasing);
     chtMonths->setMinimumHeight(260);
+    chtMonths->setChart(NewMonthsChart());
     lblTotals = NewLabel("lblTotals", "", LabelKind::Paragraph);
     cmdSaveMonthly =
         NewButton("cmdSaveMonthly", "Save mo&nthly CSV", [this] { cmdSaveMonthly_Click(); });
@@ -209,28 +211,18 @@ void frmShadingYear::ShowTable(const YearResult& r) {
     }
 }
 
-void frmShadingYear::ShowMonths(const YearResult& r) {
-    const std::optional<YearTotals>& totals = r.totals;
-    cmdSaveMonthly->setEnabled(totals.has_value());
-    chtMonths->setVisible(totals.has_value());
-    lblTotals->setVisible(totals.has_value());
-    if (!totals)
-        return;
+QChart* frmShadingYear::NewMonthsChart() {
     auto* chart = new QChart;
     chart->setTitle(
         "Irradiation on the window by month, kWh/m² (left bar without the device, "
         "right bar with it)");
     auto* series = new QStackedBarSeries;
-    const char* const parts[3] = {"beam", "sky", "ground"};
-    QStringList categories;
+    const char* const names[3] = {"beam", "sky", "ground"};
     for (int k = 0; k < 3; ++k) {
-        auto* set = new QBarSet(parts[k]);
-        for (int month = 0; month < 12; ++month) {
-            for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]})
-                *set << (k == 0 ? w->beam : k == 1 ? w->sky : w->ground) / 1000;
-        }
-        series->append(set);
+        barParts_[k] = new QBarSet(names[k]);
+        series->append(barParts_[k]);
     }
+    QStringList categories;
     for (int month = 0; month < 12; ++month) {
         categories << QString::number(month + 1);      // the bars are too narrow for names
         categories << QString(month + 1, QChar(' '));  // the with-device bar, unlabelled
@@ -241,18 +233,42 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     months->setTitleText("month");
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
-    auto* values = new QValueAxis;
-    values->setLabelFormat("%.0f");
-    chart->addAxis(values, Qt::AlignLeft);
-    series->attachAxis(values);
-    values->applyNiceNumbers();
+    axisKWh_ = new QValueAxis;
+    axisKWh_->setLabelFormat("%.0f");
+    chart->addAxis(axisKWh_, Qt::AlignLeft);
+    series->attachAxis(axisKWh_);
     QFont small = months->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     months->setLabelsFont(small);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    QChart* old = chtMonths->chart();
-    chtMonths->setChart(chart);
-    delete old;
+    return chart;
+}
+
+void frmShadingYear::ShowMonths(const YearResult& r) {
+    const std::optional<YearTotals>& totals = r.totals;
+    cmdSaveMonthly->setEnabled(totals.has_value());
+    chtMonths->setVisible(totals.has_value());
+    lblTotals->setVisible(totals.has_value());
+    if (!totals)
+        return;
+    // The chart is kept and only its values change: building a chart anew holds the GUI thread
+    // for tens of milliseconds.
+    QList<qreal> parts[3];
+    double highest = 0;
+    for (int month = 0; month < 12; ++month) {
+        for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]}) {
+            parts[0] << w->beam / 1000;
+            parts[1] << w->sky / 1000;
+            parts[2] << w->ground / 1000;
+            highest = std::max(highest, parts[0].back() + parts[1].back() + parts[2].back());
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        barParts_[k]->remove(0, barParts_[k]->count());
+        barParts_[k]->append(parts[k]);
+    }
+    axisKWh_->setRange(0, highest);
+    axisKWh_->applyNiceNumbers();
 
     lblTotals->setText("Over the year " + KWh(YearSum(totals->without).Total()) +
                        " reach each square metre of the window without the device and " +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFuture>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -8,12 +9,15 @@
 #include "screens/kit/WizardScreen.h"
 
 class PlaceBox;
+class QBarSet;
+class QChart;
 class QChartView;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QValueAxis;
 
 // "Shading over the year": for the device on the stored geometry at a place, the beam unshaded
 // fraction on the 21st of each month by hour as a heat map and, with a weather file, the
@@ -52,6 +56,7 @@ class frmShadingYear : public WizardScreen {
     YearRequest Entries() const;
     void ShowBusy();
     void ShowTable(const YearResult& r);
+    QChart* NewMonthsChart();
     void ShowMonths(const YearResult& r);
 
     PlaceBox* framePlace;
@@ -65,6 +70,8 @@ class frmShadingYear : public WizardScreen {
     QLabel* lblTotals;
     QWidget* picYear;
     QPushButton* cmdSaveMonthly;
+    std::array<QBarSet*, 3> barParts_{};  // beam, sky and ground, two bars a month
+    QValueAxis* axisKWh_;
 
     DeviceShape device_;
     std::shared_ptr<const WeatherYear> weather_;
