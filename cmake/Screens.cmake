@@ -37,6 +37,7 @@ add_library(umbravel_screens STATIC
     modes/diffuse/screens/frmDiffuseResults.cpp
     modes/matrix/screens/frmMatrixResults.cpp
     modes/year/screens/CompassRose.cpp
+    modes/year/screens/HeatMapCellDelegate.cpp
     modes/year/screens/HeatMapLegend.cpp
     modes/year/screens/PlaceBox.cpp
     modes/year/screens/PlaceSettings.cpp

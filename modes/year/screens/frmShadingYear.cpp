@@ -23,6 +23,7 @@
 #include <algorithm>
 
 #include "model/ExactShadow.h"
+#include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/PlaceBox.h"
 #include "output/YearCsv.h"
@@ -94,6 +95,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     tblMonthHour->setObjectName("tblMonthHour");
     tblMonthHour->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblMonthHour->setSelectionMode(QAbstractItemView::NoSelection);
+    tblMonthHour->setItemDelegate(new HeatMapCellDelegate(tblMonthHour));
     for (int hour = 0; hour < 24; ++hour)
         tblMonthHour->setHorizontalHeaderItem(hour, new QTableWidgetItem(QString::number(hour)));
     for (int month = 0; month < 12; ++month)
