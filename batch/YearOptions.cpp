@@ -8,7 +8,6 @@ void CheckYearOptions(YearOptions& y) {
         y.latitude = y.latitude.value_or(at.place.latitude);
         y.longitude = y.longitude.value_or(at.place.longitude);
         y.utcOffset = y.utcOffset.value_or(at.utcOffset);
-        y.elevation = y.elevation.value_or(at.place.elevation);
     }
     const std::pair<bool, const char*> required[] = {
         {y.latitude.has_value(), "--latitude"},

@@ -2,8 +2,8 @@
 
 #include "base/NumberText.h"
 #include "model/ExactShadow.h"
-#include "model/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
+#include "modes/year/YearEntries.h"
 #include "output/KWhText.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
@@ -11,21 +11,18 @@
 namespace {
 
 YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
-    YearSettings s;
-    s.place = {*y.latitude, *y.longitude, y.elevation.value_or(0)};
-    s.utcOffset = *y.utcOffset;
-    s.facing = {*y.facing, *y.finSide};
-    s.year = *y.year;
-    s.stepMinutes = y.stepMinutes;
-    s.device = DeviceShapeOf(c);
-    s.weather = y.weather.get();
-    s.groundReflectance = y.reflectance;
-    if (y.weather) {
-        const PhysicalDiffuseFactors diffuse = PhysicalDiffuse(s.device);
-        s.skyFactor = diffuse.sky;
-        s.groundFactor = diffuse.ground;
-    }
-    return s;
+    YearEntries e;
+    e.latitude = *y.latitude;
+    e.longitude = *y.longitude;
+    e.elevation = y.elevation;
+    e.utcOffset = *y.utcOffset;
+    e.facing = {*y.facing, *y.finSide};
+    e.year = *y.year;
+    e.stepMinutes = y.stepMinutes;
+    e.device = DeviceShapeOf(c);
+    e.weather = y.weather.get();
+    e.groundReflectance = y.reflectance;
+    return YearSettingsFrom(e);
 }
 
 }  // namespace

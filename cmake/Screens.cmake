@@ -1,5 +1,5 @@
 # The screens library (Qt 6 Widgets) and the wizard executable.
-find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test Charts Svg)
+find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test Charts Svg Concurrent)
 
 add_library(umbravel_screens STATIC
     platform/Host.cpp
@@ -38,9 +38,11 @@ add_library(umbravel_screens STATIC
     modes/diffuse/screens/frmDiffuseResults.cpp
     modes/matrix/screens/frmMatrixResults.cpp
     modes/year/screens/CompassRose.cpp
+    modes/year/screens/HeatMapCellDelegate.cpp
     modes/year/screens/HeatMapLegend.cpp
     modes/year/screens/PlaceBox.cpp
     modes/year/screens/PlaceSettings.cpp
+    modes/year/screens/YearCalculation.cpp
     modes/year/screens/frmSunFromPlace.cpp
     modes/year/screens/frmShadingYear.cpp
 )
@@ -50,6 +52,8 @@ target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets Qt6::Pr
 target_compile_definitions(umbravel_screens PRIVATE UMBRAVEL_VERSION="${PROJECT_VERSION}")
 # The matrix chart and the shading year draw with Qt Charts and save pictures as SVG.
 target_link_libraries(umbravel_screens PUBLIC Qt6::Charts Qt6::Svg)
+# The shading year calculates off the GUI thread.
+target_link_libraries(umbravel_screens PUBLIC Qt6::Concurrent)
 
 # The information files, copied into the program folder at the first start.
 qt_add_resources(umbravel_screens information

@@ -100,7 +100,8 @@ bool LeapYear(int y) {
 }
 
 YearTotals RunShadingYear(const YearSettings& settings,
-                          const std::function<void(const YearStep&)>& onStep) {
+                          const std::function<void(const YearStep&)>& onStep,
+                          std::stop_token stop) {
     const sys_days first{year{settings.year} / 1 / 1};
     const int dayCount = LeapYear(settings.year) ? 366 : 365;
     const double firstJd = JulianDayUtc(settings.year, 1, 1, 0, 0, 0) - settings.utcOffset / 24;
@@ -109,7 +110,7 @@ YearTotals RunShadingYear(const YearSettings& settings,
     const int stepsPerHour = 60 / minutes;
     YearTotals totals;
     int missingSteps = 0;
-    for (int d = 0; d < dayCount; ++d) {
+    for (int d = 0; d < dayCount && !stop.stop_requested(); ++d) {
         const year_month_day date{first + days{d}};
         const unsigned month = static_cast<unsigned>(date.month());
         for (int m = 0; m < 1440; m += minutes) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <stop_token>
 
 #include "model/ExactShadow.h"
 #include "modes/year/SunPosition.h"
@@ -56,9 +57,11 @@ WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months);
 // True for a year with 29 February.
 bool LeapYear(int year);
 
-// Goes through the year, hands every step to onStep (when given) and sums by month.
+// Goes through the year, hands every step to onStep (when given) and sums by month. A stop
+// request ends the run at the next day, its totals incomplete.
 YearTotals RunShadingYear(const YearSettings& settings,
-                          const std::function<void(const YearStep&)>& onStep = {});
+                          const std::function<void(const YearStep&)>& onStep = {},
+                          std::stop_token stop = {});
 
 // The 21st of each month, one step per hour with the sun at the half hour: [month][hour].
 using MonthHourTable = std::array<std::array<YearStep, 24>, 12>;

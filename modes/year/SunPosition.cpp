@@ -10,8 +10,12 @@
 #include <libnova/transform.h>
 
 #include <cmath>
+#include <mutex>
 
 namespace {
+
+// libnova caches the last nutation and solar coordinates in static variables.
+std::mutex LibnovaCaches;
 
 constexpr double J2000 = 2451545.0;
 constexpr double ArcsecondsPerDegree = 3600;
@@ -54,6 +58,7 @@ double JulianDayUtc(int year, int month, int day, int hour, int minute, double s
 }
 
 GeocentricSun GeocentricSunAt(double julianDayUtc) {
+    const std::lock_guard lock(LibnovaCaches);
     const double jde = ln_get_jde(julianDayUtc);
     ln_helio_posn geometric;
     ln_get_solar_geom_coords(jde, &geometric);

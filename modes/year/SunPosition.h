@@ -2,7 +2,8 @@
 
 // The sun's apparent position for a place on the earth and an instant in UTC, from the libnova
 // ephemeris. The horizontal position includes the topocentric parallax and standard
-// refraction. libnova keeps internal caches: call these from one thread at a time.
+// refraction. libnova keeps internal caches; the calls that use them take a lock, so any
+// thread may call these.
 
 struct Place {
     double latitude = 0;   // degrees, north positive

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDateTimeEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -137,6 +138,9 @@ int main(int argc, char* argv[]) {
     Click("frmSunFromPlace", "cmdUse");
     Click("frmSourceMode", "cmdShadingYear");
     static_cast<frmShadingYear*>(Screen("frmShadingYear"))->UseWeather(ClearSkyYear());
+    // The year is calculated in the background; the picture shows its figures.
+    for (auto* busy = Screen("frmShadingYear")->findChild<QLabel*>("lblBusy"); !busy->isHidden();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Photograph("frmShadingYear");
     Click("frmShadingYear", "cmdClose");
     Click("frmSourceMode", "cmdCalculate");

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -18,8 +19,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 #include "model/ExactShadow.h"
+#include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/PlaceBox.h"
 #include "output/KWhText.h"
@@ -66,7 +70,7 @@ QString KWh(double wh) {
 frmShadingYear::frmShadingYear(QWidget* parent)
     : WizardScreen("frmShadingYear", "Shading over the year"),
       device_(DeviceShapeOf(mduUmbravel::CurrentCase())),
-      diffuse_(PhysicalDiffuse(device_)) {
+      calculation_(new YearCalculation([this] { return Entries(); }, this)) {
     setParent(parent, Qt::Dialog);
 
     const auto changed = [this] { Guarded([this] { Form_Change(); }); };
@@ -82,10 +86,18 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     txtReflectance->setValue(0.2);
     lblWeather =
         NewLabel("lblWeather", "No weather file: the beam fraction only.", LabelKind::Paragraph);
+    lblBusy = NewLabel("lblBusy", "Computing…");
+    // The entries do not move when it comes and goes.
+    QSizePolicy busyPolicy = lblBusy->sizePolicy();
+    busyPolicy.setRetainSizeWhenHidden(true);
+    lblBusy->setSizePolicy(busyPolicy);
+    cmdLoadWeather =
+        NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); });
     tblMonthHour = new QTableWidget(12, 24);
     tblMonthHour->setObjectName("tblMonthHour");
     tblMonthHour->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblMonthHour->setSelectionMode(QAbstractItemView::NoSelection);
+    tblMonthHour->setItemDelegate(new HeatMapCellDelegate(tblMonthHour));
     for (int hour = 0; hour < 24; ++hour)
         tblMonthHour->setHorizontalHeaderItem(hour, new QTableWidgetItem(QString::number(hour)));
     for (int month = 0; month < 12; ++month)
@@ -103,6 +115,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     chtMonths->setObjectName("chtMonths");
     chtMonths->setRenderHint(QPainter::Antialiasing);
     chtMonths->setMinimumHeight(260);
+    chtMonths->setChart(NewMonthsChart());
     lblTotals = NewLabel("lblTotals", "", LabelKind::Paragraph);
     cmdSaveMonthly =
         NewButton("cmdSaveMonthly", "Save mo&nthly CSV", [this] { cmdSaveMonthly_Click(); });
@@ -121,11 +134,11 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     auto* entries = new QHBoxLayout;
     entries->addWidget(NewLabel("lblYear", "Year"));
     entries->addWidget(txtYear);
-    entries->addWidget(
-        NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); }));
+    entries->addWidget(cmdLoadWeather);
     entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
     entries->addWidget(txtReflectance);
     entries->addStretch();
+    entries->addWidget(lblBusy);
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(framePlace);
     screen->addLayout(entries);
@@ -143,41 +156,54 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     }));
     connect(txtYear, &QSpinBox::valueChanged, this, changed);
     connect(txtReflectance, &QDoubleSpinBox::valueChanged, this, changed);
-    Form_Change();
+    connect(calculation_, &YearCalculation::ResultReady, this, [this] { Calculation_Ready(); });
+    ShowMonths({});
+    calculation_->Start();
+    ShowBusy();
 }
 
-YearSettings frmShadingYear::Settings() const {
+YearRequest frmShadingYear::Entries() const {
     const PlaceSettings p = framePlace->Values();
-    YearSettings s;
-    s.place = {p.latitude, p.longitude, weather_ ? weather_->location.place.elevation : 0};
-    s.year = txtYear->value();
-    s.utcOffset = framePlace->StandardOffset(s.year);
-    s.facing = p.facing;
-    s.device = device_;
-    s.weather = weather_.get();
-    s.groundReflectance = txtReflectance->value();
-    s.skyFactor = diffuse_.sky;
-    s.groundFactor = diffuse_.ground;
-    return s;
+    YearEntries e;
+    e.latitude = p.latitude;
+    e.longitude = p.longitude;
+    e.year = txtYear->value();
+    e.utcOffset = framePlace->StandardOffset(e.year);
+    e.facing = p.facing;
+    e.device = device_;
+    e.groundReflectance = txtReflectance->value();
+    return {e, weather_};
 }
 
 void frmShadingYear::Form_Change() {
-    const YearSettings s = Settings();
-    table_ = ShadingOnThe21st(s);
-    totals_.reset();
-    if (weather_)
-        totals_ = RunShadingYear(s);
-    ShowTable(s);
-    ShowMonths(s);
+    calculation_->Request();
+    ShowBusy();
 }
 
-void frmShadingYear::ShowTable(const YearSettings& s) {
+void frmShadingYear::ShowBusy() {
+    lblBusy->setText(reading_.isRunning() ? "Reading the weather file…" : "Computing…");
+    lblBusy->setVisible(reading_.isRunning() || calculation_->Busy());
+}
+
+void frmShadingYear::Calculation_Ready() {
+    const YearResult& r = *calculation_->Latest();
+    const bool barsAppear = r.totals && !chtMonths->isVisibleTo(this);
+    ShowTable(r);
+    ShowMonths(r);
+    ShowBusy();
+    // The bars and totals have just appeared: the screen grows to hold them.
+    if (barsAppear)
+        resize(size().expandedTo(sizeHint()));
+    emit YearShown();
+}
+
+void frmShadingYear::ShowTable(const YearResult& r) {
     for (int month = 0; month < 12; ++month) {
         for (int hour = 0; hour < 24; ++hour) {
-            const YearStep& step = table_[month][hour];
+            const YearStep& step = r.table[month][hour];
             auto* cell = new QTableWidgetItem;
             cell->setTextAlignment(Qt::AlignCenter);
-            cell->setToolTip(CellTip(s, step));
+            cell->setToolTip(CellTip(r.settings, step));
             if (step.window.sunOnWindow) {
                 const QColor colour = FractionColour(step.beamUSF);
                 cell->setBackground(colour);
@@ -189,27 +215,18 @@ void frmShadingYear::ShowTable(const YearSettings& s) {
     }
 }
 
-void frmShadingYear::ShowMonths(const YearSettings& s) {
-    cmdSaveMonthly->setEnabled(totals_.has_value());
-    chtMonths->setVisible(totals_.has_value());
-    lblTotals->setVisible(totals_.has_value());
-    if (!totals_)
-        return;
+QChart* frmShadingYear::NewMonthsChart() {
     auto* chart = new QChart;
     chart->setTitle(
         "Irradiation on the window by month, kWh/m² (left bar without the device, "
         "right bar with it)");
     auto* series = new QStackedBarSeries;
-    const char* const parts[3] = {"beam", "sky", "ground"};
-    QStringList categories;
+    const char* const names[3] = {"beam", "sky", "ground"};
     for (int k = 0; k < 3; ++k) {
-        auto* set = new QBarSet(parts[k]);
-        for (int month = 0; month < 12; ++month) {
-            for (const WindowIrradiation* w : {&totals_->without[month], &totals_->with[month]})
-                *set << (k == 0 ? w->beam : k == 1 ? w->sky : w->ground) / 1000;
-        }
-        series->append(set);
+        barParts_[k] = new QBarSet(names[k]);
+        series->append(barParts_[k]);
     }
+    QStringList categories;
     for (int month = 0; month < 12; ++month) {
         categories << QString::number(month + 1);      // the bars are too narrow for names
         categories << QString(month + 1, QChar(' '));  // the with-device bar, unlabelled
@@ -220,23 +237,47 @@ void frmShadingYear::ShowMonths(const YearSettings& s) {
     months->setTitleText("month");
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
-    auto* values = new QValueAxis;
-    values->setLabelFormat("%.0f");
-    chart->addAxis(values, Qt::AlignLeft);
-    series->attachAxis(values);
-    values->applyNiceNumbers();
+    axisKWh_ = new QValueAxis;
+    axisKWh_->setLabelFormat("%.0f");
+    chart->addAxis(axisKWh_, Qt::AlignLeft);
+    series->attachAxis(axisKWh_);
     QFont small = months->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     months->setLabelsFont(small);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    QChart* old = chtMonths->chart();
-    chtMonths->setChart(chart);
-    delete old;
+    return chart;
+}
 
-    lblTotals->setText("Over the year " + KWh(YearSum(totals_->without).Total()) +
+void frmShadingYear::ShowMonths(const YearResult& r) {
+    const std::optional<YearTotals>& totals = r.totals;
+    cmdSaveMonthly->setEnabled(totals.has_value());
+    chtMonths->setVisible(totals.has_value());
+    lblTotals->setVisible(totals.has_value());
+    if (!totals)
+        return;
+    // The chart is kept and only its values change: building a chart anew holds the GUI thread
+    // for tens of milliseconds.
+    QList<qreal> parts[3];
+    double highest = 0;
+    for (int month = 0; month < 12; ++month) {
+        for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]}) {
+            parts[0] << w->beam / 1000;
+            parts[1] << w->sky / 1000;
+            parts[2] << w->ground / 1000;
+            highest = std::max(highest, parts[0].back() + parts[1].back() + parts[2].back());
+        }
+    }
+    for (int k = 0; k < 3; ++k) {
+        barParts_[k]->remove(0, barParts_[k]->count());
+        barParts_[k]->append(parts[k]);
+    }
+    axisKWh_->setRange(0, highest);
+    axisKWh_->applyNiceNumbers();
+
+    lblTotals->setText("Over the year " + KWh(YearSum(totals->without).Total()) +
                        " reach each square metre of the window without the device and " +
-                       KWh(YearSum(totals_->with).Total()) + " with it. " +
-                       ToQt(RemovedSummaryLine(s, *totals_)) + ".");
+                       KWh(YearSum(totals->with).Total()) + " with it. " +
+                       ToQt(RemovedSummaryLine(r.settings, *totals)) + ".");
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {
@@ -244,14 +285,30 @@ void frmShadingYear::cmdLoadWeather_Click() {
                                                       "EnergyPlus weather (*.epw);;All (*)");
     if (path.isEmpty())
         return;
-    std::shared_ptr<const WeatherYear> weather;
-    try {
-        weather = std::make_shared<const WeatherYear>(ReadWeatherFile(FromQt(path)));
-    } catch (const WeatherFileError& e) {
-        ShowMessage(FromQt(path) + " cannot be used: " + e.what());
-        return;
-    }
-    UseWeather(std::move(weather));
+    reading_ = QtConcurrent::run([file = FromQt(path)] {
+        try {
+            return WeatherRead{std::make_shared<const WeatherYear>(ReadWeatherFile(file)), {}};
+        } catch (const WeatherFileError& e) {
+            return WeatherRead{nullptr, e.what()};
+        }
+    });
+    auto* watcher = new QFutureWatcher<WeatherRead>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path] {
+        watcher->deleteLater();
+        Guarded([&] { WeatherRead_Done(path, watcher->result()); });
+    });
+    watcher->setFuture(reading_);
+    cmdLoadWeather->setEnabled(false);
+    ShowBusy();
+}
+
+void frmShadingYear::WeatherRead_Done(const QString& path, const WeatherRead& read) {
+    cmdLoadWeather->setEnabled(true);
+    ShowBusy();
+    if (read.weather)
+        UseWeather(read.weather);
+    else
+        ShowMessage(FromQt(path) + " cannot be used: " + read.error);
 }
 
 void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
@@ -260,8 +317,7 @@ void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
     lblWeather->setText(ToQt("Weather: " + at.name + ", " + std::to_string(weather_->missingHours) +
                              " missing hours in the file"));
     framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
-    // The bars and totals have just appeared: the screen grows to hold them.
-    resize(size().expandedTo(sizeHint()));
+    Form_Change();
 }
 
 void frmShadingYear::cmdSaveHourly_Click() {
@@ -269,7 +325,7 @@ void frmShadingYear::cmdSaveHourly_Click() {
         QFileDialog::getSaveFileName(this, "Save hourly CSV", "hours.csv", "CSV (*.csv)");
     if (path.isEmpty())
         return;
-    const YearSettings s = Settings();
+    const YearSettings& s = calculation_->Settled().settings;
     HourlyCsvFile csv(FromQt(path), s);
     RunShadingYear(s, [&](const YearStep& step) { csv.Write(step); });
     csv.Close();
@@ -279,25 +335,31 @@ void frmShadingYear::cmdSaveMonthHour_Click() {
     const QString path = QFileDialog::getSaveFileName(this, "Save month × hour CSV",
                                                       "month-hour.csv", "CSV (*.csv)");
     if (!path.isEmpty())
-        WriteMonthHourCsv(FromQt(path), table_);
+        WriteMonthHourCsv(FromQt(path), calculation_->Settled().table);
 }
 
 void frmShadingYear::cmdSaveMonthly_Click() {
     const QString path =
         QFileDialog::getSaveFileName(this, "Save monthly CSV", "months.csv", "CSV (*.csv)");
-    if (!path.isEmpty() && totals_)
-        WriteMonthlyCsv(FromQt(path), *totals_);
+    if (path.isEmpty())
+        return;
+    const YearResult& r = calculation_->Settled();
+    if (r.totals)
+        WriteMonthlyCsv(FromQt(path), *r.totals);
 }
 
 void frmShadingYear::cmdCopyPicture_Click() {
+    calculation_->Settled();
     QApplication::clipboard()->setPixmap(picYear->grab());
 }
 
 void frmShadingYear::cmdSavePicture_Click() {
+    calculation_->Settled();
     AskAndSaveWidgetPicture(picYear, "shading-year.png", "Shading over the year");
 }
 
 void frmShadingYear::cmdAppend_Click() {
-    AppendYearSection(mduUmbravel::CurrentCase(), Settings(), table_,
-                      totals_ ? &*totals_ : nullptr);
+    const YearResult& r = calculation_->Settled();
+    AppendYearSection(mduUmbravel::CurrentCase(), r.settings, r.table,
+                      r.totals ? &*r.totals : nullptr);
 }

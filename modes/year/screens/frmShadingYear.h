@@ -1,23 +1,28 @@
 #pragma once
 
+#include <QFuture>
+#include <array>
 #include <memory>
-#include <optional>
+#include <string>
 
-#include "model/PhysicalDiffuse.h"
-#include "modes/year/ShadingYear.h"
+#include "modes/year/screens/YearCalculation.h"
 #include "screens/kit/WizardScreen.h"
 
 class PlaceBox;
+class QBarSet;
+class QChart;
 class QChartView;
 class QDoubleSpinBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class QValueAxis;
 
 // "Shading over the year": for the device on the stored geometry at a place, the beam unshaded
 // fraction on the 21st of each month by hour as a heat map and, with a weather file, the
-// irradiation on the window by month, without and with the device. Every entry recalculates.
+// irradiation on the window by month, without and with the device. Every entry recalculates in
+// the background; the last figures stay until the new ones are in, and saving waits for them.
 class frmShadingYear : public WizardScreen {
     Q_OBJECT
 
@@ -27,8 +32,19 @@ class frmShadingYear : public WizardScreen {
     // Takes a year of weather: its place fills the place entries. "Load weather file" reads one.
     void UseWeather(std::shared_ptr<const WeatherYear> weather);
 
+  signals:
+    // New figures are on the screen.
+    void YearShown();
+
   private:
+    struct WeatherRead {
+        std::shared_ptr<const WeatherYear> weather;
+        std::string error;  // why the file cannot be used
+    };
+
     void Form_Change();
+    void Calculation_Ready();
+    void WeatherRead_Done(const QString& path, const WeatherRead& read);
     void cmdLoadWeather_Click();
     void cmdSaveHourly_Click();
     void cmdSaveMonthHour_Click();
@@ -37,23 +53,28 @@ class frmShadingYear : public WizardScreen {
     void cmdSavePicture_Click();
     void cmdAppend_Click();
 
-    YearSettings Settings() const;
-    void ShowTable(const YearSettings& s);
-    void ShowMonths(const YearSettings& s);
+    YearRequest Entries() const;
+    void ShowBusy();
+    void ShowTable(const YearResult& r);
+    QChart* NewMonthsChart();
+    void ShowMonths(const YearResult& r);
 
     PlaceBox* framePlace;
     QSpinBox* txtYear;
     QDoubleSpinBox* txtReflectance;
     QLabel* lblWeather;
+    QLabel* lblBusy;
+    QPushButton* cmdLoadWeather;
     QTableWidget* tblMonthHour;
     QChartView* chtMonths;
     QLabel* lblTotals;
     QWidget* picYear;
     QPushButton* cmdSaveMonthly;
+    std::array<QBarSet*, 3> barParts_{};  // beam, sky and ground, two bars a month
+    QValueAxis* axisKWh_;
 
     DeviceShape device_;
-    PhysicalDiffuseFactors diffuse_;
     std::shared_ptr<const WeatherYear> weather_;
-    MonthHourTable table_{};
-    std::optional<YearTotals> totals_;
+    YearCalculation* calculation_;
+    QFuture<WeatherRead> reading_;
 };

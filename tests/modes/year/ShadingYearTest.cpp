@@ -129,6 +129,23 @@ TEST_F(ShadingYearTest, MonthSumsCountEveryHourAndMissingOnes) {
     EXPECT_NEAR(RemovedPercent(quarterly, {6, 7, 8}), (1 - settings_.skyFactor) * 100, 1e-9);
 }
 
+TEST_F(ShadingYearTest, AStopRequestEndsTheRunAtTheEndOfTheDay) {
+    UseWeather(false, [](int, int, int) { return EpwHour{0, 0, 100}; });
+    std::stop_source stop;
+    int steps = 0;
+    const YearTotals totals = RunShadingYear(
+        settings_,
+        [&](const YearStep& step) {
+            ++steps;
+            if (step.month == 2 && step.day == 3 && step.hour == 5)
+                stop.request_stop();
+        },
+        stop.get_token());
+    EXPECT_EQ(steps, (31 + 3) * 24);
+    EXPECT_DOUBLE_EQ(totals.without[1].sky, 3 * 24 * 50.0);
+    EXPECT_EQ(totals.without[2].sky, 0);
+}
+
 TEST_F(ShadingYearTest, MonthHourTableOnThe21stAndItsCsv) {
     const MonthHourTable table = ShadingOnThe21st(settings_);
     for (int month = 0; month < 12; ++month) {

@@ -4,10 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTableWidget>
+#include <QTest>
+#include <QThreadPool>
 #include <string>
 
 #include "modes/year/screens/frmShadingYear.h"
+#include "output/OutputFiles.h"
 #include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
@@ -30,6 +34,52 @@ class frmYearScreensTest : public WizardFixture {
         Find<QDoubleSpinBox>("frmSunFromPlace", "txtUtcOffset")->setValue(offset);
         Find<QDoubleSpinBox>("frmSunFromPlace", "txtFacing")->setValue(facing);
         Find<QComboBox>("frmSunFromPlace", "cboFinSide")->setCurrentText(finSide);
+    }
+
+    static frmShadingYear* Year() { return static_cast<frmShadingYear*>(Screen("frmShadingYear")); }
+
+    static bool Busy() { return !Find<QLabel>("frmShadingYear", "lblBusy")->isHidden(); }
+
+    // The heat map's cells and the year's totals as the screen shows them.
+    static QStringList Figures() {
+        QStringList figures;
+        auto* table = Find<QTableWidget>("frmShadingYear", "tblMonthHour");
+        for (int month = 0; month < 12; ++month) {
+            for (int hour = 0; hour < 24; ++hour) {
+                const QTableWidgetItem* cell = table->item(month, hour);
+                figures << (cell ? cell->text() : "none");
+            }
+        }
+        return figures << Find<QLabel>("frmShadingYear", "lblTotals")->text();
+    }
+
+    static void WaitForYear() {
+        ASSERT_TRUE(QTest::qWaitFor([] { return !Busy(); }, 60000));
+    }
+
+    // Lets every calculation end, stopped or not, and its result arrive.
+    static void WaitForAllCalculations() {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+    }
+
+    static std::shared_ptr<WeatherYear> SteadyWeather() {
+        auto weather = std::make_shared<WeatherYear>();
+        weather->location = {"Nowhere", {-33.9, 151.2, 0}, 10};
+        for (int hour = 0; hour < 8760; ++hour)
+            weather->hours.push_back({1, 1, hour % 24 + 1, 500, 100, 300, false});
+        return weather;
+    }
+
+    static void SetFacing(double bearing) {
+        Find<QDoubleSpinBox>("frmShadingYear", "txtFacing")->setValue(bearing);
+    }
+
+    // The screen with a weather year, its figures in.
+    void OpenWithWeather() {
+        Click("frmSourceMode", "cmdShadingYear");
+        Year()->UseWeather(SteadyWeather());
+        WaitForYear();
     }
 
     TempFolder settings_;
@@ -63,6 +113,7 @@ TEST_F(frmYearScreensTest, PlaceAndTimeTypeTheWindowAnglesIntoTheBoxes) {
 
 TEST_F(frmYearScreensTest, YearScreenShowsTheTableAndWithWeatherTheTotals) {
     Click("frmSourceMode", "cmdShadingYear");
+    WaitForYear();
     auto* table = Find<QTableWidget>("frmShadingYear", "tblMonthHour");
     EXPECT_NE(table->item(11, 0)->toolTip().indexOf("below the horizon"), -1);
     EXPECT_TRUE(table->item(11, 0)->text().isEmpty());
@@ -71,15 +122,67 @@ TEST_F(frmYearScreensTest, YearScreenShowsTheTableAndWithWeatherTheTotals) {
     EXPECT_FALSE(
         Find<QLabel>("frmShadingYear", "lblTotals")->isVisibleTo(Screen("frmShadingYear")));
 
-    auto weather = std::make_shared<WeatherYear>();
-    weather->location = {"Nowhere", {-33.9, 151.2, 0}, 10};
-    for (int hour = 0; hour < 8760; ++hour)
-        weather->hours.push_back({1, 1, hour % 24 + 1, 500, 100, 300, false});
-    static_cast<frmShadingYear*>(Screen("frmShadingYear"))->UseWeather(weather);
+    Year()->UseWeather(SteadyWeather());
     EXPECT_EQ(Find<QDoubleSpinBox>("frmShadingYear", "txtLatitude")->value(), -33.9);
+    WaitForYear();
     const std::string totals = Text("frmShadingYear", "lblTotals");
     EXPECT_NE(totals.find("June-August (winter)"), std::string::npos) << totals;
     EXPECT_TRUE(Find<QPushButton>("frmShadingYear", "cmdSaveMonthly")->isEnabled());
+}
+
+TEST_F(frmYearScreensTest, AChangeShowsTheBusyStateAndTheLastFiguresUntilTheNewOnes) {
+    OpenWithWeather();
+    EXPECT_FALSE(Busy());
+    const QStringList before = Figures();
+    QSignalSpy shown(Year(), &frmShadingYear::YearShown);
+    SetFacing(90);
+    EXPECT_TRUE(Busy());
+    bool keptUntilShown = true;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (shown.isEmpty())
+                keptUntilShown = keptUntilShown && Figures() == before;
+            return !shown.isEmpty();
+        },
+        60000));
+    EXPECT_TRUE(keptUntilShown);
+    EXPECT_FALSE(Busy());
+    EXPECT_NE(Figures(), before);
+}
+
+TEST_F(frmYearScreensTest, TwoQuickChangesShowTheSecondOnesFigures) {
+    OpenWithWeather();
+    QSignalSpy shown(Year(), &frmShadingYear::YearShown);
+    SetFacing(90);
+    SetFacing(270);
+    WaitForYear();
+    WaitForAllCalculations();
+    EXPECT_EQ(shown.count(), 1);
+    const QStringList second = Figures();
+
+    // The same entries typed afresh, one at a time, give the same figures.
+    SetFacing(90);
+    WaitForYear();
+    EXPECT_NE(Figures(), second);
+    SetFacing(270);
+    WaitForYear();
+    EXPECT_EQ(Figures(), second);
+}
+
+TEST_F(frmYearScreensTest, AppendingRightAfterAChangeWaitsForTheNewFigures) {
+    OpenWithWeather();
+    const std::string before = Text("frmShadingYear", "lblTotals");
+    SetFacing(90);
+    Click("frmShadingYear", "cmdAppend");
+    EXPECT_FALSE(Busy());
+    const std::string after = Text("frmShadingYear", "lblTotals");
+    ASSERT_NE(after, before);
+    const std::string removed = after.substr(after.find("Removed by the device"));
+    const std::string section = ReadBytes(mduUmbravel::PrintFilePath());
+    EXPECT_NE(section.find("Window facing 90 deg"), std::string::npos) << section;
+    EXPECT_NE(section.find(removed.substr(0, removed.size() - 1)), std::string::npos)
+        << removed << "\n"
+        << section;
 }
 
 }  // namespace
