@@ -148,6 +148,11 @@ void RequireOneLine(const char* option, const std::string& text) {
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
     BatchOptions o;
     ParseInto(o, args);
+    CheckBatchOptions(o);
+    return o;
+}
+
+void CheckBatchOptions(BatchOptions& o) {
     if (o.cases.has_value() != o.results.has_value())
         throw UsageError("--cases and --results go together");
     if (!o.help && !o.version) {
@@ -166,7 +171,6 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
                 "matrix cases");
         CheckYearOptions(o.year);
     }
-    return o;
 }
 
 DimensionTexts DimensionEntries(const BatchOptions& o) {

@@ -54,6 +54,10 @@ class UsageError : public std::runtime_error {
 
 BatchOptions ParseBatchOptions(const std::vector<std::string>& args);
 
+// What the options must satisfy together, as parsing checks it; the year options are completed
+// from the weather file. Throws UsageError.
+void CheckBatchOptions(BatchOptions& o);
+
 // The dimensions as the wizard's boxes hold them, with the W' - W text it shows beside them.
 DimensionTexts DimensionEntries(const BatchOptions& o);
 

@@ -181,3 +181,13 @@ const std::vector<BatchOption>& BatchOptionTable() {
     static const std::vector<BatchOption> table = MakeTable();
     return table;
 }
+
+void TakeOption(BatchOptions& options, std::string_view longName, const std::string& value) {
+    for (const BatchOption& row : BatchOptionTable()) {
+        if (row.LongName() == longName) {
+            row.take(options, longName, value);
+            return;
+        }
+    }
+    throw UsageError("unknown option \"" + std::string(longName) + "\"; see --help");
+}

@@ -23,3 +23,7 @@ struct BatchOption {
 
 // Every option, in the order the help lists them.
 const std::vector<BatchOption>& BatchOptionTable();
+
+// Stores the value of the option of that long name ("--projection") as the parser would.
+// Throws UsageError for a name the table does not have or a value the option refuses.
+void TakeOption(BatchOptions& options, std::string_view longName, const std::string& value);

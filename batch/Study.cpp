@@ -45,10 +45,8 @@ struct ComputedCase {
 
 class Study {
   public:
-    Study(const std::vector<std::string>& args, const BatchOptions& options, OutputTarget output,
-          CaseTable table)
-        : args_(args),
-          options_(options),
+    Study(const BatchOptions& options, OutputTarget output, CaseTable table)
+        : options_(options),
           output_(std::move(output)),
           table_(std::move(table)),
           columns_(MatchCaseColumns(table_.columns)),
@@ -73,7 +71,7 @@ class Study {
     ComputedCase ComputeRow(std::size_t row) const {
         ComputedCase computed;
         try {
-            ShadingCase c = CaseOf(CaseOptions(args_, columns_, table_.rows[row]), output_);
+            ShadingCase c = CaseOf(CaseOptions(options_, columns_, table_.rows[row]), output_);
             computed.result = EvaluateCase(c);
             if (options_.printFileGiven)
                 computed.shadingCase = std::move(c);
@@ -158,7 +156,6 @@ class Study {
         }
     }
 
-    const std::vector<std::string>& args_;
     const BatchOptions& options_;
     const OutputTarget output_;
     const CaseTable table_;
@@ -171,7 +168,7 @@ class Study {
 
 }  // namespace
 
-int RunStudy(const std::vector<std::string>& args, const BatchOptions& options, std::ostream& err) {
+int RunStudy(const BatchOptions& options, std::ostream& err) {
     try {
         // A study's rows share one output; what the default-path file's fault would say is
         // left out here, as a section's run would leave it out.
@@ -179,7 +176,7 @@ int RunStudy(const std::vector<std::string>& args, const BatchOptions& options, 
             FixClock(*options.timestamp);
         mduUmbravel::ProgramFolder = ProgramFolderPath();
         std::ostringstream untold;
-        Study study(args, options, OutputTargetOf(options, untold),
+        Study study(options, OutputTargetOf(options, untold),
                     ReadCaseTable(ReadCasesFile(*options.cases)));
         std::ofstream results(*options.results, std::ios::binary);
         if (!results)

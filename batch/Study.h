@@ -9,8 +9,8 @@
 // Runs a parametric study: every row of options.cases is one case, computed on all cores; the
 // results go to options.results in input order. With --print-file the cases' sections are
 // appended to the print file, in input order and each whole, as single runs would write them.
-// The other options of args are the study's defaults for missing columns and empty cells.
+// The other options are the study's defaults for missing columns and empty cells.
 // Shows a progress line on standard error when that is a terminal. Returns the exit status:
 // 0 when the study ran (rows that could not be computed carry their reason in the results),
 // 1 when a file could not be read or written, 2 when the cases file's header is unusable.
-int RunStudy(const std::vector<std::string>& args, const BatchOptions& options, std::ostream& err);
+int RunStudy(const BatchOptions& options, std::ostream& err);

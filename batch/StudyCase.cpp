@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/NumberText.h"
+#include "batch/OptionTable.h"
 
 const std::vector<CaseColumn>& CaseColumns() {
     static const std::vector<CaseColumn> columns = {
@@ -44,22 +45,21 @@ std::vector<const CaseColumn*> MatchCaseColumns(const std::vector<std::string>& 
     return matched;
 }
 
-BatchOptions CaseOptions(const std::vector<std::string>& studyArgs,
-                         const std::vector<const CaseColumn*>& columns,
+BatchOptions CaseOptions(const BatchOptions& study, const std::vector<const CaseColumn*>& columns,
                          const std::vector<std::string>& cells) {
     if (cells.size() != columns.size()) {
         throw UsageError("the row has " + std::to_string(cells.size()) + " fields, the header " +
                          std::to_string(columns.size()));
     }
-    std::vector<std::string> args = studyArgs;
+    BatchOptions o = study;
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (cells[k].empty())
             continue;
         if (columns[k]->number && !IsStrictNumber(cells[k])) {
             throw UsageError(columns[k]->name + " is not a number: \"" + cells[k] + "\"");
         }
-        args.push_back("--" + columns[k]->name);
-        args.push_back(cells[k]);
+        TakeOption(o, "--" + columns[k]->name, cells[k]);
     }
-    return ParseBatchOptions(args);
+    CheckBatchOptions(o);
+    return o;
 }

@@ -21,9 +21,8 @@ const std::vector<CaseColumn>& CaseColumns();
 // an unknown or repeated column name.
 std::vector<const CaseColumn*> MatchCaseColumns(const std::vector<std::string>& header);
 
-// The options of one row: the study's own options (the command line's arguments), then one
-// option per non-empty cell. Throws UsageError naming the column for a row that cannot be
-// used.
-BatchOptions CaseOptions(const std::vector<std::string>& studyArgs,
-                         const std::vector<const CaseColumn*>& columns,
+// The options of one row: the study's own options, each non-empty cell stored over them as its
+// option stores its value, then checked together as the command line is. Throws UsageError
+// naming the column for a row that cannot be used.
+BatchOptions CaseOptions(const BatchOptions& study, const std::vector<const CaseColumn*>& columns,
                          const std::vector<std::string>& cells);

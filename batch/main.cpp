@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
         if (options.version)
             return WriteShownText(VersionText("umbravel-batch"), std::cout, std::cerr);
         if (options.cases)
-            return RunStudy(args, options, std::cerr);
+            return RunStudy(options, std::cerr);
         return RunBatch(options, std::cout, std::cerr);
     } catch (const UsageError& error) {
         std::cerr << "umbravel-batch: " << error.what() << '\n';

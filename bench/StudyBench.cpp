@@ -53,7 +53,7 @@ void BM_DiffuseStudy(benchmark::State& state) {
     const BatchOptions options = ParseBatchOptions(args);
     for (auto _ : state) {
         std::ostringstream err;
-        if (RunStudy(args, options, err) != 0)
+        if (RunStudy(options, err) != 0)
             state.SkipWithError(err.str().c_str());
     }
     state.SetItemsProcessed(state.iterations() * StudyCases);

@@ -122,7 +122,7 @@ class Study : public ::testing::Test {
                                  folder.Slash() + "results.csv", "--folder", folder.Slash(),
                                  "--timestamp", "12-08-2026 13:05:09"});
         std::ostringstream err;
-        status = RunStudy(args, ParseBatchOptions(args), err);
+        status = RunStudy(ParseBatchOptions(args), err);
         messages = err.str();
         return ReadCaseTable(ReadBytes(folder.Path() / "results.csv"));
     }
