@@ -28,6 +28,8 @@ std::string RunCase(const ShadingCase& c, const BatchOptions& o, std::ostream& e
     const CaseResult result = EvaluateCase(c);
     if (!result.error.empty())
         throw ProgramStop(result.error);
+    if (result.exact && result.exact->noSun)
+        err << *result.exact->noSun << '\n';
     WriteCaseOutput(c, result);
     return ShownText(c, result, o.json);
 }

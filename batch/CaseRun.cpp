@@ -54,6 +54,7 @@ CaseResult EvaluateCase(const ShadingCase& c) {
     try {
         if (c.mode == SourceMode::Beam) {
             r.beam = EvaluateBeam(c);
+            r.exact = EvaluateExactBeam(c);
         } else if (c.mode == SourceMode::Diffuse) {
             r.diffuse = EvaluateDiffuseMode(c);
         } else {
@@ -80,7 +81,7 @@ void WriteCaseOutput(const ShadingCase& c, const CaseResult& r) {
     if (!c.output.append)
         StartPrintFileAfresh(c.output.PrintFilePath());
     if (r.beam) {
-        AppendBeamSection(c, *r.beam);
+        AppendBeamSection(c, *r.beam, *r.exact);
     } else if (r.matrix) {
         AppendMatrixSection(c, *r.matrix);
         WriteMatrixDataFiles(c, *r.matrix);

@@ -7,6 +7,7 @@
 #include "batch/BatchOptions.h"
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
+#include "modes/beam/BeamCalculation.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/MatrixCalculation.h"
 
@@ -25,6 +26,7 @@ OutputTarget OutputTargetOf(const BatchOptions& o, std::ostream& err);
 struct CaseResult {
     std::string error;  // the reason when the case could not be computed
     std::optional<mduUmbravel::SkyShading> beam;
+    std::optional<ExactBeam> exact;                      // beside the beam
     std::optional<mduUmbravel::DiffuseShading> diffuse;  // diffuse mode, and the matrix mode's
     std::optional<MatrixResults> matrix;
 };

@@ -1,10 +1,13 @@
 #include "batch/JsonResults.h"
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "model/GroundDirection.h"
 #include "model/PhysicalDiffuse.h"
 #include "model/SkyDirection.h"
+#include "model/SunOnWindow.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/MatrixCalculation.h"
 
@@ -35,6 +38,21 @@ json Counts(const std::array<int, N>& counts, const std::string_view (&names)[N]
 }  // namespace
 
 std::string BeamJson(const ShadingCase& c, const SkyShading& beam) {
+    json out{{"mode", "beam"},
+             {"device", Device(c)},
+             {"layout", NamesOf(c.layout).option},
+             {"altitude", c.sun.altitude},
+             {"azimuth", c.sun.azimuth},
+             {"usf", beam.usf},
+             {"case", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]}};
+    // A direction from below the horizon in front of the wall is one from the ground.
+    const auto noSun = NoDirectSunReason(std::abs(c.sun.altitude), c.sun.azimuth);
+    if (noSun) {
+        out["exactUsf"] = nullptr;
+        out["exactReason"] = *noSun;
+        out["shadow"] = json::array();
+        return out.dump();
+    }
     const ShadowOnWindow exact =
         ExactShadow(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad());
     json shadow = json::array();
@@ -44,16 +62,9 @@ std::string BeamJson(const ShadingCase& c, const SkyShading& beam) {
             corners.push_back({p.x, p.y});
         shadow.push_back(std::move(corners));
     }
-    return json{{"mode", "beam"},
-                {"device", Device(c)},
-                {"layout", NamesOf(c.layout).option},
-                {"altitude", c.sun.altitude},
-                {"azimuth", c.sun.azimuth},
-                {"usf", beam.usf},
-                {"case", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]},
-                {"exactUsf", exact.unshadedFraction},
-                {"shadow", std::move(shadow)}}
-        .dump();
+    out["exactUsf"] = exact.unshadedFraction;
+    out["shadow"] = std::move(shadow);
+    return out.dump();
 }
 
 std::string DiffuseJson(const ShadingCase& c, const DiffuseShading& d) {

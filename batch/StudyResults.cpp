@@ -46,7 +46,7 @@ std::string ResultsHeaderLine() {
         if (column.echoed)
             names.push_back(column.name);
     }
-    for (const std::string_view n : {"beam-usf", "beam-case", "sky-usf", "ground-usf"})
+    for (const std::string_view n : {"beam-usf", "beam-case", "exact_usf", "sky-usf", "ground-usf"})
         names.emplace_back(n);
     for (const std::string_view caseName : SkyCaseName)
         names.push_back(CountColumn("sky-case-", caseName));
@@ -66,8 +66,10 @@ void AppendResultLines(std::string& out, std::size_t row, const std::vector<std:
     if (r.beam) {
         fields.push_back(RoundTripText(r.beam->usf));
         fields.emplace_back(SkyCaseName[static_cast<std::size_t>(r.beam->shadowCase)]);
+        // Empty where no direct sun reaches the window.
+        fields.push_back(r.exact && r.exact->usf ? RoundTripText(*r.exact->usf) : std::string());
     } else {
-        fields.resize(fields.size() + 2);
+        fields.resize(fields.size() + 3);
     }
     if (r.diffuse) {
         fields.push_back(RoundTripText(r.diffuse->skyUSF));

@@ -4,6 +4,7 @@
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
 #include "model/SkyDirection.h"
+#include "model/SunOnWindow.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;
@@ -37,7 +38,12 @@ std::string BeamUSFCaption(double usf) {
     return "Beam USF = " + PatternText(usf, UsfPattern);
 }
 
-void AppendBeamSection(const ShadingCase& c, const SkyShading& beam) {
+std::string ExactUSFLabel(DeviceLayout layout) {
+    return layout == DeviceLayout::Mirrored ? "Exact USF (device mirrored) = "
+                                            : "Exact USF (device as drawn) = ";
+}
+
+void AppendBeamSection(const ShadingCase& c, const SkyShading& beam, const ExactBeam& exact) {
     PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
     file.Print({"UMBRAVEL 3.0 Beam Solar Unshaded Fraction"});
     file.Print({"Date: " + DateText() + "         Time: " + TimeText()});
@@ -49,6 +55,11 @@ void AppendBeamSection(const ShadingCase& c, const SkyShading& beam) {
     file.Print({"Calculated Unshaded Fraction of Window Area for Direct Beam"});
     file.Print({});
     file.Print({"Unshaded fraction (USF) = " + PatternText(beam.usf, UsfPattern)});
+    // Where the analytic model and the device agree, the section keeps its earlier lines.
+    if (exact.noSun)
+        file.Print({NoDirectSunLine});
+    else if (ExactDiffers(exact, beam.usf))
+        file.Print({ExactUSFLabel(c.layout) + PatternText(*exact.usf, UsfPattern)});
     file.Print({});
     file.Print({"Shadow Case ID: ", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]});
     file.Print({});

@@ -4,6 +4,7 @@
 
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
+#include "modes/beam/BeamCalculation.h"
 
 // The single-sun mode: its screen captions and its section of the print file.
 
@@ -20,5 +21,11 @@ std::string BeamAzimuthCaption(const SunDirection& sun);
 // "Beam USF = 0.31699" for a computed fraction.
 std::string BeamUSFCaption(double usf);
 
-// Appends the beam section of the case's result to the print file.
-void AppendBeamSection(const ShadingCase& c, const mduUmbravel::SkyShading& beam);
+// "Exact USF (device as drawn) = " or, for the mirrored layout, "Exact USF (device mirrored) = ".
+std::string ExactUSFLabel(DeviceLayout layout);
+
+// Appends the beam section of the case's results to the print file. After the USF line comes
+// the exact fraction where it differs from the analytic one, or the line saying that no direct
+// sun reaches the window.
+void AppendBeamSection(const ShadingCase& c, const mduUmbravel::SkyShading& beam,
+                       const ExactBeam& exact);

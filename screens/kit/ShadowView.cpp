@@ -113,13 +113,18 @@ ExactBeamPanel::ExactBeamPanel()
     row->addLayout(column, 1);
 }
 
-void ExactBeamPanel::Show(const ShadingCase& c, double analyticUSF) {
+void ExactBeamPanel::Show(const ShadingCase& c, double analyticUSF, const ExactBeam& exact) {
     const DeviceShape device = DeviceShapeOf(c);
-    const ShadowOnWindow exact = ExactShadow(device, c.sun.AltitudeRad(), c.sun.AzimuthRad());
-    picShadow->Show(device, exact);
+    if (exact.noSun) {
+        picShadow->Show(device, {1, {}});
+        lblExactUSF->setText(ToQt(std::string(*exact.noSun) + "."));
+        lblExactNote->setText("");
+        return;
+    }
+    picShadow->Show(device, ExactShadow(device, c.sun.AltitudeRad(), c.sun.AzimuthRad()));
     lblExactUSF->setText(
-        ToQt("Exact USF (drawn shadow) = " + PatternText(exact.unshadedFraction, "0.#########")));
-    const bool differs = !(std::abs(exact.unshadedFraction - analyticUSF) <= 1e-9);
+        ToQt("Exact USF (drawn shadow) = " + PatternText(*exact.usf, "0.#########")));
+    const bool differs = !(std::abs(*exact.usf - analyticUSF) <= 1e-9);
     lblExactNote->setText(differs ? "The analytic model does not hold for this geometry and "
                                     "direction; the drawn shadow gives the true fraction."
                                   : "");

@@ -4,6 +4,7 @@
 
 #include "model/ExactShadow.h"
 #include "model/ShadingCase.h"
+#include "modes/beam/BeamCalculation.h"
 
 class QLabel;
 
@@ -29,8 +30,8 @@ class ExactBeamPanel : public QWidget {
   public:
     ExactBeamPanel();
     // Draws the shadow of the case's device for its sun and compares its fraction with the
-    // analytic one.
-    void Show(const ShadingCase& c, double analyticUSF);
+    // analytic one; says so in words where no direct sun reaches the window.
+    void Show(const ShadingCase& c, double analyticUSF, const ExactBeam& exact);
 
   private:
     ShadowView* picShadow;

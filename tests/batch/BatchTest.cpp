@@ -169,6 +169,39 @@ TEST_F(BatchProgram, AClosedStandardOutputIsReportedAfterTheFiles) {
 }
 
 // The JSON results carry what the text lines do and more, and the print file stays the same.
+// From behind the wall or past the zenith there is no exact fraction: JSON says why, standard
+// error says it in words, the section says it in its line; from below the horizon in front of
+// the wall JSON keeps the direction from the ground.
+TEST_F(BatchProgram, DirectionsWithoutDirectSunAreSaidSo) {
+    const struct {
+        const char* angles;
+        const char* reason;  // null: JSON gives the exact fraction
+    } rows[] = {
+        {"--altitude 30 --azimuth 120",
+         "The sun is behind the wall: no direct sun reaches the window"},
+        {"--altitude 95 --azimuth 20",
+         "The sun is past the zenith: no direct sun reaches the window"},
+        {"--altitude -10 --azimuth 20", nullptr},
+    };
+    for (const auto& row : rows) {
+        const Outcome json = Run(std::string("--json ") + row.angles);
+        ASSERT_EQ(json.status, 0) << Err();
+        const auto b = nlohmann::json::parse(json.out);
+        if (row.reason) {
+            EXPECT_TRUE(b["exactUsf"].is_null()) << row.angles;
+            EXPECT_EQ(b["exactReason"], row.reason);
+            EXPECT_NE(Err().find(row.reason), std::string::npos) << Err();
+        } else {
+            EXPECT_TRUE(b["exactUsf"].is_number()) << row.angles;
+            EXPECT_NE(Err().find("below the horizon"), std::string::npos) << Err();
+        }
+        EXPECT_NE(ReadBytes(data.Path() / "Umbravel.prt")
+                      .find("\r\nNo direct sun reaches the window from this direction.\r\n"),
+                  std::string::npos)
+            << row.angles;
+    }
+}
+
 TEST_F(BatchProgram, JsonResultsForEveryMode) {
     const Outcome beam = Run("--json --layout mirrored");
     ASSERT_EQ(beam.status, 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ class BeamSectionTest : public ReportFixture {
         case_.output.headerText = DefaultHeaderText(case_.geometry, case_.dimensions);
         case_.output.geomCaseText = "Default Dimensions";
     }
-    void Append() const { AppendBeamSection(case_, EvaluateBeam(case_)); }
+    void Append() const { AppendBeamSection(case_, EvaluateBeam(case_), EvaluateExactBeam(case_)); }
 };
 
 const std::string DefaultSection = ExpectedDefaultBeamSection();
@@ -58,11 +59,43 @@ TEST_F(BeamSectionTest, WholeFractionsKeepThePointAndOddInputsAreWrittenAsTheyAr
                                "Calculated Unshaded Fraction of Window Area for Direct Beam",
                                "",
                                "Unshaded fraction (USF) = 1.",
+                               "No direct sun reaches the window from this direction.",
                                "",
                                "Shadow Case ID: CASE 1A",
                                "",
                                Equals,
                            }));
+}
+
+// The line after the USF line: the exact fraction where it differs from the analytic one by
+// more than 1e-6, the words where no direct sun reaches the window, nothing where they agree.
+TEST_F(BeamSectionTest, TheExactLineFollowsTheUSFLineOnlyWhereItTellsMore) {
+    const struct {
+        double altitude, azimuth;
+        DeviceLayout layout;
+        const char* added;  // empty: the section keeps its fourteen lines
+    } rows[] = {
+        {30, 0.0001, DeviceLayout::Drawn, ""},
+        {30, 0.0001, DeviceLayout::Mirrored, ""},
+        {49.3701, -79.9411, DeviceLayout::Drawn, "Exact USF (device as drawn) = 0.6893"},
+        {49.3701, -79.9411, DeviceLayout::Mirrored, "Exact USF (device mirrored) = 0.37859"},
+        {30, 120, DeviceLayout::Drawn, "No direct sun reaches the window from this direction."},
+        {-10, 20, DeviceLayout::Drawn, "No direct sun reaches the window from this direction."},
+        {95, 20, DeviceLayout::Mirrored, "No direct sun reaches the window from this direction."},
+    };
+    for (const auto& row : rows) {
+        case_.sun = {row.altitude, row.azimuth};
+        case_.layout = row.layout;
+        WriteBytes(folder_.Path() / "Umbravel.prt", "");
+        Append();
+        const std::string section = PrintFile();
+        const std::string usfLine = "Unshaded fraction (USF) = ";
+        const std::size_t after = section.find("\r\n", section.find(usfLine)) + 2;
+        const std::string next = section.substr(after, section.find("\r\n", after) - after);
+        EXPECT_EQ(next, row.added) << row.altitude << " " << row.azimuth;
+        EXPECT_EQ(std::count(section.begin(), section.end(), '\n'), *row.added ? 15 : 14)
+            << row.altitude << " " << row.azimuth;
+    }
 }
 
 TEST_F(BeamSectionTest, AMissingDataFolderIsAnUnexpectedErrorAndWritesNothing) {

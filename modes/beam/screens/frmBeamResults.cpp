@@ -54,6 +54,7 @@ void frmBeamResults::Form_Load() {
     lblTime->setText(ToQt("Time:  " + TimeText()));
     shadingCase = CurrentCase();
     beam = EvaluateBeam(shadingCase);
+    exact = EvaluateExactBeam(shadingCase);
     lblGeomMode->setText(ToQt(BeamGeometryCaption(shadingCase.geometry)));
     lblDimen->setText(ToQt(BeamDimensionsCaption(shadingCase.dimensions)));
     lblAltAngle->setText(ToQt(BeamAltitudeCaption(shadingCase.sun)));
@@ -62,11 +63,11 @@ void frmBeamResults::Form_Load() {
     lblBeamWarning->setVisible(OutsideUnitRange(beam.usf));
     lblCaseText->setText(
         ToQt("Shadow Case ID: " + std::string(SkyCaseName[static_cast<int>(beam.shadowCase)])));
-    exactShadow->Show(shadingCase, beam.usf);
+    exactShadow->Show(shadingCase, beam.usf, exact);
 }
 
 void frmBeamResults::cmdNewGeom_Click() {
-    AppendBeamSection(shadingCase, beam);
+    AppendBeamSection(shadingCase, beam, exact);
     Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
@@ -75,6 +76,6 @@ void frmBeamResults::cmdNewSource_Click() {
 }
 
 void frmBeamResults::cmdFinish_Click() {
-    AppendBeamSection(shadingCase, beam);
+    AppendBeamSection(shadingCase, beam, exact);
     Wizard::HandOver(this, Wizard::Step::Saved);
 }

@@ -2,6 +2,7 @@
 
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
+#include "modes/beam/BeamCalculation.h"
 #include "screens/kit/WizardScreen.h"
 
 class QLabel;
@@ -39,4 +40,5 @@ class frmBeamResults : public WizardScreen {
     // The case the screen opened with and its result, for the section it appends.
     ShadingCase shadingCase;
     mduUmbravel::SkyShading beam{};
+    ExactBeam exact;
 };
