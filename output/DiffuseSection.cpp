@@ -8,6 +8,7 @@
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
+#include "model/FractionRange.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "output/ReportLines.h"
 
@@ -80,6 +81,8 @@ struct Section {
             {"Total number of directions in the sky = ", static_cast<double>(d.steps * d.steps)});
         file.Print({SkyResultFrame});
         file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = ", d.skyUSF});
+        if (d.physical && OutsideUnitRange(d.skyUSF))
+            file.Print({"Physically weighted sky factor = ", d.physical->sky});
         file.Print({SkyResultFrame});
         file.Print({"     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:"});
         PrintHeadingRow(file, SkyCaseLabels);
@@ -92,6 +95,8 @@ struct Section {
                     static_cast<double>((d.steps - 1) * d.steps)});
         file.Print({GroundResultFrame});
         file.Print({"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = ", d.groundUSF});
+        if (d.physical && OutsideUnitRange(d.groundUSF))
+            file.Print({"Physically weighted ground factor = ", d.physical->ground});
         file.Print({"(Does not include ground reflectance [albedo].)"});
         file.Print({GroundResultFrame});
         file.Print({});

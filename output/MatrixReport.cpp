@@ -8,6 +8,7 @@
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
+#include "model/FractionRange.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;
@@ -118,12 +119,20 @@ struct Report {
         file.Print({SkyResultFrame});
         file.Print({"SKY-ONLY DIFFUSE UNSHADED FRACTION = " +
                     PatternText(r.diffuse.skyUSF, DiffusePattern)});
+        if (r.diffuse.physical && OutsideUnitRange(r.diffuse.skyUSF)) {
+            file.Print({"Physically weighted sky factor = " +
+                        PatternText(r.diffuse.physical->sky, DiffusePattern)});
+        }
         file.Print({SkyResultFrame});
         file.Print({});
         file.Print({"Total number of directions from the ground = ", GroundDirections()});
         file.Print({GroundResultFrame});
         file.Print({"GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " +
                     PatternText(r.diffuse.groundUSF, DiffusePattern)});
+        if (r.diffuse.physical && OutsideUnitRange(r.diffuse.groundUSF)) {
+            file.Print({"Physically weighted ground factor = " +
+                        PatternText(r.diffuse.physical->ground, DiffusePattern)});
+        }
         file.Print({AlbedoNote});
         file.Print({GroundResultFrame});
         file.Print({});

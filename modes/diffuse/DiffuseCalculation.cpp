@@ -1,5 +1,8 @@
 #include "modes/diffuse/DiffuseCalculation.h"
 
 mduUmbravel::DiffuseShading EvaluateDiffuseMode(const ShadingCase& c) {
-    return mduUmbravel::EvaluateDiffuse(c.dimensions, c.GeomMode(), DiffuseModeSteps);
+    mduUmbravel::DiffuseShading d =
+        mduUmbravel::EvaluateDiffuse(c.dimensions, c.GeomMode(), DiffuseModeSteps);
+    AddPhysicalFactorsWhereNeeded(d, DeviceShapeOf(c));
+    return d;
 }

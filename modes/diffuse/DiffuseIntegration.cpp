@@ -1,6 +1,7 @@
 #include "modes/diffuse/DiffuseIntegration.h"
 
 #include "model/DirectionGrid.h"
+#include "model/FractionRange.h"
 #include "model/GroundDirection.h"
 #include "model/SkyDirection.h"
 
@@ -25,6 +26,11 @@ DiffuseShading EvaluateDiffuse(const ShadeGeometryRecord& g, std::int16_t mode,
         });
     d.groundUSF = ground.usf / ground.weight;
     return d;
+}
+
+void AddPhysicalFactorsWhereNeeded(DiffuseShading& d, const DeviceShape& device) {
+    if (OutsideUnitRange(d.skyUSF) || OutsideUnitRange(d.groundUSF))
+        d.physical = PhysicalDiffuse(device);
 }
 
 }  // namespace mduUmbravel

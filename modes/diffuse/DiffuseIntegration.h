@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 
+#include <optional>
+
+#include "model/PhysicalDiffuse.h"
 #include "model/ShadeGeometry.h"
 
 namespace mduUmbravel {
@@ -15,7 +18,13 @@ struct DiffuseShading {
     double groundUSF = 0;
     std::array<int, 10> skyCaseCount{};
     std::array<int, 6> groundCaseCount{};
+    // The physically weighted factors, given where a fraction lies outside 0 to 1.
+    std::optional<PhysicalDiffuseFactors> physical;
 };
+
+// Adds the device's physically weighted factors where a fraction lies outside 0 to 1, so that
+// a user reading one that cannot be a fraction has one that is.
+void AddPhysicalFactorsWhereNeeded(DiffuseShading& d, const DeviceShape& device);
 
 // The sky pass over steps rows of altitude from the horizon up, and the ground pass over the
 // steps - 1 rows below it, each by steps columns of azimuth, weighted as the program always

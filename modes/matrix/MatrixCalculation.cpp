@@ -9,6 +9,7 @@ MatrixResults EvaluateMatrix(const ShadingCase& c) {
     r.report =
         EvaluateBeamMatrix(c.dimensions, c.GeomMode(), MatrixReportRows, MatrixReportColumns);
     r.diffuse = EvaluateDiffuse(c.dimensions, c.GeomMode(), MatrixDiffuseSteps);
+    AddPhysicalFactorsWhereNeeded(r.diffuse, DeviceShapeOf(c));
     r.data = EvaluateBeamMatrix(c.dimensions, c.GeomMode(), MatrixDataRows, MatrixDataColumns);
     return r;
 }

@@ -84,6 +84,18 @@ TEST_F(DiffuseSectionTest, MissingDataFolderStopsBeforeTheRunAndNamesTheFile) {
     EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
 }
 
+// A fraction outside 0 to 1 is followed by its physically weighted factor; one inside is not.
+TEST_F(DiffuseSectionTest, AFractionOutsideZeroToOneIsFollowedByItsPhysicalFactor) {
+    case_.geometry = Geometry::AwningAndFins;  // ground -1.873..., sky 0.064...
+    Append();
+    const std::string section = PrintFile();
+    const std::string ground =
+        "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = -1.87303048487966 \r\n"
+        "Physically weighted ground factor = ";
+    EXPECT_NE(section.find(ground), std::string::npos) << section;
+    EXPECT_EQ(section.find("Physically weighted sky factor"), std::string::npos) << section;
+}
+
 TEST_F(DiffuseSectionTest, CaptionsShowTheRunInCaptionNumberForm) {
     EXPECT_EQ(DiffuseDateCaption(), "Run date: 12-08-2026");
     EXPECT_EQ(DiffuseTimeCaption(), "Run time: 13:05:09");

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/NumberText.h"
+#include "model/PhysicalDiffuse.h"
 #include "model/SkyDirection.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 
@@ -102,64 +103,87 @@ const DiffuseInputLines DefaultDiffuseInputs = {
     "    F= 0.5   G= 0.25   R= 0.333333333333333  Geometry: Awning only",
 };
 
-std::string ExpectedDiffuseUpToSkyCounts(const ShadingCase& c, const DiffuseShading& d,
-                                         const DiffuseInputLines& inputs) {
-    return CrLfLines({
-        "UMBRAVEL Version 3.0  --  DIFFUSE RADIATION",
-        "DATE:12-08-2026    TIME:13:05:09",
-        c.output.headerText,
-        "INPUT VALUES:",
-        inputs.dimensions,
-        "    B=L/H  C=h/H  D=L/W  E=h'/H  F=delta W/W  R=delta W/L  G=delta W/H",
-        inputs.ratios,
-        inputs.moreRatios,
-        "    Geometry Case: " + c.output.geomCaseText,
-        "Output files directory: ",
-        "    " + c.output.dataPath,
-        "DISCRETIZATION:",
-        "    For Alt going from 0 to  85.5 degrees",
-        "    in steps of  4.5  deg and Azi going from 0 to ",
-        "    90 deg in steps of  4.5  deg.",
-        "    Constant sky radiance assumed.",
-        "    (i goes from 1 to 20  and j goes from 1 to 20 ",
-        "",
-        "Total number of directions in the sky =  400 ",
-        "************************************************",
-        "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PrintItemText(d.skyUSF),
-        "************************************************",
-        "     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:",
-        "      I       IA     II     IIA     III     IVA     IVB     IVC     V    NONE",
-        CountRow(d.skyCaseCount),
-    });
+// The physically weighted factor's line after a diffuse fraction outside 0 to 1, in the number
+// form of that fraction's line.
+std::vector<std::string> PhysicalLine(const ShadingCase& c, const char* component, double usf,
+                                      std::string (*number)(double)) {
+    if (usf >= 0 && usf <= 1)
+        return {};
+    const PhysicalDiffuseFactors f = PhysicalDiffuse(DeviceShapeOf(c));
+    return {std::string("Physically weighted ") + component +
+            " factor = " + number(std::string_view(component) == "sky" ? f.sky : f.ground)};
 }
 
-std::string ExpectedDiffuseFromGroundPass(const DiffuseShading& d) {
-    return CrLfLines({
-        "",
-        "Total number of directions from the ground =  380 ",
-        "********************************************************",
-        "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PrintItemText(d.groundUSF),
-        "(Does not include ground reflectance [albedo].)",
-        "********************************************************",
-        "",
-        "DISCRETIZATION:",
-        "     FOR A GOING FROM 0 TO-85.5 DEGREES",
-        "     IN STEPS OF  4.5 DEGREES AND P GOING FROM",
-        "     0 TO 90 IN THE SAME STEPS.",
-        "     CONSTANT SKY RADIANCE ASSUMED.",
-        "               (I GOES FROM 1 TO 20  AND J GOES FROM 1 TO 20 ",
-        "",
-        "     DISTRIBUTION OF OCCURENCES OF GROUND-ONLY ALGORITHM CASES:",
-        "      6       6A     7      7A      8      NONE",
-        CountRow(d.groundCaseCount),
-        "\n             \r",
-        "==================================================================================",
-    });
+std::string DiffusePatternText(double x) {
+    return PatternText(x, "0.######");
+}
+
+std::vector<std::string> Joined(std::vector<std::vector<std::string>> parts) {
+    std::vector<std::string> lines;
+    for (auto& part : parts)
+        lines.insert(lines.end(), part.begin(), part.end());
+    return lines;
+}
+
+std::string ExpectedDiffuseUpToSkyCounts(const ShadingCase& c, const DiffuseShading& d,
+                                         const DiffuseInputLines& inputs) {
+    return CrLfLines(
+        Joined({{"UMBRAVEL Version 3.0  --  DIFFUSE RADIATION",
+                 "DATE:12-08-2026    TIME:13:05:09",
+                 c.output.headerText,
+                 "INPUT VALUES:",
+                 inputs.dimensions,
+                 "    B=L/H  C=h/H  D=L/W  E=h'/H  F=delta W/W  R=delta W/L  G=delta W/H",
+                 inputs.ratios,
+                 inputs.moreRatios,
+                 "    Geometry Case: " + c.output.geomCaseText,
+                 "Output files directory: ",
+                 "    " + c.output.dataPath,
+                 "DISCRETIZATION:",
+                 "    For Alt going from 0 to  85.5 degrees",
+                 "    in steps of  4.5  deg and Azi going from 0 to ",
+                 "    90 deg in steps of  4.5  deg.",
+                 "    Constant sky radiance assumed.",
+                 "    (i goes from 1 to 20  and j goes from 1 to 20 ",
+                 "",
+                 "Total number of directions in the sky =  400 ",
+                 "************************************************",
+                 "SKY-ONLY DIFFUSE UNSHADED FRACTION = " + PrintItemText(d.skyUSF)},
+                PhysicalLine(c, "sky", d.skyUSF, PrintItemText),
+                {"************************************************",
+                 "     DISTRIBUTION OF OCCURENCES OF SKY-ONLY ALGORITHM CASES:",
+                 "      I       IA     II     IIA     III     IVA     IVB     IVC     V    NONE",
+                 CountRow(d.skyCaseCount)}}));
+}
+
+std::string ExpectedDiffuseFromGroundPass(const ShadingCase& c, const DiffuseShading& d) {
+    return CrLfLines(Joined(
+        {{"", "Total number of directions from the ground =  380 ",
+          "********************************************************",
+          "GROUND REFLECTED DIFFUSE UNSHADED FRACTION = " + PrintItemText(d.groundUSF)},
+         PhysicalLine(c, "ground", d.groundUSF, PrintItemText),
+         {
+             "(Does not include ground reflectance [albedo].)",
+             "********************************************************",
+             "",
+             "DISCRETIZATION:",
+             "     FOR A GOING FROM 0 TO-85.5 DEGREES",
+             "     IN STEPS OF  4.5 DEGREES AND P GOING FROM",
+             "     0 TO 90 IN THE SAME STEPS.",
+             "     CONSTANT SKY RADIANCE ASSUMED.",
+             "               (I GOES FROM 1 TO 20  AND J GOES FROM 1 TO 20 ",
+             "",
+             "     DISTRIBUTION OF OCCURENCES OF GROUND-ONLY ALGORITHM CASES:",
+             "      6       6A     7      7A      8      NONE",
+             CountRow(d.groundCaseCount),
+             "\n             \r",
+             "==================================================================================",
+         }}));
 }
 
 std::string ExpectedDiffuseSection(const ShadingCase& c, const DiffuseInputLines& inputs) {
     const DiffuseShading d = EvaluateDiffuse(c.dimensions, c.GeomMode(), 20);
-    return ExpectedDiffuseUpToSkyCounts(c, d, inputs) + ExpectedDiffuseFromGroundPass(d);
+    return ExpectedDiffuseUpToSkyCounts(c, d, inputs) + ExpectedDiffuseFromGroundPass(c, d);
 }
 
 const MatrixGeometryLines DefaultMatrixLines = {
@@ -226,20 +250,27 @@ ExpectedMatrix ExpectedMatrixReport(const ShadingCase& c, const MatrixGeometryLi
     const std::string skyFrame(48, '*'), groundFrame(56, '*');
     const std::string albedo = "(Does not include ground reflectance [albedo].)";
 
-    expected.section += CrLfLines({
-        "Total number of directions in the sky =  625 ",
-        skyFrame,
-        sky,
-        skyFrame,
-        "",
-        "Total number of directions from the ground =  600 ",
-        groundFrame,
-        ground,
-        albedo,
-        groundFrame,
-        "",
-        std::string(82, '='),
-    });
+    expected.section +=
+        CrLfLines(Joined({{
+                              "Total number of directions in the sky =  625 ",
+                              skyFrame,
+                              sky,
+                          },
+                          PhysicalLine(c, "sky", d.skyUSF, DiffusePatternText),
+                          {
+                              skyFrame,
+                              "",
+                              "Total number of directions from the ground =  600 ",
+                              groundFrame,
+                              ground,
+                          },
+                          PhysicalLine(c, "ground", d.groundUSF, DiffusePatternText),
+                          {
+                              albedo,
+                              groundFrame,
+                              "",
+                              std::string(82, '='),
+                          }}));
     expected.screen = CrLfLines(screen) + CrLfLines({
                                               "Total number of directions in the sky = 625",
                                               skyFrame,

@@ -27,7 +27,8 @@ extern const DiffuseInputLines DefaultDiffuseInputs;  // default geometry, awnin
 // Lines 1 to 25 and lines 26 to 44 with the given results.
 std::string ExpectedDiffuseUpToSkyCounts(const ShadingCase& c, const mduUmbravel::DiffuseShading& d,
                                          const DiffuseInputLines& inputs);
-std::string ExpectedDiffuseFromGroundPass(const mduUmbravel::DiffuseShading& d);
+std::string ExpectedDiffuseFromGroundPass(const ShadingCase& c,
+                                          const mduUmbravel::DiffuseShading& d);
 // The whole section, with the 20-step passes run here.
 std::string ExpectedDiffuseSection(const ShadingCase& c, const DiffuseInputLines& inputs);
 
