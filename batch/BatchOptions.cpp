@@ -155,6 +155,8 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
 void CheckBatchOptions(BatchOptions& o) {
     if (o.cases.has_value() != o.results.has_value())
         throw UsageError("--cases and --results go together");
+    if (o.cases && o.json)
+        throw UsageError("--json does not go with --cases: a study's results go to --results");
     if (!o.help && !o.version) {
         RequireFiniteNumbers(o);
         RequireNonZeroDividingLengths(o);

@@ -109,8 +109,9 @@ std::vector<BatchOption> MakeTable() {
         {results, "--json", "",
          "write the results as one JSON object: for beam the USF and case, the exact USF of the "
          "device's true shadow and the shadow polygons (a negative altitude is a direction from "
-         "below the horizon); for diffuse the USFs, counts and physically weighted factors; for "
-         "matrix the 25 x 7 table",
+         "below the horizon; from behind the wall or past the zenith the exact USF is null, with "
+         "its reason); for diffuse the USFs, counts and physically weighted factors; for matrix "
+         "the 25 x 7 table; not with --cases",
          [](BatchOptions& o, Option, Value) { o.json = true; }},
         {results, "--layout", WordList(LayoutTable, "|", "|"),
          "device of the exact shadow: as drawn, or the same on both sides (plate reaching W' - W "

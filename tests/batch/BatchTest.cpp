@@ -56,6 +56,7 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--layout", "left"}, "--layout"},
         {{"--mode", "year", "--json"}, "--json"},
         {{"--cases", "c.csv", "--results", "r.csv", "--mode", "year"}, "--mode year"},
+        {{"--cases", "c.csv", "--results", "r.csv", "--json"}, "--json does not go with --cases"},
     };
     for (const auto& [args, option] : rows) {
         try {
