@@ -101,7 +101,7 @@ void ShadowView::paintEvent(QPaintEvent*) {
 
 ExactBeamPanel::ExactBeamPanel()
     : picShadow(new ShadowView),
-      lblExactUSF(NewLabel("lblExactUSF", "")),
+      lblExactUSF(NewLabel("lblExactUSF", "", LabelKind::Title)),
       lblExactNote(NewLabel("lblExactNote", "", LabelKind::Paragraph)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -124,8 +124,9 @@ void ExactBeamPanel::Show(const ShadingCase& c, double analyticUSF, const ExactB
     picShadow->Show(device, ExactShadow(device, c.sun.AltitudeRad(), c.sun.AzimuthRad()));
     lblExactUSF->setText(
         ToQt("Exact USF (drawn shadow) = " + PatternText(*exact.usf, "0.#########")));
-    const bool differs = !(std::abs(*exact.usf - analyticUSF) <= 1e-9);
-    lblExactNote->setText(differs ? "The analytic model does not hold for this geometry and "
-                                    "direction; the drawn shadow gives the true fraction."
-                                  : "");
+    lblExactNote->setText(ExactDiffers(exact, analyticUSF)
+                              ? "Use this fraction: the simplified model below does not hold for "
+                                "this device and direction, and the drawn shadow is the device's "
+                                "own."
+                              : "");
 }

@@ -25,7 +25,7 @@ frmBeamResults::frmBeamResults()
       lblDimen(NewLabel("lblDimen", "")),
       lblAltAngle(NewLabel("lblAltAngle", "")),
       lblAziAngle(NewLabel("lblAziAngle", "")),
-      lblBeamUSF(NewLabel("lblBeamUSF", "", LabelKind::Title)),
+      lblBeamUSF(NewLabel("lblBeamUSF", "")),
       lblBeamWarning(NewRangeWarning("lblBeamWarning", OutsideUnitRangeWarning)),
       lblCaseText(NewLabel("lblCaseText", "")),
       exactShadow(new ExactBeamPanel) {
@@ -38,9 +38,13 @@ frmBeamResults::frmBeamResults()
     for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblAltAngle, lblAziAngle}) {
         screen->addWidget(label);
     }
+    // The device's own fraction leads; the analytic one stays below it, labelled.
+    screen->addWidget(exactShadow);
+    screen->addWidget(NewLabel("lblAnalyticModel",
+                               "Simplified model (plate taken as running on beyond the window "
+                               "edge):"));
     screen->addLayout(NewWarnedValueRow(lblBeamUSF, lblBeamWarning));
     screen->addWidget(lblCaseText);
-    screen->addWidget(exactShadow);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
         NewButton("cmdNewGeom", "New &Geometry", [this] { cmdNewGeom_Click(); }),

@@ -8,8 +8,8 @@
 #include "screens/kit/ScreenParts.h"
 
 PhysicalDiffuseNote::PhysicalDiffuseNote()
-    : lblPhysicalSky(NewLabel("lblPhysicalSky", "")),
-      lblPhysicalGround(NewLabel("lblPhysicalGround", "")) {
+    : lblPhysicalSky(NewLabel("lblPhysicalSky", "", LabelKind::Title)),
+      lblPhysicalGround(NewLabel("lblPhysicalGround", "", LabelKind::Title)) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 8, 0, 0);
     column->addWidget(lblPhysicalSky);
@@ -17,8 +17,9 @@ PhysicalDiffuseNote::PhysicalDiffuseNote()
     column->addWidget(NewLabel(
         "lblPhysicalNote",
         "These weight each direction by the irradiance it brings to the window, "
-        "cos\u00b2(altitude) \u00d7 cos(azimuth); the values above weight by cos\u00b2(altitude) "
-        "\u00d7 sin(azimuth), which favours grazing directions along the wall.",
+        "cos\u00b2(altitude) \u00d7 cos(azimuth); the grid's values below weight by "
+        "cos\u00b2(altitude) \u00d7 sin(azimuth), which favours grazing directions along the wall "
+        "and can leave 0 to 1.",
         LabelKind::Paragraph));
 }
 

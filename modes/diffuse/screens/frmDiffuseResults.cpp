@@ -20,8 +20,8 @@ frmDiffuseResults::frmDiffuseResults()
       lblGeomMode(NewLabel("lblGeomMode", "")),
       lblDimen(NewLabel("lblDimen", "")),
       lblCaseText(NewLabel("lblCaseText", "")),
-      lblSkyUSF(NewLabel("lblSkyUSF", "", LabelKind::Title)),
-      lblGroundUSF(NewLabel("lblGroundUSF", "", LabelKind::Title)),
+      lblSkyUSF(NewLabel("lblSkyUSF", "")),
+      lblGroundUSF(NewLabel("lblGroundUSF", "")),
       lblSkyWarning(NewRangeWarning("lblSkyWarning", OutsideUnitRangeWarning)),
       lblGroundWarning(NewRangeWarning("lblGroundWarning", OutsideUnitRangeWarning)),
       physicalFactors(new PhysicalDiffuseNote) {
@@ -33,9 +33,12 @@ frmDiffuseResults::frmDiffuseResults()
     for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText}) {
         screen->addWidget(label);
     }
+    // The factors weighted as the window receives the light lead; the grid's own values, which
+    // can leave 0 to 1, follow them, labelled.
+    screen->addWidget(physicalFactors);
+    screen->addWidget(NewLabel("lblGridValues", "The program's direction grid:"));
     screen->addLayout(NewWarnedValueRow(lblSkyUSF, lblSkyWarning));
     screen->addLayout(NewWarnedValueRow(lblGroundUSF, lblGroundWarning));
-    screen->addWidget(physicalFactors);
     screen->addStretch();
     screen->addLayout(NewButtonRow({
         NewButton("cmdExit", "Save &Results", [this] { cmdExit_Click(); }),

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <string>
 
 #include "screens/kit/mduUmbravel.h"
@@ -88,6 +89,22 @@ TEST_F(frmBeamResultsTest, TheExactFractionOfTheDrawnShadowIsShown) {
     EXPECT_EQ(Text("frmBeamResults", "lblBeamUSF"), "Beam USF = 0.");
     EXPECT_EQ(Text("frmBeamResults", "lblExactUSF"), "Exact USF (drawn shadow) = 1.");
     EXPECT_NE(Text("frmBeamResults", "lblExactNote").find("does not hold"), std::string::npos);
+}
+
+// The device's own fraction leads, in the largest type; where no direct sun reaches the window
+// the screen says so in words in its place.
+TEST_F(frmBeamResultsTest, TheExactFractionLeadsAndNoSunIsSaidInWords) {
+    WalkTo("frmBeamResults");
+    const auto size = [&](const char* label) {
+        return Find<QLabel>("frmBeamResults", label)->font().pointSizeF();
+    };
+    EXPECT_GT(size("lblExactUSF"), size("lblBeamUSF"));
+    Click("frmBeamResults", "cmdNewSource");
+    TypeOver("frmSourceMode", "txtSolAzi", "120");
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_EQ(Text("frmBeamResults", "lblExactUSF"),
+              "The sun is behind the wall: no direct sun reaches the window.");
+    EXPECT_EQ(Text("frmBeamResults", "lblExactNote"), "");
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <filesystem>
 #include <string>
 
@@ -114,6 +115,12 @@ TEST_F(frmDiffuseResultsTest, ThePhysicallyWeightedFactorsAreShownLabelled) {
               "Physically weighted sky factor = 0.521808");
     EXPECT_EQ(Text("frmDiffuseResults", "lblPhysicalGround"),
               "Physically weighted ground factor = 0.970043");
+    // They lead: the grid's values, which can leave 0 to 1, never stand in the largest type.
+    const auto size = [&](const char* label) {
+        return Find<QLabel>("frmDiffuseResults", label)->font().pointSizeF();
+    };
+    EXPECT_GT(size("lblPhysicalSky"), size("lblSkyUSF"));
+    EXPECT_GT(size("lblPhysicalGround"), size("lblGroundUSF"));
 }
 
 }  // namespace
