@@ -155,6 +155,12 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& args) {
 void CheckBatchOptions(BatchOptions& o) {
     if (o.cases.has_value() != o.results.has_value())
         throw UsageError("--cases and --results go together");
+    if (!o.help && !o.version &&
+        EndsCross(ReadNumber(o.awningWidth), ReadNumber(o.windowWidth), o.layout)) {
+        throw UsageError(
+            "--layout mirrored needs --awning-width at least half of --window-width: "
+            "the two ends of the plate would cross");
+    }
     if (o.cases && o.json)
         throw UsageError("--json does not go with --cases: a study's results go to --results");
     if (!o.help && !o.version) {

@@ -102,3 +102,7 @@ std::optional<DividingLength> FirstZeroDividingLength(std::string_view wText,
         return DividingLength::L;
     return std::nullopt;
 }
+
+bool EndsCross(double WP, double W, DeviceLayout layout) {
+    return layout == DeviceLayout::Mirrored && WP < W / 2;
+}

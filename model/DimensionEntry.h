@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/CaseKinds.h"
 #include "model/ShadeGeometry.h"
 
 // The dimensions as typed: each text is read as its leading decimal number.
@@ -33,6 +34,14 @@ struct RefusedDimension {
 // divide by them), or an awning whose back edge lies below the window bottom, where the
 // ground-direction procedure stops.
 std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts);
+
+inline constexpr std::string_view CrossedEndsMessage =
+    "With the device the same on both sides, the awning width W' must be at least half the "
+    "window width W: the two ends of the plate would cross.";
+
+// The same on both sides, the plate reaches W' - W past each window edge; with W' below W / 2
+// its two ends would cross, and no such device exists.
+bool EndsCross(double WP, double W, DeviceLayout layout);
 
 // The ratios divide by W, H and L, so none of them may read as zero.
 enum class DividingLength { W, H, L };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "base/NumberText.h"
@@ -40,7 +41,9 @@ frmGeomValues::frmGeomValues()
       txtLhP(NewTextBox("txtLhP")),
       txtL(NewTextBox("txtL")),
       txtGeomCase(NewTextBox("txtGeomCase", ToQt(std::string(DefaultGeomCaseText)),
-                             [this] { txtGeomCase_Change(); })) {
+                             [this] { txtGeomCase_Change(); })),
+      optDrawn(new QRadioButton("As &drawn: the plate past one side, one fin")),
+      optMirrored(new QRadioButton("The same on &both sides: the plate past both, a fin at each")) {
     auto* column = new QGridLayout;
     AddEntry(column, NewLabel("lblWP", " W'"),
              NewLabel("lblAwnWidth", "Awning Width", LabelKind::Paragraph), txtWP);
@@ -71,6 +74,11 @@ frmGeomValues::frmGeomValues()
     auto* drawingSide = new QVBoxLayout;
     drawingSide->addWidget(NewDrawing("Picture1", Drawing::DimensionedAwning), 1);
     drawingSide->addWidget(new DevicePreview(DimensionBoxes()));
+    optDrawn->setObjectName("optDrawn");
+    optMirrored->setObjectName("optMirrored");
+    optDrawn->setChecked(true);
+    drawingSide->addWidget(optDrawn);
+    drawingSide->addWidget(optMirrored);
     drawingSide->addWidget(
         NewLabel("lblGeomCase", "Optional geometry case description for print and data files:"));
     drawingSide->addWidget(txtGeomCase);
@@ -145,7 +153,16 @@ void frmGeomValues::cmdContinue_Click() {
         box->selectAll();
         return;
     }
+    const DeviceLayout layout =
+        optMirrored->isChecked() ? DeviceLayout::Mirrored : DeviceLayout::Drawn;
+    if (EndsCross(ReadNumber(entries.WP), ReadNumber(entries.W), layout)) {
+        ShowMessage(std::string(CrossedEndsMessage));
+        txtWP->setFocus();
+        txtWP->selectAll();
+        return;
+    }
     StoreDimensions(entries);
+    Layout = layout;
     Wizard::HandOver(this, Wizard::Step::HeaderText);
 }
 

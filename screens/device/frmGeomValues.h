@@ -7,6 +7,7 @@
 
 class QLabel;
 class QLineEdit;
+class QRadioButton;
 
 // Setting the dimensions of the window and the shading device, and the optional geometry case
 // description. Opens with the default dimensions on every visit; "Continue" stores them, or
@@ -41,4 +42,6 @@ class frmGeomValues : public WizardScreen {
     QLineEdit* txtLhP;
     QLineEdit* txtL;
     QLineEdit* txtGeomCase;
+    QRadioButton* optDrawn;
+    QRadioButton* optMirrored;
 };

@@ -57,6 +57,8 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--mode", "year", "--json"}, "--json"},
         {{"--cases", "c.csv", "--results", "r.csv", "--mode", "year"}, "--mode year"},
         {{"--cases", "c.csv", "--results", "r.csv", "--json"}, "--json does not go with --cases"},
+        {{"--layout", "mirrored", "--awning-width", "0.9"},
+         "the two ends of the plate would cross"},
     };
     for (const auto& [args, option] : rows) {
         try {

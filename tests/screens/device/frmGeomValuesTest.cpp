@@ -169,4 +169,36 @@ TEST_F(frmGeomValuesTest, PreviousStoresNothing) {
     EXPECT_EQ(ShadeGeometry.L, 3);
 }
 
+// The layout chosen reaches the case; a device the same on both sides whose plate ends would
+// cross is refused where it is typed, with the awning width to mend.
+TEST_F(frmGeomValuesTest, TheLayoutIsChosenHereAndCrossedEndsAreRefused) {
+    const struct {
+        const char* option;
+        const char* WP;
+        bool refused;
+        DeviceLayout stored;
+    } rows[] = {
+        {"optMirrored", "0.9", true, DeviceLayout::Drawn},
+        {"optDrawn", "0.9", false, DeviceLayout::Drawn},
+        {"optMirrored", "1", false, DeviceLayout::Mirrored},
+    };
+    for (const auto& row : rows) {
+        WalkTo("frmGeomValues");
+        Layout = DeviceLayout::Drawn;
+        messages.clear();
+        Click("frmGeomValues", row.option);
+        TypeOver("frmGeomValues", "txtWP", row.WP);
+        Click("frmGeomValues", "cmdContinue");
+        EXPECT_EQ(Layout, row.stored) << row.option << " " << row.WP;
+        if (row.refused) {
+            EXPECT_EQ(messages, std::vector<std::string>{std::string(CrossedEndsMessage)});
+            EXPECT_EQ(OpenScreens().count("frmHeaderText"), 0u);
+            EXPECT_EQ(Screen("frmGeomValues")->focusWidget()->objectName(), "txtWP");
+        } else {
+            EXPECT_TRUE(messages.empty()) << messages.front();
+            EXPECT_EQ(CurrentCase().layout, row.stored);
+        }
+    }
+}
+
 }  // namespace
