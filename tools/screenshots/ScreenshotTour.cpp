@@ -146,6 +146,8 @@ int main(int argc, char* argv[]) {
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults");
     Click("frmBeamResults", "cmdNewSource");
+    // The default awning with the sun far to the side: the analytic model says 0.
+    PhotographSun("25", "-70", "-default-awning");
     Choose("frmSourceMode", "optDiffuse");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmDiffuseResults");
