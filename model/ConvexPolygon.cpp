@@ -14,19 +14,29 @@ struct ProjectiveRing {
     }
 };
 
-// Sutherland-Hodgman: the corners on the side where a x + b y + c w >= 0, with a corner added
-// where an edge crosses the line. An edge is every positive combination of its ends, so the
-// crossing stays right when one end is far out.
-ProjectiveRing KeepSide(const ProjectiveRing& ring, double a, double b, double c) {
+enum class Axis { X, Y };
+
+double& Coordinate(ProjectivePoint& p, Axis axis) {
+    return axis == Axis::X ? p.x : p.y;
+}
+
+// Sutherland-Hodgman: the corners on the side of the line x = bound (or y = bound) where
+// side x (x - bound) >= 0, with a corner added where an edge crosses the line. An edge is every
+// positive combination of its ends, so the crossing stays right when one end is far out; the
+// crossing is put on the line exactly, as a corner far out would round it well off the line.
+ProjectiveRing KeepSide(const ProjectiveRing& ring, Axis axis, double side, double bound) {
     ProjectiveRing kept;
     for (int i = 0; i < ring.count; ++i) {
-        const ProjectivePoint p = ring.corner[i], q = ring.corner[(i + 1) % ring.count];
-        const double dp = a * p.x + b * p.y + c * p.w, dq = a * q.x + b * q.y + c * q.w;
+        ProjectivePoint p = ring.corner[i], q = ring.corner[(i + 1) % ring.count];
+        const double dp = side * (Coordinate(p, axis) - bound * p.w);
+        const double dq = side * (Coordinate(q, axis) - bound * q.w);
         if (dp >= 0)
             kept.Add(p);
         if ((dp >= 0) != (dq >= 0)) {
             const double s = std::abs(dq) / (std::abs(dp) + std::abs(dq)), t = 1 - s;
-            kept.Add({s * p.x + t * q.x, s * p.y + t * q.y, s * p.w + t * q.w});
+            ProjectivePoint crossing{s * p.x + t * q.x, s * p.y + t * q.y, s * p.w + t * q.w};
+            Coordinate(crossing, axis) = bound * crossing.w;
+            kept.Add(crossing);
         }
     }
     return kept;
@@ -72,10 +82,10 @@ ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double w
     ProjectiveRing ring;
     for (const ProjectivePoint& c : corners)
         ring.Add(c);
-    ring = KeepSide(ring, 1, 0, 0);
-    ring = KeepSide(ring, -1, 0, width);
-    ring = KeepSide(ring, 0, 1, 0);
-    ring = KeepSide(ring, 0, -1, height);
+    ring = KeepSide(ring, Axis::X, 1, 0);
+    ring = KeepSide(ring, Axis::X, -1, width);
+    ring = KeepSide(ring, Axis::Y, 1, 0);
+    ring = KeepSide(ring, Axis::Y, -1, height);
     // What is left lies in the window; rounding cannot take a corner out of it.
     ConvexPolygon inside;
     for (int i = 0; i < ring.count; ++i) {
