@@ -1,178 +1,118 @@
 #include "model/ExactShadow.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 
-#include <boost/geometry.hpp>
-#include <boost/geometry/algorithms/point_on_surface.hpp>
-#include <boost/geometry/geometries/point_xy.hpp>
-
+#include "model/ConvexPolygon.h"
 #include "model/DevicePlates.h"
 
-namespace bg = boost::geometry;
+// Each plate is flat and convex, so its shadow along the parallel rays is convex; the window
+// is convex too. The shaded area is then the union of at most three convex polygons clipped
+// to the window, measured by inclusion and exclusion of their common parts.
 
 namespace {
 
-using Point = bg::model::d2::point_xy<double>;
-using Polygon = bg::model::polygon<Point, false>;  // counter-clockwise, closed
-using MultiPolygon = bg::model::multi_polygon<Polygon>;
-using Box = bg::model::box<Point>;
-
-// Where a plate's shadow falls: a point at depth z moves across by z * across and down by
-// z * down.
-struct RayShift {
-    double across, down;
+// The direction toward the sun: across, up and out of the wall. Out is never below zero: a
+// ray along the wall is taken as the limit of rays nearly along it.
+struct Ray {
+    double across, up, out;
 };
 
-// A plate's shadow on the wall: the parallel projection of its corners along the ray.
-Polygon ShadowOf(const Plate& plate, RayShift s) {
-    Polygon p;
-    for (const SpacePoint& c : plate)
-        p.outer().push_back({c.x - c.z * s.across, c.y - c.z * s.down});
-    p.outer().push_back(p.outer().front());
-    bg::correct(p);
-    return p;
+// A corner of a plate carried along the ray onto the wall: a corner on the wall stays; one at
+// depth z moves by -z (across, up) / out, far out along -(across, up) when the ray grazes the
+// wall, where it is kept as that direction instead of a huge point.
+ProjectivePoint OnWall(double x, double y, double z, Ray r) {
+    if (z == 0)
+        return {x, y, 1};
+    return {x * r.out - z * r.across, y * r.out - z * r.up, r.out};
 }
 
-bool Overlaps(const Box& a, const Box& b) {
-    return a.min_corner().x() < b.max_corner().x() && b.min_corner().x() < a.max_corner().x() &&
-           a.min_corner().y() < b.max_corner().y() && b.min_corner().y() < a.max_corner().y();
-}
+// A fin reaches down without end; its lower corners are the one direction straight down.
+constexpr ProjectivePoint FarBelow{0, -1, 0};
 
-bool CoversWindow(const Polygon& face, const Box& window) {
-    const Point low = window.min_corner(), high = window.max_corner();
-    for (const Point corner : {low, high, Point{low.x(), high.y()}, Point{high.x(), low.y()}}) {
-        if (!bg::covered_by(corner, face))
-            return false;
-    }
-    return true;
-}
+struct ShadowPieces {
+    std::array<ConvexPolygon, 3> piece;
+    int count = 0;
+};
 
-// The overlays of this Boost.Geometry, run at full precision, now and then lose a piece or
-// leave a ring without area where shadows share an edge, as the plate's and a fin's always do.
-// Rings without area are dropped; a union that lost a shadow is caught here.
-void DropEmptyHoles(MultiPolygon& region, double negligible) {
-    for (Polygon& p : region) {
-        std::erase_if(p.inners(),
-                      [&](const auto& r) { return std::abs(bg::area(r)) <= negligible; });
-    }
-}
-
-bool HoldsEveryShadow(const MultiPolygon& united, const std::vector<Polygon>& shadows) {
-    double largest = 0, total = 0;
-    for (const Polygon& s : shadows) {
-        if (!bg::covered_by(bg::return_centroid<Point>(s), united))
-            return false;
-        largest = std::max(largest, bg::area(s));
-        total += bg::area(s);
-    }
-    const double area = bg::area(united);
-    return area >= largest * (1 - 1e-12) && area <= total * (1 + 1e-12);
-}
-
-// Every piece of a clipped region has a point inside it that the unclipped region covers.
-bool LiesWithin(const MultiPolygon& clipped, const MultiPolygon& region) {
-    for (const Polygon& piece : clipped) {
-        if (!bg::covered_by(bg::return_point_on_surface(piece), region))
-            return false;
-    }
-    return true;
-}
-
-MultiPolygon Unite(const std::vector<Polygon>& shadows, double negligible) {
-    MultiPolygon united{shadows.front()};
-    for (std::size_t i = 1; i < shadows.size(); ++i) {
-        MultiPolygon next;
-        bg::union_(united, shadows[i], next);
-        DropEmptyHoles(next, negligible);
-        united = std::move(next);
-    }
-    return united;
-}
-
-MultiPolygon Clip(const MultiPolygon& region, const Polygon& window) {
-    MultiPolygon clipped;
-    bg::intersection(window, region, clipped);
-    return clipped;
-}
-
-// The shaded part of the window: the plates' shadows united, then clipped to the window; when
-// the union fails its check, each shadow clipped first, then united. Overlays cost far more
-// than the rest, so shadows that miss the window are dropped first, and a single shadow
-// covering the whole window or lying inside it needs none.
-MultiPolygon ShadedRegion(const DeviceShape& d, double altitudeRad, double azimuthRad) {
-    const RayShift s{std::tan(azimuthRad), std::tan(altitudeRad) / std::cos(azimuthRad)};
-    // The fins are cut off low enough for their shadows to reach below the window.
-    const double finBottom = std::min({0.0, d.Lh, d.Lh + d.LhP}) - d.H - d.L * std::abs(s.down);
-    const DevicePlateSet device = DevicePlates(d, finBottom);
+// Each plate's shadow clipped to the window, counter-clockwise; a plate seen edge on leaves
+// none.
+ShadowPieces ShadowsOnWindow(const DeviceShape& d, double altitudeRad, double azimuthRad) {
+    ShadowPieces s;
+    if (!(d.L > 0))
+        return s;
+    const Ray r{std::cos(altitudeRad) * std::sin(azimuthRad), std::sin(altitudeRad),
+                std::max(0.0, std::cos(altitudeRad) * std::cos(azimuthRad))};
     const double negligible = 1e-14 * d.W * d.H;
-
-    const Box window{{0, 0}, {d.W, d.H}};
-    Polygon windowPolygon;
-    bg::convert(window, windowPolygon);
-    std::vector<Polygon> shadows;
-    Box bounds;
-    bg::assign_inverse(bounds);
-    for (int i = 0; i < device.count; ++i) {
-        Polygon shadow = ShadowOf(device.plates[i], s);
-        const Box shadowBounds = bg::return_envelope<Box>(shadow);
-        // A plate seen edge on casts no shadow; rounding may leave it a sliver without area.
-        if (!Overlaps(shadowBounds, window) || bg::area(shadow) <= negligible)
-            continue;
-        if (CoversWindow(shadow, window))
-            return {windowPolygon};
-        bg::expand(bounds, shadowBounds);
-        shadows.push_back(std::move(shadow));
+    const auto add = [&](std::span<const ProjectivePoint> corners) {
+        ConvexPolygon p = ClipToRectangle(corners, d.W, d.H);
+        const double area = SignedArea(p);
+        if (area < 0)
+            p.Reverse();
+        if (std::abs(area) > negligible)
+            s.piece[s.count++] = p;
+    };
+    const double back = d.Lh + d.LhP;
+    const auto [finSide, otherSide] = PlateEndsOf(d);
+    // Mirrored ends that cross leave no plate between them.
+    if (d.geometry != Geometry::Fins && finSide > otherSide) {
+        const ProjectivePoint plate[] = {OnWall(otherSide, back, 0, r), OnWall(finSide, back, 0, r),
+                                         OnWall(finSide, d.Lh, d.L, r),
+                                         OnWall(otherSide, d.Lh, d.L, r)};
+        add(plate);
     }
-    if (shadows.empty())
-        return {};
-    const bool inside = bg::covered_by(bounds, window);
-    if (shadows.size() == 1)
-        return inside ? MultiPolygon{shadows.front()} : Clip({shadows.front()}, windowPolygon);
-
-    const MultiPolygon united = Unite(shadows, negligible);
-    if (HoldsEveryShadow(united, shadows)) {
-        if (inside)
-            return united;
-        MultiPolygon clipped = Clip(united, windowPolygon);
-        // An empty result is taken only from the shadows clipped one by one.
-        if (!clipped.empty() && LiesWithin(clipped, united))
-            return clipped;
+    if (d.geometry != Geometry::Awning) {
+        const auto fin = [&](double x) {
+            const ProjectivePoint corners[] = {OnWall(x, back, 0, r), OnWall(x, d.Lh, d.L, r),
+                                               FarBelow};
+            add(corners);
+        };
+        fin(finSide);
+        if (d.layout == DeviceLayout::Mirrored)
+            fin(otherSide);
     }
-    std::vector<Polygon> clipped;
-    for (const Polygon& shadow : shadows) {
-        for (Polygon& piece : Clip({shadow}, windowPolygon)) {
-            if (bg::area(piece) > negligible)
-                clipped.push_back(std::move(piece));
+    return s;
+}
+
+// Inclusion and exclusion over the pieces.
+double UnitedArea(const ShadowPieces& s) {
+    double area = 0;
+    for (int i = 0; i < s.count; ++i) {
+        area += SignedArea(s.piece[i]);
+        for (int j = i + 1; j < s.count; ++j) {
+            const ConvexPolygon both = Intersection(s.piece[i], s.piece[j]);
+            area -= SignedArea(both);
+            for (int k = j + 1; k < s.count; ++k)
+                area += SignedArea(Intersection(both, s.piece[k]));
         }
     }
-    return clipped.empty() ? MultiPolygon{} : Unite(clipped, negligible);
+    return area;
 }
 
-double UnshadedFraction(const DeviceShape& d, const MultiPolygon& shaded) {
-    const double windowArea = d.W * d.H;
+double UnshadedFraction(const DeviceShape& d, const ShadowPieces& s) {
     if (!(d.W > 0 && d.H > 0))
         return std::numeric_limits<double>::quiet_NaN();
-    return 1 - bg::area(shaded) / windowArea;
+    const double fraction = 1 - UnitedArea(s) / (d.W * d.H);
+    assert(fraction > -1e-9 && fraction < 1 + 1e-9);
+    return std::clamp(fraction, 0.0, 1.0);
 }
 
 }  // namespace
 
 ShadowOnWindow ExactShadow(const DeviceShape& device, double altitudeRad, double azimuthRad) {
-    const MultiPolygon shaded = ShadedRegion(device, altitudeRad, azimuthRad);
-    ShadowOnWindow result{UnshadedFraction(device, shaded), {}};
-    // The region has no holes: the plate is one piece and the fins reach down without end.
-    for (const Polygon& p : shaded) {
+    const ShadowPieces pieces = ShadowsOnWindow(device, altitudeRad, azimuthRad);
+    ShadowOnWindow result{UnshadedFraction(device, pieces), {}};
+    for (int i = 0; i < pieces.count; ++i) {
         std::vector<WallPoint> corners;
-        const auto& ring = p.outer();
-        for (std::size_t i = 0; i + 1 < ring.size(); ++i)
-            corners.push_back({ring[i].x(), ring[i].y()});
+        for (int c = 0; c < pieces.piece[i].Size(); ++c)
+            corners.push_back({pieces.piece[i][c].x, pieces.piece[i][c].y});
         result.shadow.push_back(std::move(corners));
     }
     return result;
 }
 
 double ExactUnshadedFraction(const DeviceShape& device, double altitudeRad, double azimuthRad) {
-    return UnshadedFraction(device, ShadedRegion(device, altitudeRad, azimuthRad));
+    return UnshadedFraction(device, ShadowsOnWindow(device, altitudeRad, azimuthRad));
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 #include <random>
+#include <sstream>
+#include <string>
 
 #include "model/ExactShadow.h"
 #include "model/SkyDirection.h"
@@ -11,6 +13,15 @@
 namespace {
 
 constexpr double Degree = std::numbers::pi / 180;
+
+std::string Describe(const DeviceShape& d, double alt, double azi) {
+    std::ostringstream text;
+    text.precision(17);
+    text << "geometry " << static_cast<int>(d.geometry) << " layout " << static_cast<int>(d.layout)
+         << " W " << d.W << " H " << d.H << " W' " << d.WP << " h " << d.Lh << " h' " << d.LhP
+         << " L " << d.L << " alt " << alt / Degree << " azi " << azi / Degree;
+    return text.str();
+}
 
 // The ratios the analytic procedure reads, derived from the device's lengths.
 mduUmbravel::ShadeGeometryRecord Ratios(const DeviceShape& d) {
@@ -128,6 +139,92 @@ TEST(ExactShadow, MirroredLayoutIsSymmetric) {
         const double alt = (-85 + 170 * unit(random)) * Degree;
         const double azi = 85 * unit(random) * Degree;
         EXPECT_NEAR(ExactUnshadedFraction(d, alt, azi), ExactUnshadedFraction(d, alt, -azi), 1e-12);
+    }
+}
+
+// Devices and directions where an earlier engine lost a shadow, met shadow corners exactly on
+// the window's edges or the ray running along the wall; the true fractions worked out beside
+// them.
+TEST(ExactShadow, DifficultDirections) {
+    struct Case {
+        Geometry geometry;
+        DeviceLayout layout;
+        double W, H, WP, Lh, LhP, L, alt, azi, usf;
+    } cases[] = {
+        {Geometry::AwningAndFins, DeviceLayout::Mirrored, 2.2543, 1.2365, 2.0881, 1.4347, 0.0811,
+         1.4058, 63.6811, -64.7333, 0.0745},
+        {Geometry::AwningAndFins, DeviceLayout::Drawn, 4.66727, 3.81422, 7.42638, 2.94921, 0.74379,
+         2.3178, 26.21824, 80.44824, 0.0318},
+        {Geometry::Awning, DeviceLayout::Drawn, 0.25, 0.5, 0.25, 0.25, 0.5, 0.25, 0, 45, 0.875},
+    };
+    for (const Case& c : cases) {
+        const DeviceShape d{c.geometry, c.W, c.H, c.WP, c.Lh, c.LhP, c.L, c.layout};
+        EXPECT_NEAR(ExactUnshadedFraction(d, c.alt * Degree, c.azi * Degree), c.usf, 5e-5)
+            << Describe(d, c.alt * Degree, c.azi * Degree);
+    }
+}
+
+// Rays along the wall (azimuth +-90) or straight up or down (altitude +-90) give the limit of
+// the directions nearly so: the shadow of the plates' front reaches without end across the
+// wall.
+TEST(ExactShadow, RaysAlongTheWallAreTheLimitOfNearbyRays) {
+    const DeviceShape devices[] = {
+        {Geometry::Awning, 1.2, 1.5, 1.2, 1.7, 0, 0.6, DeviceLayout::Drawn},
+        {Geometry::AwningAndFins, 2, 1.5, 2.5, 1.2, 0.4, 0.8, DeviceLayout::Drawn},
+        {Geometry::AwningAndFins, 2, 1.5, 1.6, 1.2, 0.4, 0.8, DeviceLayout::Mirrored},
+        {Geometry::Fins, 1, 2, 1.3, -0.5, 1, 0.3, DeviceLayout::Mirrored},
+    };
+    const double near = 90 - 1e-7;
+    struct Direction {
+        double alt, azi, nearAlt, nearAzi;
+    } directions[] = {
+        {10, 90, 10, near},       {10, -90, 10, -near},   {-30, 90, -30, near},
+        {0, 90, 0, near},         {90, 20, near, 20},     {-90, 20, -near, 20},
+        {90, 0, near, 0},         {-90, -60, -near, -60}, {90, 90, near, near},
+        {-90, -90, -near, -near},
+    };
+    for (const DeviceShape& d : devices) {
+        for (const Direction& r : directions) {
+            const double at = ExactUnshadedFraction(d, r.alt * Degree, r.azi * Degree);
+            EXPECT_TRUE(at >= 0 && at <= 1) << at;
+            EXPECT_NEAR(at, ExactUnshadedFraction(d, r.nearAlt * Degree, r.nearAzi * Degree), 1e-6)
+                << Describe(d, r.alt * Degree, r.azi * Degree);
+        }
+    }
+    // The awning above the window, the sun along the wall from the fin side at 10 degrees: the
+    // back edge's shadow slopes down to the left and just cuts the window's top left corner.
+    const double reach = 1.2 - 0.2 / std::tan(10 * Degree);
+    EXPECT_NEAR(ExactUnshadedFraction(devices[0], 10 * Degree, 90 * Degree),
+                1 - reach * reach * std::tan(10 * Degree) / 2 / (1.2 * 1.5), 1e-12);
+}
+
+// A ray in the plane of a plate, or a fin seen edge on, leaves no sliver of shadow.
+TEST(ExactShadow, PlatesSeenEdgeOnCastNone) {
+    const DeviceShape fins{Geometry::Fins, 2, 2, 2, 1, 0.5, 1, DeviceLayout::Mirrored};
+    const DeviceShape flat{Geometry::Awning, 2, 2, 2, 1.5, 0, 1, DeviceLayout::Drawn};
+    for (double alt : {-60.0, 0.0, 35.0, 80.0})
+        EXPECT_EQ(ExactUnshadedFraction(fins, alt * Degree, 0), 1) << alt;
+    for (double azi : {-80.0, 0.0, 45.0})
+        EXPECT_EQ(ExactUnshadedFraction(flat, 0, azi * Degree), 1) << azi;
+}
+
+// Mirrored ends that cross (W' < W / 2) hold no plate between them: the awning casts nothing
+// and awning with fins shades as the fins alone.
+TEST(ExactShadow, CrossedMirroredEndsHoldNoPlate) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int trial = 0; trial < 200; ++trial) {
+        DeviceShape d{
+            Geometry::Awning, 1 + unit(random), 1 + unit(random),   0,
+            2 * unit(random), unit(random),     0.2 + unit(random), DeviceLayout::Mirrored};
+        d.WP = d.W / 2 * unit(random);
+        const double alt = (-80 + 160 * unit(random)) * Degree;
+        const double azi = (-80 + 160 * unit(random)) * Degree;
+        EXPECT_EQ(ExactUnshadedFraction(d, alt, azi), 1);
+        d.geometry = Geometry::AwningAndFins;
+        const double both = ExactUnshadedFraction(d, alt, azi);
+        d.geometry = Geometry::Fins;
+        EXPECT_EQ(both, ExactUnshadedFraction(d, alt, azi));
     }
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+// Convex polygons of the plane, clipped and measured without allocation.
+
+struct PlanePoint {
+    double x, y;
+};
+
+// A point of the projective plane: (x / w, y / w) when w > 0, the direction (x, y) far out
+// when w = 0. Lets a shadow reaching without end be clipped like any other.
+struct ProjectivePoint {
+    double x, y, w;
+};
+
+class ConvexPolygon {
+  public:
+    // Each cut of a convex polygon adds at most one corner; only corners within rounding of a
+    // cutting line can add more, and those add no area, so the ones past this are dropped.
+    static constexpr int Capacity = 32;
+
+    void Add(PlanePoint p) {
+        if (count_ < Capacity)
+            corner_[count_++] = p;
+    }
+    int Size() const { return count_; }
+    const PlanePoint& operator[](int i) const { return corner_[i]; }
+    void Reverse();
+
+  private:
+    std::array<PlanePoint, Capacity> corner_{};
+    int count_ = 0;
+};
+
+// The area, positive when the corners run counter-clockwise (shoelace formula).
+double SignedArea(const ConvexPolygon& p);
+
+// The part of the convex region spanned by the corners (in order around it, some possibly far
+// out, none with w < 0) inside [0, width] x [0, height].
+ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double width,
+                              double height);
+
+// The part of subject inside clip; clip's corners run counter-clockwise.
+ConvexPolygon Intersection(const ConvexPolygon& subject, const ConvexPolygon& clip);
