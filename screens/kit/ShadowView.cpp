@@ -71,14 +71,21 @@ void ShadowView::paintEvent(QPaintEvent*) {
     p.setBrush(Glass);
     p.drawRect(QRectF(at(0, d.H), at(d.W, 0)));
 
-    p.setPen(Qt::NoPen);
-    p.setBrush(Shade);
+    // The pieces may overlap; filled as one path, an overlap is no darker than a single piece.
+    QPainterPath shaded;
+    shaded.setFillRule(Qt::WindingFill);
     for (const auto& polygon : shadow.shadow) {
         QPolygonF outline;
         for (const WallPoint& c : polygon)
             outline << at(c.x, c.y);
-        p.drawPolygon(outline);
+        QPainterPath piece;
+        piece.addPolygon(outline);
+        piece.closeSubpath();
+        shaded = shaded.united(piece);
     }
+    p.setPen(Qt::NoPen);
+    p.setBrush(Shade);
+    p.drawPath(shaded);
 
     p.setPen(QPen(Frame, 1.5));
     p.setBrush(Device);
