@@ -93,7 +93,7 @@ void WriteCaseOutput(const ShadingCase& c, const CaseResult& r) {
 std::string ShownText(const ShadingCase& c, const CaseResult& r, bool json) {
     if (r.beam) {
         if (json)
-            return BeamJson(c, *r.beam) + '\n';
+            return BeamJson(c, *r.beam, *r.exact) + '\n';
         return BeamUSFCaption(r.beam->usf) + "\nShadow Case ID: " +
                std::string(mduUmbravel::SkyCaseName[static_cast<std::size_t>(r.beam->shadowCase)]) +
                '\n';

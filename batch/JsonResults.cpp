@@ -37,7 +37,7 @@ json Counts(const std::array<int, N>& counts, const std::string_view (&names)[N]
 
 }  // namespace
 
-std::string BeamJson(const ShadingCase& c, const SkyShading& beam) {
+std::string BeamJson(const ShadingCase& c, const SkyShading& beam, const ExactBeam& exact) {
     json out{{"mode", "beam"},
              {"device", Device(c)},
              {"layout", NamesOf(c.layout).option},
@@ -45,25 +45,26 @@ std::string BeamJson(const ShadingCase& c, const SkyShading& beam) {
              {"azimuth", c.sun.azimuth},
              {"usf", beam.usf},
              {"case", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]}};
-    // A direction from below the horizon in front of the wall is one from the ground.
-    const auto noSun = NoDirectSunReason(std::abs(c.sun.altitude), c.sun.azimuth);
-    if (noSun) {
-        out["exactUsf"] = nullptr;
-        out["exactReason"] = *noSun;
-        out["shadow"] = json::array();
-        return out.dump();
+    ShadowOnWindow shadow{exact.usf.value_or(0), exact.shadow};
+    if (!exact.usf) {
+        // A direction from below the horizon in front of the wall is one from the ground.
+        if (const auto noSun = NoDirectSunReason(std::abs(c.sun.altitude), c.sun.azimuth)) {
+            out["exactUsf"] = nullptr;
+            out["exactReason"] = *noSun;
+            out["shadow"] = json::array();
+            return out.dump();
+        }
+        shadow = ExactShadow(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad());
     }
-    const ShadowOnWindow exact =
-        ExactShadow(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad());
-    json shadow = json::array();
-    for (const auto& polygon : exact.shadow) {
+    json polygons = json::array();
+    for (const auto& polygon : shadow.shadow) {
         json corners = json::array();
         for (const WallPoint& p : polygon)
             corners.push_back({p.x, p.y});
-        shadow.push_back(std::move(corners));
+        polygons.push_back(std::move(corners));
     }
-    out["exactUsf"] = exact.unshadedFraction;
-    out["shadow"] = std::move(shadow);
+    out["exactUsf"] = shadow.unshadedFraction;
+    out["shadow"] = std::move(polygons);
     return out.dump();
 }
 

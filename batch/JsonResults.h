@@ -4,6 +4,7 @@
 
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
+#include "modes/beam/BeamCalculation.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/MatrixCalculation.h"
 
@@ -12,7 +13,8 @@
 
 // Beam: the analytic USF and case, and the exact shadow of the device in the case's layout
 // (a negative altitude is a direction from below the horizon).
-std::string BeamJson(const ShadingCase& c, const mduUmbravel::SkyShading& beam);
+std::string BeamJson(const ShadingCase& c, const mduUmbravel::SkyShading& beam,
+                     const ExactBeam& exact);
 
 // Diffuse: both fractions, their direction and case counts, and the physically weighted
 // factors of the device in the case's layout.

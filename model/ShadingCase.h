@@ -13,8 +13,8 @@
 
 // The sun as entered, in degrees; an azimuth of exactly zero has already been replaced.
 struct SunDirection {
-    double altitude = 30;
-    double azimuth = 0.0001;
+    double altitude = 0;
+    double azimuth = 0;
     double AltitudeRad() const { return mduUmbravel::DegToRad(altitude); }
     double AzimuthRad() const { return mduUmbravel::DegToRad(azimuth); }
 };

@@ -13,6 +13,11 @@ namespace {
 
 constexpr std::string_view UsfPattern = "0.#####";
 
+std::string ExactUSFLabel(DeviceLayout layout) {
+    return layout == DeviceLayout::Mirrored ? "Exact USF (device mirrored) = "
+                                            : "Exact USF (device as drawn) = ";
+}
+
 }  // namespace
 
 std::string BeamGeometryCaption(Geometry geometry) {
@@ -36,11 +41,6 @@ std::string BeamAzimuthCaption(const SunDirection& sun) {
 
 std::string BeamUSFCaption(double usf) {
     return "Beam USF = " + PatternText(usf, UsfPattern);
-}
-
-std::string ExactUSFLabel(DeviceLayout layout) {
-    return layout == DeviceLayout::Mirrored ? "Exact USF (device mirrored) = "
-                                            : "Exact USF (device as drawn) = ";
 }
 
 void AppendBeamSection(const ShadingCase& c, const SkyShading& beam, const ExactBeam& exact) {

@@ -21,9 +21,6 @@ std::string BeamAzimuthCaption(const SunDirection& sun);
 // "Beam USF = 0.31699" for a computed fraction.
 std::string BeamUSFCaption(double usf);
 
-// "Exact USF (device as drawn) = " or, for the mirrored layout, "Exact USF (device mirrored) = ".
-std::string ExactUSFLabel(DeviceLayout layout);
-
 // Appends the beam section of the case's results to the print file. After the USF line comes
 // the exact fraction where it differs from the analytic one, or the line saying that no direct
 // sun reaches the window.

@@ -1,8 +1,8 @@
 #include "modes/beam/BeamCalculation.h"
 
 #include <cmath>
+#include <utility>
 
-#include "model/ExactShadow.h"
 #include "model/SunOnWindow.h"
 
 mduUmbravel::SkyShading EvaluateBeam(const ShadingCase& c) {
@@ -12,9 +12,9 @@ mduUmbravel::SkyShading EvaluateBeam(const ShadingCase& c) {
 
 ExactBeam EvaluateExactBeam(const ShadingCase& c) {
     if (const auto reason = NoDirectSunReason(c.sun.altitude, c.sun.azimuth))
-        return {std::nullopt, reason};
-    return {ExactUnshadedFraction(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad()),
-            std::nullopt};
+        return {std::nullopt, {}, reason};
+    ShadowOnWindow exact = ExactShadow(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad());
+    return {exact.unshadedFraction, std::move(exact.shadow), std::nullopt};
 }
 
 bool ExactDiffers(const ExactBeam& exact, double analyticUSF) {

@@ -2,7 +2,9 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
+#include "model/ExactShadow.h"
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
 
@@ -10,10 +12,11 @@
 // procedures.
 mduUmbravel::SkyShading EvaluateBeam(const ShadingCase& c);
 
-// The exact fraction of the device in the case's layout, or why no direct sun reaches the
-// window from the case's direction.
+// The exact fraction of the device in the case's layout with the shadow that gives it, or why
+// no direct sun reaches the window from the case's direction.
 struct ExactBeam {
     std::optional<double> usf;
+    std::vector<std::vector<WallPoint>> shadow;
     std::optional<std::string_view> noSun;
 };
 

@@ -128,7 +128,7 @@ void ExactBeamPanel::Show(const ShadingCase& c, double analyticUSF, const ExactB
         lblExactNote->setText("");
         return;
     }
-    picShadow->Show(device, ExactShadow(device, c.sun.AltitudeRad(), c.sun.AzimuthRad()));
+    picShadow->Show(device, {*exact.usf, exact.shadow});
     lblExactUSF->setText(
         ToQt("Exact USF (drawn shadow) = " + PatternText(*exact.usf, "0.#########")));
     lblExactNote->setText(ExactDiffers(exact, analyticUSF)

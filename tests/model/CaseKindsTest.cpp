@@ -38,15 +38,4 @@ TEST(CaseKinds, EachKindHasOneRowPerValueAndOneValuePerWord) {
                      {DeviceLayout::Drawn, DeviceLayout::Mirrored});
 }
 
-// The values are those stored in earlier files and options, and the geometry's word is its
-// number.
-TEST(CaseKinds, StoredValuesAreThoseOfEarlierFiles) {
-    for (const GeometryNames& row : GeometryTable)
-        EXPECT_EQ(row.option, std::to_string(static_cast<int>(row.geometry)));
-    EXPECT_EQ(static_cast<int>(SourceMode::Beam), 1);
-    EXPECT_EQ(static_cast<int>(SourceMode::Year), 4);
-    EXPECT_EQ(NamesOf(Geometry::Fins).caption, "Side fins only");
-    EXPECT_EQ(NamesOf(Geometry::AwningAndFins).headerTag, "AWN&FIN");
-}
-
 }  // namespace
