@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 struct ProjectiveRing {
-    std::array<ProjectivePoint, ConvexPolygon::Capacity> corner{};
+    std::array<ProjectivePoint, ConvexPolygon::Capacity> corner;  // only the first count are set
     int count = 0;
     void Add(ProjectivePoint p) {
         if (count < ConvexPolygon::Capacity)
@@ -16,30 +17,47 @@ struct ProjectiveRing {
 
 enum class Axis { X, Y };
 
-double& Coordinate(ProjectivePoint& p, Axis axis) {
-    return axis == Axis::X ? p.x : p.y;
+template <Axis axis>
+double& Coordinate(ProjectivePoint& p) {
+    if constexpr (axis == Axis::X)
+        return p.x;
+    else
+        return p.y;
 }
 
 // Sutherland-Hodgman: the corners on the side of the line x = bound (or y = bound) where
 // side x (x - bound) >= 0, with a corner added where an edge crosses the line. An edge is every
 // positive combination of its ends, so the crossing stays right when one end is far out; the
 // crossing is put on the line exactly, as a corner far out would round it well off the line.
-ProjectiveRing KeepSide(const ProjectiveRing& ring, Axis axis, double side, double bound) {
-    ProjectiveRing kept;
-    for (int i = 0; i < ring.count; ++i) {
-        ProjectivePoint p = ring.corner[i], q = ring.corner[(i + 1) % ring.count];
-        const double dp = side * (Coordinate(p, axis) - bound * p.w);
-        const double dq = side * (Coordinate(q, axis) - bound * q.w);
+// The result goes to spare, which then changes place with ring; a ring wholly on the kept side
+// is left as it is, as most are for most sides.
+template <Axis axis>
+void KeepSide(ProjectiveRing*& ring, ProjectiveRing*& spare, double side, double bound) {
+    std::array<double, ConvexPolygon::Capacity> distance;
+    bool anyCut = false;
+    for (int i = 0; i < ring->count; ++i) {
+        ProjectivePoint c = ring->corner[i];
+        distance[i] = side * (Coordinate<axis>(c) - bound * c.w);
+        anyCut = anyCut || distance[i] < 0;
+    }
+    if (!anyCut)
+        return;
+    ProjectiveRing& kept = *spare;
+    kept.count = 0;
+    for (int i = 0; i < ring->count; ++i) {
+        const int next = i + 1 < ring->count ? i + 1 : 0;
+        const ProjectivePoint p = ring->corner[i], q = ring->corner[next];
+        const double dp = distance[i], dq = distance[next];
         if (dp >= 0)
             kept.Add(p);
         if ((dp >= 0) != (dq >= 0)) {
             const double s = std::abs(dq) / (std::abs(dp) + std::abs(dq)), t = 1 - s;
             ProjectivePoint crossing{s * p.x + t * q.x, s * p.y + t * q.y, s * p.w + t * q.w};
-            Coordinate(crossing, axis) = bound * crossing.w;
+            Coordinate<axis>(crossing) = bound * crossing.w;
             kept.Add(crossing);
         }
     }
-    return kept;
+    std::swap(ring, spare);
 }
 
 double Cross(PlanePoint o, PlanePoint a, PlanePoint b) {
@@ -47,19 +65,47 @@ double Cross(PlanePoint o, PlanePoint a, PlanePoint b) {
 }
 
 // The part of the polygon left of the line from a to b.
-ConvexPolygon KeepLeft(const ConvexPolygon& polygon, PlanePoint a, PlanePoint b) {
-    ConvexPolygon kept;
+void KeepLeft(const ConvexPolygon& polygon, PlanePoint a, PlanePoint b, ConvexPolygon& kept) {
+    kept.Clear();
+    if (polygon.Size() == 0)
+        return;
+    PlanePoint p = polygon[0];
+    double dp = Cross(a, b, p);
     for (int i = 0; i < polygon.Size(); ++i) {
-        const PlanePoint p = polygon[i], q = polygon[(i + 1) % polygon.Size()];
-        const double dp = Cross(a, b, p), dq = Cross(a, b, q);
+        const PlanePoint q = polygon[i + 1 < polygon.Size() ? i + 1 : 0];
+        const double dq = Cross(a, b, q);
         if (dp >= 0)
             kept.Add(p);
         if ((dp >= 0) != (dq >= 0)) {
             const double s = std::abs(dq) / (std::abs(dp) + std::abs(dq)), t = 1 - s;
             kept.Add({s * p.x + t * q.x, s * p.y + t * q.y});
         }
+        p = q;
+        dp = dq;
     }
-    return kept;
+}
+
+struct Box {
+    double left, right, bottom, top;
+};
+
+Box BoxOf(const ConvexPolygon& p) {
+    Box b{p[0].x, p[0].x, p[0].y, p[0].y};
+    for (int i = 1; i < p.Size(); ++i) {
+        b.left = std::min(b.left, p[i].x);
+        b.right = std::max(b.right, p[i].x);
+        b.bottom = std::min(b.bottom, p[i].y);
+        b.top = std::max(b.top, p[i].y);
+    }
+    return b;
+}
+
+// Polygons whose bounding boxes are apart share no area; most pairs of pieces are so.
+bool BoxesOverlap(const ConvexPolygon& a, const ConvexPolygon& b) {
+    if (a.Size() == 0 || b.Size() == 0)
+        return false;
+    const Box p = BoxOf(a), q = BoxOf(b);
+    return p.left < q.right && q.left < p.right && p.bottom < q.top && q.bottom < p.top;
 }
 
 }  // namespace
@@ -71,7 +117,7 @@ void ConvexPolygon::Reverse() {
 double SignedArea(const ConvexPolygon& p) {
     double twice = 0;
     for (int i = 0; i < p.Size(); ++i) {
-        const PlanePoint a = p[i], b = p[(i + 1) % p.Size()];
+        const PlanePoint a = p[i], b = p[i + 1 < p.Size() ? i + 1 : 0];
         twice += a.x * b.y - b.x * a.y;
     }
     return twice / 2;
@@ -79,17 +125,18 @@ double SignedArea(const ConvexPolygon& p) {
 
 ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double width,
                               double height) {
-    ProjectiveRing ring;
+    ProjectiveRing first, second;
     for (const ProjectivePoint& c : corners)
-        ring.Add(c);
-    ring = KeepSide(ring, Axis::X, 1, 0);
-    ring = KeepSide(ring, Axis::X, -1, width);
-    ring = KeepSide(ring, Axis::Y, 1, 0);
-    ring = KeepSide(ring, Axis::Y, -1, height);
+        first.Add(c);
+    ProjectiveRing *ring = &first, *spare = &second;
+    KeepSide<Axis::X>(ring, spare, 1, 0);
+    KeepSide<Axis::X>(ring, spare, -1, width);
+    KeepSide<Axis::Y>(ring, spare, 1, 0);
+    KeepSide<Axis::Y>(ring, spare, -1, height);
     // What is left lies in the window; rounding cannot take a corner out of it.
     ConvexPolygon inside;
-    for (int i = 0; i < ring.count; ++i) {
-        const ProjectivePoint c = ring.corner[i];
+    for (int i = 0; i < ring->count; ++i) {
+        const ProjectivePoint c = ring->corner[i];
         if (c.w > 0)
             inside.Add({std::clamp(c.x / c.w, 0.0, width), std::clamp(c.y / c.w, 0.0, height)});
     }
@@ -97,8 +144,13 @@ ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double w
 }
 
 ConvexPolygon Intersection(const ConvexPolygon& subject, const ConvexPolygon& clip) {
-    ConvexPolygon kept = subject;
-    for (int i = 0; i < clip.Size() && kept.Size() > 0; ++i)
-        kept = KeepLeft(kept, clip[i], clip[(i + 1) % clip.Size()]);
-    return kept;
+    if (!BoxesOverlap(subject, clip))
+        return {};
+    ConvexPolygon first = subject, second;
+    ConvexPolygon *kept = &first, *next = &second;
+    for (int i = 0; i < clip.Size() && kept->Size() > 0; ++i) {
+        KeepLeft(*kept, clip[i], clip[i + 1 < clip.Size() ? i + 1 : 0], *next);
+        std::swap(kept, next);
+    }
+    return *kept;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -21,16 +22,28 @@ class ConvexPolygon {
     // cutting line can add more, and those add no area, so the ones past this are dropped.
     static constexpr int Capacity = 32;
 
+    ConvexPolygon() = default;
+    // Copies only the corners in use: the clipping passes copy polygons often.
+    ConvexPolygon(const ConvexPolygon& other) : count_(other.count_) {
+        std::copy_n(other.corner_.begin(), count_, corner_.begin());
+    }
+    ConvexPolygon& operator=(const ConvexPolygon& other) {
+        count_ = other.count_;
+        std::copy_n(other.corner_.begin(), count_, corner_.begin());
+        return *this;
+    }
+
     void Add(PlanePoint p) {
         if (count_ < Capacity)
             corner_[count_++] = p;
     }
+    void Clear() { count_ = 0; }
     int Size() const { return count_; }
     const PlanePoint& operator[](int i) const { return corner_[i]; }
     void Reverse();
 
   private:
-    std::array<PlanePoint, Capacity> corner_{};
+    std::array<PlanePoint, Capacity> corner_;  // only the first count_ are set
     int count_ = 0;
 };
 

@@ -24,6 +24,9 @@ struct PlateEnds {
 };
 PlateEnds PlateEndsOf(const DeviceShape& device);
 
+// Whether the device has an awning plate: mirrored ends that cross leave none between them.
+bool HasAwningPlate(const DeviceShape& device);
+
 // The awning plate and fins of the device, the fins cut off at height finBottom (they reach
 // down without end; callers cut them where nothing below can matter). A device with L <= 0
 // has no plates.

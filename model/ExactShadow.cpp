@@ -34,6 +34,7 @@ constexpr ProjectivePoint FarBelow{0, -1, 0};
 
 struct ShadowPieces {
     std::array<ConvexPolygon, 3> piece;
+    std::array<double, 3> area;
     int count = 0;
 };
 
@@ -51,13 +52,14 @@ ShadowPieces ShadowsOnWindow(const DeviceShape& d, double altitudeRad, double az
         const double area = SignedArea(p);
         if (area < 0)
             p.Reverse();
-        if (std::abs(area) > negligible)
-            s.piece[s.count++] = p;
+        if (std::abs(area) > negligible) {
+            s.piece[s.count] = p;
+            s.area[s.count++] = std::abs(area);
+        }
     };
     const double back = d.Lh + d.LhP;
     const auto [finSide, otherSide] = PlateEndsOf(d);
-    // Mirrored ends that cross leave no plate between them.
-    if (d.geometry != Geometry::Fins && finSide > otherSide) {
+    if (HasAwningPlate(d)) {
         const ProjectivePoint plate[] = {OnWall(otherSide, back, 0, r), OnWall(finSide, back, 0, r),
                                          OnWall(finSide, d.Lh, d.L, r),
                                          OnWall(otherSide, d.Lh, d.L, r)};
@@ -80,7 +82,7 @@ ShadowPieces ShadowsOnWindow(const DeviceShape& d, double altitudeRad, double az
 double UnitedArea(const ShadowPieces& s) {
     double area = 0;
     for (int i = 0; i < s.count; ++i) {
-        area += SignedArea(s.piece[i]);
+        area += s.area[i];
         for (int j = i + 1; j < s.count; ++j) {
             const ConvexPolygon both = Intersection(s.piece[i], s.piece[j]);
             area -= SignedArea(both);

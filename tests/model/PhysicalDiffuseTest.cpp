@@ -51,4 +51,19 @@ TEST(PhysicalDiffuse, IsTheIrradianceWeightedMeanOfTheExactShadow) {
     }
 }
 
+// Mirrored ends that cross (W' < W / 2) leave no awning plate: the awning alone hides nothing
+// and awning with fins hides what the fins alone hide.
+TEST(PhysicalDiffuse, CrossedMirroredEndsHaveNoPlate) {
+    const DeviceShape crossed{Geometry::Awning, 2, 3, 0.5, 3, 0.5, 1, DeviceLayout::Mirrored};
+    const PhysicalDiffuseFactors awning = PhysicalDiffuse(crossed);
+    EXPECT_EQ(awning.sky, 1);
+    EXPECT_EQ(awning.ground, 1);
+    DeviceShape both = crossed, fins = crossed;
+    both.geometry = Geometry::AwningAndFins;
+    fins.geometry = Geometry::Fins;
+    EXPECT_NEAR(PhysicalDiffuse(both).sky, PhysicalDiffuse(fins).sky, 1e-9);
+    EXPECT_NEAR(PhysicalDiffuse(both).ground, PhysicalDiffuse(fins).ground, 1e-9);
+    EXPECT_LT(PhysicalDiffuse(fins).sky, 1);
+}
+
 }  // namespace
