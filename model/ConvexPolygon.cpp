@@ -60,20 +60,17 @@ void KeepSide(ProjectiveRing*& ring, ProjectiveRing*& spare, double side, double
     std::swap(ring, spare);
 }
 
-double Cross(PlanePoint o, PlanePoint a, PlanePoint b) {
-    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-// The part of the polygon left of the line from a to b.
-void KeepLeft(const ConvexPolygon& polygon, PlanePoint a, PlanePoint b, ConvexPolygon& kept) {
+// The part of the polygon left of the line.
+void KeepLeft(const ConvexPolygon& polygon, Line line, ConvexPolygon& kept) {
     kept.Clear();
     if (polygon.Size() == 0)
         return;
+    const auto side = [&](PlanePoint p) { return line.a * p.x + line.b * p.y + line.c; };
     PlanePoint p = polygon[0];
-    double dp = Cross(a, b, p);
+    double dp = side(p);
     for (int i = 0; i < polygon.Size(); ++i) {
         const PlanePoint q = polygon[i + 1 < polygon.Size() ? i + 1 : 0];
-        const double dq = Cross(a, b, q);
+        const double dq = side(q);
         if (dp >= 0)
             kept.Add(p);
         if ((dp >= 0) != (dq >= 0)) {
@@ -83,29 +80,6 @@ void KeepLeft(const ConvexPolygon& polygon, PlanePoint a, PlanePoint b, ConvexPo
         p = q;
         dp = dq;
     }
-}
-
-struct Box {
-    double left, right, bottom, top;
-};
-
-Box BoxOf(const ConvexPolygon& p) {
-    Box b{p[0].x, p[0].x, p[0].y, p[0].y};
-    for (int i = 1; i < p.Size(); ++i) {
-        b.left = std::min(b.left, p[i].x);
-        b.right = std::max(b.right, p[i].x);
-        b.bottom = std::min(b.bottom, p[i].y);
-        b.top = std::max(b.top, p[i].y);
-    }
-    return b;
-}
-
-// Polygons whose bounding boxes are apart share no area; most pairs of pieces are so.
-bool BoxesOverlap(const ConvexPolygon& a, const ConvexPolygon& b) {
-    if (a.Size() == 0 || b.Size() == 0)
-        return false;
-    const Box p = BoxOf(a), q = BoxOf(b);
-    return p.left < q.right && q.left < p.right && p.bottom < q.top && q.bottom < p.top;
 }
 
 }  // namespace
@@ -143,13 +117,17 @@ ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double w
     return inside;
 }
 
-ConvexPolygon Intersection(const ConvexPolygon& subject, const ConvexPolygon& clip) {
-    if (!BoxesOverlap(subject, clip))
-        return {};
-    ConvexPolygon first = subject, second;
+Line LineThrough(ProjectivePoint p, ProjectivePoint q) {
+    return {p.y * q.w - p.w * q.y, p.w * q.x - p.x * q.w, p.x * q.y - p.y * q.x};
+}
+
+ConvexPolygon KeepLeftOf(const ConvexPolygon& polygon, std::span<const Line> lines) {
+    ConvexPolygon first = polygon, second;
     ConvexPolygon *kept = &first, *next = &second;
-    for (int i = 0; i < clip.Size() && kept->Size() > 0; ++i) {
-        KeepLeft(*kept, clip[i], clip[i + 1 < clip.Size() ? i + 1 : 0], *next);
+    for (const Line& line : lines) {
+        if (kept->Size() == 0)
+            break;
+        KeepLeft(*kept, line, *next);
         std::swap(kept, next);
     }
     return *kept;

@@ -55,5 +55,16 @@ double SignedArea(const ConvexPolygon& p);
 ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double width,
                               double height);
 
-// The part of subject inside clip; clip's corners run counter-clockwise.
-ConvexPolygon Intersection(const ConvexPolygon& subject, const ConvexPolygon& clip);
+// A line of the projective plane: the points with a x + b y + c w = 0.
+struct Line {
+    double a, b, c;
+};
+
+// The line through two points, oriented so that points left of the way from the first to the
+// second (seen with y up) give a x + b y + c > 0. Either point may be far out.
+Line LineThrough(ProjectivePoint from, ProjectivePoint to);
+
+// The part of the polygon on the left of every line. The lines are given, not taken from a
+// clipped polygon's corners: two corners of a clipped polygon may lie within rounding of each
+// other, and the line through them would point anywhere.
+ConvexPolygon KeepLeftOf(const ConvexPolygon& polygon, std::span<const Line> lines);

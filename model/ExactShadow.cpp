@@ -32,14 +32,24 @@ ProjectivePoint OnWall(double x, double y, double z, Ray r) {
 // A fin reaches down without end; its lower corners are the one direction straight down.
 constexpr ProjectivePoint FarBelow{0, -1, 0};
 
+// A plate's shadow: its part in the window, counter-clockwise, and the lines of its sides
+// with the shadow on their left.
+struct ShadowPiece {
+    ConvexPolygon inWindow;
+    double area;
+    std::array<Line, 4> sides;
+    int sideCount;
+    std::span<const Line> Sides() const {
+        return {sides.data(), static_cast<std::size_t>(sideCount)};
+    }
+};
+
 struct ShadowPieces {
-    std::array<ConvexPolygon, 3> piece;
-    std::array<double, 3> area;
+    std::array<ShadowPiece, 3> piece;
     int count = 0;
 };
 
-// Each plate's shadow clipped to the window, counter-clockwise; a plate seen edge on leaves
-// none.
+// Each plate's shadow clipped to the window; a plate seen edge on leaves none.
 ShadowPieces ShadowsOnWindow(const DeviceShape& d, double altitudeRad, double azimuthRad) {
     ShadowPieces s;
     if (!(d.L > 0))
@@ -48,14 +58,21 @@ ShadowPieces ShadowsOnWindow(const DeviceShape& d, double altitudeRad, double az
                 std::max(0.0, std::cos(altitudeRad) * std::cos(azimuthRad))};
     const double negligible = 1e-14 * d.W * d.H;
     const auto add = [&](std::span<const ProjectivePoint> corners) {
-        ConvexPolygon p = ClipToRectangle(corners, d.W, d.H);
-        const double area = SignedArea(p);
+        ShadowPiece& piece = s.piece[s.count];
+        piece.inWindow = ClipToRectangle(corners, d.W, d.H);
+        const double area = SignedArea(piece.inWindow);
+        if (!(std::abs(area) > negligible))
+            return;
+        const double inward = area < 0 ? -1 : 1;
         if (area < 0)
-            p.Reverse();
-        if (std::abs(area) > negligible) {
-            s.piece[s.count] = p;
-            s.area[s.count++] = std::abs(area);
+            piece.inWindow.Reverse();
+        piece.area = std::abs(area);
+        piece.sideCount = static_cast<int>(corners.size());
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const Line l = LineThrough(corners[i], corners[(i + 1) % corners.size()]);
+            piece.sides[i] = {inward * l.a, inward * l.b, inward * l.c};
         }
+        ++s.count;
     };
     const double back = d.Lh + d.LhP;
     const auto [finSide, otherSide] = PlateEndsOf(d);
@@ -78,16 +95,17 @@ ShadowPieces ShadowsOnWindow(const DeviceShape& d, double altitudeRad, double az
     return s;
 }
 
-// Inclusion and exclusion over the pieces.
+// Inclusion and exclusion over the pieces: a common part is one piece in the window cut by the
+// sides of the others.
 double UnitedArea(const ShadowPieces& s) {
     double area = 0;
     for (int i = 0; i < s.count; ++i) {
-        area += s.area[i];
+        area += s.piece[i].area;
         for (int j = i + 1; j < s.count; ++j) {
-            const ConvexPolygon both = Intersection(s.piece[i], s.piece[j]);
+            const ConvexPolygon both = KeepLeftOf(s.piece[i].inWindow, s.piece[j].Sides());
             area -= SignedArea(both);
             for (int k = j + 1; k < s.count; ++k)
-                area += SignedArea(Intersection(both, s.piece[k]));
+                area += SignedArea(KeepLeftOf(both, s.piece[k].Sides()));
         }
     }
     return area;
@@ -107,9 +125,10 @@ ShadowOnWindow ExactShadow(const DeviceShape& device, double altitudeRad, double
     const ShadowPieces pieces = ShadowsOnWindow(device, altitudeRad, azimuthRad);
     ShadowOnWindow result{UnshadedFraction(device, pieces), {}};
     for (int i = 0; i < pieces.count; ++i) {
+        const ConvexPolygon& piece = pieces.piece[i].inWindow;
         std::vector<WallPoint> corners;
-        for (int c = 0; c < pieces.piece[i].Size(); ++c)
-            corners.push_back({pieces.piece[i][c].x, pieces.piece[i][c].y});
+        for (int c = 0; c < piece.Size(); ++c)
+            corners.push_back({piece[c].x, piece[c].y});
         result.shadow.push_back(std::move(corners));
     }
     return result;
