@@ -214,7 +214,8 @@ PhysicalDiffuseFactors Evaluate(const DeviceShape& d, const DevicePlateSet& devi
         }
     }
     const double area = d.W * d.H;
-    return {1 - sky / area, 1 - ground / area};
+    // Rounding in the union can leave a share a few units of the last place outside 0 to 1.
+    return {std::clamp(1 - sky / area, 0.0, 1.0), std::clamp(1 - ground / area, 0.0, 1.0)};
 }
 
 }  // namespace
