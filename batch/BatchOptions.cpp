@@ -167,6 +167,10 @@ void CheckBatchOptions(BatchOptions& o) {
         RequireFiniteNumbers(o);
         RequireNonZeroDividingLengths(o);
         RequireOneLine("--case", o.caseText);
+        RequireOneLine("--print-file", o.printFile);
+        if (o.printFile.empty() || o.printFile.find('/') != std::string::npos)
+            throw UsageError("--print-file must be a file name without \"/\", not \"" +
+                             o.printFile + "\"; --folder gives its folder");
         if (o.header)
             RequireOneLine("--header", *o.header);
     }
