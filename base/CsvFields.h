@@ -12,6 +12,8 @@ class CsvLineReader {
     explicit CsvLineReader(std::string_view text) : text_(text) {}
 
     bool AtEnd() const { return pos_ >= text_.size(); }
+    // How much of the text the lines read so far took, their line ends included.
+    std::size_t Position() const { return pos_; }
 
     // The fields of the next line; an empty line is one empty field.
     std::vector<std::string> Next();

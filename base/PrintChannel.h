@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <variant>
+
+#include "base/StagedFiles.h"
 
 // Moves the print position to the given column (from 1).
 struct Tab {
@@ -16,22 +19,20 @@ enum class Sep { Join, Zone };
 using PrintPiece = std::variant<std::string_view, double, Tab, Sep>;
 
 // An output text file written by print statements, with its current print column. Lines end in
-// carriage return and line feed. The statements are gathered in memory and reach the file in one
-// write when the channel closes, so that runs side by side never mix their text; a replacement,
-// which no one reads before it is renamed, goes out in large pieces as it grows. Every failure
-// to open, write or close the file throws UnexpectedError naming the file and the reason.
+// carriage return and line feed. A section appended in place is gathered in memory and reaches
+// the file in one write when the channel closes, so that runs side by side never mix their text;
+// anything else goes out in large pieces as it grows. Every failure to open, write or close the
+// file throws UnexpectedError naming the file and the reason.
 class PrintChannel {
   public:
     // Output: created, or cut to nothing when it exists, and written in place.
     // Append: created when missing; the text goes to its end in a single write.
-    // Replace: written under a temporary name beside the file and renamed over it on closing,
-    // so that a reader finds the old file or the new one, never a mixture. Only a regular file
-    // or a missing one is replaced so; anything else (a device) is written in place.
-    enum class OpenMode { Output, Append, Replace };
+    enum class OpenMode { Output, Append };
 
     PrintChannel(std::string path, OpenMode mode);
-    // Never throws. A channel left open by a fault still writes what it holds, except that a
-    // replacement is dropped and the old file stays as it was.
+    // A file of the set: written under its temporary, put in place when the set is committed.
+    PrintChannel(StagedFiles& files, std::string path, StagedFiles::Kind kind, bool again = false);
+    // Never throws. A channel left open by a fault still writes what it holds.
     ~PrintChannel();
     PrintChannel(const PrintChannel&) = delete;
     PrintChannel& operator=(const PrintChannel&) = delete;
@@ -46,15 +47,15 @@ class PrintChannel {
 
     int Column() const { return column_; }
 
-    // Throws the error that opening the file for writing would meet, without touching it: a
-    // missing folder, a folder in the file's place, a file or folder that may not be written.
-    // For a missing file, a probe file is made in its folder and removed again.
-    static void CheckWritable(const std::string& path);
-
   private:
     std::string path_;
-    std::string temporary_;  // the replacement's own name while it is written
     int file_ = -1;
+    bool whole_ = false;  // held until Close, for one write at the end of a shared file
     std::string pending_;
     int column_ = 1;
 };
+
+// One file written through a channel as a set of its own and put in place: replaced whole, or
+// the text added to its end.
+void WriteStagedFile(const std::string& path, StagedFiles::Kind kind,
+                     const std::function<void(PrintChannel&)>& write);

@@ -167,6 +167,10 @@ void CheckBatchOptions(BatchOptions& o) {
         RequireFiniteNumbers(o);
         RequireNonZeroDividingLengths(o);
         RequireOneLine("--case", o.caseText);
+        RequireOneLine("--print-file", o.printFile);
+        if (o.printFile.empty() || o.printFile.find('/') != std::string::npos)
+            throw UsageError("--print-file must be a file name without \"/\", not \"" +
+                             o.printFile + "\"; --folder gives its folder");
         if (o.header)
             RequireOneLine("--header", *o.header);
     }
@@ -210,7 +214,12 @@ std::string BatchHelpText() {
             ->description(Wrapped(row.about, HelpWidth - HelpNameWidth));
     }
     app.footer(
-        Wrapped("Every file is written before the results go to standard output. Exit "
+        Wrapped("Every file is written before the results go to standard output. A run's files "
+                "are written under temporary names beside them and put in place together once "
+                "all are complete, the print file's section last: a run that fails or is "
+                "stopped by a signal leaves every file as it was. A symbolic link in the place "
+                "of an output file is refused (name the file it leads to), as is one file named "
+                "for two outputs; a device such as /dev/stdout is written directly. Exit "
                 "status: 0 success, 1 a file error (standard output included) or a "
                 "geometry the calculation refuses, 2 bad options.",
                 HelpWidth));

@@ -6,6 +6,7 @@
 #include "base/Clock.h"
 #include "base/Faults.h"
 #include "base/PrintChannel.h"
+#include "base/StagedFiles.h"
 #include "batch/CaseRun.h"
 #include "batch/YearRun.h"
 #include "modes/beam/SunEntry.h"
@@ -17,21 +18,27 @@ using mduUmbravel::ProgramFolder;
 namespace {
 
 // Computes the case, then writes it; returns the lines its results screen shows.
+// Every file of the run is put in place together, once all are written.
 std::string RunCase(const ShadingCase& c, const BatchOptions& o, std::ostream& err) {
+    StagedFiles files;
+    const auto print = StagePrintFile(files, c.output);
+    std::string shown;
     if (c.mode == SourceMode::Year) {
-        if (!c.output.append)
-            StartPrintFileAfresh(c.output.PrintFilePath());
         std::ostringstream figures;
-        RunYearMode(c, o.year, figures, err);
-        return figures.str();
+        RunYearMode(files, *print, c, o.year, figures, err);
+        shown = figures.str();
+    } else {
+        const CaseResult result = EvaluateCase(c);
+        if (!result.error.empty())
+            throw ProgramStop(result.error);
+        if (result.exact && result.exact->noSun)
+            err << *result.exact->noSun << '\n';
+        WriteCaseOutput(files, *print, c, result);
+        shown = ShownText(c, result, o.json);
     }
-    const CaseResult result = EvaluateCase(c);
-    if (!result.error.empty())
-        throw ProgramStop(result.error);
-    if (result.exact && result.exact->noSun)
-        err << *result.exact->noSun << '\n';
-    WriteCaseOutput(c, result);
-    return ShownText(c, result, o.json);
+    print->Close();
+    files.Commit();
+    return shown;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/Faults.h"
 #include "base/PrintChannel.h"
 #include "batch/JsonResults.h"
 #include "model/GroundDirection.h"
@@ -14,6 +15,7 @@
 #include "output/MatrixDataFiles.h"
 #include "output/MatrixReport.h"
 #include "output/OutputFiles.h"
+#include "output/OutputPlace.h"
 
 ShadingCase CaseOf(const BatchOptions& o, OutputTarget output) {
     ShadingCase c;
@@ -70,23 +72,31 @@ CaseResult EvaluateCase(const ShadingCase& c) {
 void CheckBeforeWriting(const ShadingCase& c) {
     if (c.mode != SourceMode::Beam)
         mduUmbravel::CheckAwningAboveWindowBottom(c.dimensions);
-    PrintChannel::CheckWritable(c.output.PrintFilePath());
-    if (c.mode == SourceMode::Matrix) {
-        for (const std::string& path : MatrixDataFilePaths(c))
-            PrintChannel::CheckWritable(path);
-    }
 }
 
-void WriteCaseOutput(const ShadingCase& c, const CaseResult& r) {
-    if (!c.output.append)
-        StartPrintFileAfresh(c.output.PrintFilePath());
+std::unique_ptr<PrintChannel> StagePrintFile(StagedFiles& files, const OutputTarget& output) {
+    const std::string path = output.PrintFilePath();
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "./" : path.substr(0, slash + 1);
+    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (const std::string fault = ReadyOutputPlace(folder, name); !fault.empty())
+        throw UnexpectedError(fault);
+    auto print = std::make_unique<PrintChannel>(
+        files, path, output.append ? StagedFiles::Kind::Append : StagedFiles::Kind::Replace);
+    if (!output.append)
+        print->Print({});
+    return print;
+}
+
+void WriteCaseOutput(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
+                     const CaseResult& r, bool again) {
     if (r.beam) {
-        AppendBeamSection(c, *r.beam, *r.exact);
+        WriteBeamSection(print, c, *r.beam, *r.exact);
     } else if (r.matrix) {
-        AppendMatrixSection(c, *r.matrix);
-        WriteMatrixDataFiles(c, *r.matrix);
+        WriteMatrixSection(print, c, *r.matrix);
+        WriteMatrixDataFiles(files, c, *r.matrix, again);
     } else if (r.diffuse) {
-        AppendDiffuseSection(c, *r.diffuse);
+        WriteDiffuseSection(print, c, *r.diffuse);
     }
 }
 

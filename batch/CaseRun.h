@@ -1,9 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "base/PrintChannel.h"
+#include "base/StagedFiles.h"
 #include "batch/BatchOptions.h"
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
@@ -37,14 +40,19 @@ CaseResult FailedCase(std::string reason);
 // Computes the beam, diffuse or matrix case; a failure gives its reason as the error.
 CaseResult EvaluateCase(const ShadingCase& c);
 
-// Finds what would stop the case's run once it has begun to write, before any file is touched:
-// the awning check of the ground directions, a missing folder, a folder or a read-only file in
-// the place of a file. Throws ProgramStop or UnexpectedError.
+// Finds what the calculation would refuse once it has begun: the awning check of the ground
+// directions. Throws ProgramStop.
 void CheckBeforeWriting(const ShadingCase& c);
 
-// Starts the print file afresh unless the case appends, then writes the case's print-file
-// section (and the matrix mode's data files) from its results.
-void WriteCaseOutput(const ShadingCase& c, const CaseResult& r);
+// The run's print file staged in the set, started afresh with its empty line unless the output
+// appends. Its folder is created when missing, as the wizard creates it. Throws UnexpectedError
+// for a place the file cannot go.
+std::unique_ptr<PrintChannel> StagePrintFile(StagedFiles& files, const OutputTarget& output);
+
+// Writes the case's print-file section to print and the matrix mode's data files into the set.
+// With `again`, data files the set holds already are written afresh.
+void WriteCaseOutput(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
+                     const CaseResult& r, bool again = false);
 
 // The lines the results screen of the case's mode shows, or its results as one JSON object.
 std::string ShownText(const ShadingCase& c, const CaseResult& r, bool json);

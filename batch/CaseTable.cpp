@@ -1,8 +1,12 @@
 #include "batch/CaseTable.h"
 
+#include <algorithm>
+#include <iterator>
+#include <sstream>
 #include <utility>
 
 #include "base/CsvFields.h"
+#include "base/Faults.h"
 
 namespace {
 
@@ -21,28 +25,78 @@ bool IsEmptyLine(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-CaseTable ReadCaseTable(std::string_view text) try {
-    if (text.starts_with(ByteOrderMark))
-        text.remove_prefix(ByteOrderMark.size());
-    CsvLineReader reader(text);
-    CaseTable table;
-    while (!reader.AtEnd() && table.columns.empty()) {
-        for (const std::string& name : reader.Next()) {
-            table.columns.push_back(Trimmed(name));
-        }
-        if (IsEmptyLine(table.columns))
-            table.columns.clear();
+CaseTableReader::CaseTableReader(std::istream& in) : in_(in) {
+    Fill();
+    if (std::string_view(text_).starts_with(ByteOrderMark))
+        taken_ = ByteOrderMark.size();
+    std::vector<std::string> names;
+    while (columns_.empty() && NextLine(names)) {
+        for (const std::string& name : names)
+            columns_.push_back(Trimmed(name));
+        if (IsEmptyLine(columns_))
+            columns_.clear();
     }
-    if (table.columns.empty())
+    if (columns_.empty())
         throw CaseTableError("no header line");
-    while (!reader.AtEnd()) {
-        std::vector<std::string> fields = reader.Next();
+}
+
+void CaseTableReader::Next(std::vector<std::vector<std::string>>& rows, std::size_t count) {
+    rows.clear();
+    for (std::vector<std::string> fields; rows.size() < count && NextLine(fields);) {
         if (!IsEmptyLine(fields))
-            table.rows.push_back(std::move(fields));
+            rows.push_back(std::move(fields));
     }
+}
+
+bool CaseTableReader::NextLine(std::vector<std::string>& fields) {
+    for (;;) {
+        const std::string_view rest = std::string_view(text_).substr(taken_);
+        CsvLineReader reader(rest);
+        try {
+            if (!rest.empty()) {
+                fields = reader.Next();
+                const std::string_view line = rest.substr(0, reader.Position());
+                // A line the text ends in the middle of may go on in the next block.
+                if (ended_ || !reader.AtEnd() || line.ends_with('\n')) {
+                    taken_ += line.size();
+                    lines_ += static_cast<int>(std::count(line.begin(), line.end(), '\n'));
+                    return true;
+                }
+            }
+        } catch (const CsvQuoteError& e) {
+            if (ended_)
+                throw CaseTableError("line " + std::to_string(lines_ + e.line) + ": " + e.what());
+        }
+        if (!Fill())
+            return false;
+    }
+}
+
+bool CaseTableReader::Fill() {
+    if (ended_)
+        return false;
+    constexpr std::size_t Block = 1 << 16;
+    text_.erase(0, taken_);
+    taken_ = 0;
+    const std::size_t held = text_.size();
+    text_.resize(held + Block);
+    in_.read(text_.data() + held, Block);
+    text_.resize(held + static_cast<std::size_t>(in_.gcount()));
+    if (in_.bad())
+        throw UnexpectedError("the file cannot be read");
+    ended_ = in_.eof();
+    return true;
+}
+
+CaseTable ReadCaseTable(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    CaseTableReader reader(in);
+    CaseTable table{reader.Columns(), {}};
+    constexpr std::size_t RowsAtATime = 1024;
+    std::vector<std::vector<std::string>> rows;
+    for (reader.Next(rows, RowsAtATime); !rows.empty(); reader.Next(rows, RowsAtATime))
+        std::move(rows.begin(), rows.end(), std::back_inserter(table.rows));
     return table;
-} catch (const CsvQuoteError& e) {
-    throw CaseTableError("line " + std::to_string(e.line) + ": " + e.what());
 }
 
 std::string CsvField(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,32 @@ class CaseTableError : public std::runtime_error {
 };
 
 CaseTable ReadCaseTable(std::string_view text);
+
+// A table read from a stream a few rows at a time, so that a table of any length takes little
+// memory. The same rules as ReadCaseTable.
+class CaseTableReader {
+  public:
+    // Reads up to the column names. Throws CaseTableError, or UnexpectedError when the stream
+    // cannot be read.
+    explicit CaseTableReader(std::istream& in);
+
+    const std::vector<std::string>& Columns() const { return columns_; }
+
+    // The next rows, at most `count` of them, in place of those rows held; none at the end.
+    void Next(std::vector<std::vector<std::string>>& rows, std::size_t count);
+
+  private:
+    // The next line's fields once the text holds the whole line; nothing at the end.
+    bool NextLine(std::vector<std::string>& fields);
+    bool Fill();  // false at the end of the stream
+
+    std::istream& in_;
+    std::string text_;       // read but not yet taken
+    std::size_t taken_ = 0;  // of text_
+    int lines_ = 0;          // line ends taken before text_[taken_]
+    bool ended_ = false;
+    std::vector<std::string> columns_;
+};
 
 // The text as one field of a line: in double quotes, with quotes doubled, when it holds a
 // comma, a quote, a line end or leading or trailing blanks; else unchanged.

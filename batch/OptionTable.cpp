@@ -33,10 +33,12 @@ std::vector<BatchOption> MakeTable() {
     return {
         {files, "--folder", "DIR",
          "data folder for the print and data files, ending in \"/\"; files are named by joining "
-         "it with the file name (default: the saved default folder, else the program's " +
+         "it with the file name, created when missing (default: the saved default folder, else "
+         "the program's " +
              std::string(DefaultDataFolderName) + " folder)",
          [](BatchOptions& o, Option, Value v) { o.folder = v; }},
-        {files, "--print-file", "NAME", "print file name" + Default(Quoted(d.printFile)),
+        {files, "--print-file", "NAME",
+         "print file name, without \"/\"" + Default(Quoted(d.printFile)),
          [](BatchOptions& o, Option, Value v) {
              o.printFile = v;
              o.printFileGiven = true;

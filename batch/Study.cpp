@@ -6,12 +6,15 @@
 #include <atomic>
 #include <chrono>
 #include <fstream>
-#include <iterator>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
 
 #include "base/Clock.h"
+#include "base/Faults.h"
+#include "base/PrintChannel.h"
+#include "base/StagedFiles.h"
 #include "batch/CaseRun.h"
 #include "batch/CaseTable.h"
 #include "batch/StudyCase.h"
@@ -23,19 +26,14 @@ namespace {
 
 // Cases a worker takes at a time: few enough to share the last ones out evenly.
 constexpr std::size_t ChunkSize = 16;
+// Rows read, computed and written at a time: memory stays the same for a file of any length.
+constexpr std::size_t WindowRows = 4096;
 constexpr auto ProgressInterval = std::chrono::milliseconds(200);
 
 struct StudyFailure {
     int status;
     std::string message;
 };
-
-std::string ReadCasesFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw StudyFailure{1, "cannot read the cases file \"" + path + "\""};
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // A row's case, kept for its print-file section, and what it computed.
 struct ComputedCase {
@@ -45,22 +43,36 @@ struct ComputedCase {
 
 class Study {
   public:
-    Study(const BatchOptions& options, OutputTarget output, CaseTable table)
+    // The results file and the print file (null without --print-file) are staged in files.
+    Study(const BatchOptions& options, OutputTarget output, std::vector<const CaseColumn*> columns,
+          StagedFiles& files, PrintChannel* print)
         : options_(options),
           output_(std::move(output)),
-          table_(std::move(table)),
-          columns_(MatchCaseColumns(table_.columns)),
-          results_(table_.rows.size()),
-          ready_(table_.rows.size()) {}
+          columns_(std::move(columns)),
+          files_(files),
+          print_(print),
+          progress_(isatty(STDERR_FILENO) == 1) {}
 
-    // Computes the cases on every core while this thread writes them out in input order.
-    void Run(std::ostream& results, std::ostream& err) {
+    // Computes the window's cases on every core while this thread writes them out in input
+    // order.
+    void Run(const std::vector<std::vector<std::string>>& rows, PrintChannel& results,
+             std::ostream& err) {
+        rows_ = &rows;
+        computed_.assign(rows.size(), {});
+        ready_ = std::vector<std::atomic<bool>>(rows.size());
+        next_ = 0;
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        const std::size_t workers = std::min<std::size_t>(cores, table_.rows.size());
+        const std::size_t workers = std::min<std::size_t>(cores, rows.size());
         std::vector<std::jthread> threads;
         for (std::size_t w = 0; w < workers; ++w)
             threads.emplace_back([this](std::stop_token stop) { Compute(stop); });
         WriteInOrder(results, err);
+    }
+
+    // Ends the progress line.
+    void Finish(std::ostream& err) const {
+        if (progress_)
+            err << "\rumbravel-batch: " << done_ << " cases\n";
     }
 
     std::size_t Failed() const { return failed_; }
@@ -71,9 +83,9 @@ class Study {
     ComputedCase ComputeRow(std::size_t row) const {
         ComputedCase computed;
         try {
-            ShadingCase c = CaseOf(CaseOptions(options_, columns_, table_.rows[row]), output_);
+            ShadingCase c = CaseOf(CaseOptions(options_, columns_, (*rows_)[row]), output_);
             computed.result = EvaluateCase(c);
-            if (options_.printFileGiven)
+            if (print_ != nullptr)
                 computed.shadingCase = std::move(c);
         } catch (const std::exception& unusable) {
             computed.result = FailedCase(unusable.what());
@@ -85,11 +97,11 @@ class Study {
     void Compute(const std::stop_token& stop) {
         while (!stop.stop_requested()) {
             const std::size_t first = next_.fetch_add(ChunkSize);
-            if (first >= results_.size())
+            if (first >= computed_.size())
                 return;
-            const std::size_t last = std::min(first + ChunkSize, results_.size());
+            const std::size_t last = std::min(first + ChunkSize, computed_.size());
             for (std::size_t row = first; row < last; ++row) {
-                results_[row] = ComputeRow(row);
+                computed_[row] = ComputeRow(row);
                 ready_[row].store(true, std::memory_order_release);
                 ready_[row].notify_one();
             }
@@ -97,13 +109,12 @@ class Study {
     }
 
     // The row's inputs as the results repeat them: the cell, else the study's value.
-    std::vector<std::string> Inputs(std::size_t row) const {
+    std::vector<std::string> Inputs(const std::vector<std::string>& cells) const {
         std::vector<std::string> inputs;
         for (const CaseColumn& column : CaseColumns()) {
             if (!column.echoed)
                 continue;
             const auto at = std::find(columns_.begin(), columns_.end(), &column);
-            const std::vector<std::string>& cells = table_.rows[row];
             const auto k = static_cast<std::size_t>(at - columns_.begin());
             inputs.push_back(at != columns_.end() && k < cells.size() && !cells[k].empty()
                                  ? cells[k]
@@ -112,45 +123,33 @@ class Study {
         return inputs;
     }
 
-    void WriteInOrder(std::ostream& results, std::ostream& err) {
-        const bool progress = isatty(STDERR_FILENO) == 1;
-        auto shown = std::chrono::steady_clock::now();
-        std::string lines = ResultsHeaderLine();
-        bool appendSections = options_.append;
-        for (std::size_t row = 0; row < results_.size(); ++row) {
+    void WriteInOrder(PrintChannel& results, std::ostream& err) {
+        std::string lines;
+        for (std::size_t row = 0; row < computed_.size(); ++row) {
             ready_[row].wait(false, std::memory_order_acquire);
-            ComputedCase computed = std::move(results_[row]);
+            ComputedCase computed = std::move(computed_[row]);
             const CaseResult& result = computed.result;
-            AppendResultLines(lines, row + 1, Inputs(row), result);
-            if (lines.size() > (1u << 20)) {
-                results << lines;
-                lines.clear();
-            }
+            lines.clear();
+            AppendResultLines(lines, ++done_, Inputs((*rows_)[row]), result);
+            results.Print({lines, Sep::Join});
             if (!result.error.empty()) {
                 ++failed_;
-            } else if (options_.printFileGiven) {
-                WriteSection(*computed.shadingCase, result, appendSections);
-                appendSections = true;
+            } else if (print_ != nullptr) {
+                WriteSection(*computed.shadingCase, result);
             }
-            if (progress && std::chrono::steady_clock::now() - shown > ProgressInterval) {
-                shown = std::chrono::steady_clock::now();
-                err << "\rumbravel-batch: " << row + 1 << " of " << results_.size() << " cases"
-                    << std::flush;
+            if (progress_ && std::chrono::steady_clock::now() - shown_ > ProgressInterval) {
+                shown_ = std::chrono::steady_clock::now();
+                err << "\rumbravel-batch: " << done_ << " cases" << std::flush;
             }
         }
-        results << lines;
-        if (progress)
-            err << "\rumbravel-batch: " << results_.size() << " of " << results_.size()
-                << " cases\n";
     }
 
     // The case's section (and data files) as its single run writes them, from the results
-    // already computed; this thread alone writes the print file.
-    static void WriteSection(ShadingCase& c, const CaseResult& result, bool append) {
-        c.output.append = append;
+    // already computed; this thread alone writes the print file. A later matrix case writes
+    // the data files again, as its single run would.
+    void WriteSection(const ShadingCase& c, const CaseResult& result) {
         try {
-            CheckBeforeWriting(c);
-            WriteCaseOutput(c, result);
+            WriteCaseOutput(files_, *print_, c, result, true);
         } catch (const std::exception& failure) {
             throw StudyFailure{1, failure.what()};
         }
@@ -158,12 +157,17 @@ class Study {
 
     const BatchOptions& options_;
     const OutputTarget output_;
-    const CaseTable table_;
     const std::vector<const CaseColumn*> columns_;
-    std::vector<ComputedCase> results_;
+    StagedFiles& files_;
+    PrintChannel* const print_;
+    const bool progress_;
+    const std::vector<std::vector<std::string>>* rows_ = nullptr;  // the window
+    std::vector<ComputedCase> computed_;
     std::vector<std::atomic<bool>> ready_;
     std::atomic<std::size_t> next_ = 0;
+    std::size_t done_ = 0;
     std::size_t failed_ = 0;
+    std::chrono::steady_clock::time_point shown_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace
@@ -175,16 +179,28 @@ int RunStudy(const BatchOptions& options, std::ostream& err) {
         if (options.timestamp)
             FixClock(*options.timestamp);
         mduUmbravel::ProgramFolder = ProgramFolderPath();
+        std::ifstream cases(*options.cases, std::ios::binary);
+        if (!cases)
+            throw StudyFailure{1, "cannot read the cases file \"" + *options.cases + "\""};
+        CaseTableReader table(cases);
+        std::vector<const CaseColumn*> columns = MatchCaseColumns(table.Columns());
         std::ostringstream untold;
-        Study study(options, OutputTargetOf(options, untold),
-                    ReadCaseTable(ReadCasesFile(*options.cases)));
-        std::ofstream results(*options.results, std::ios::binary);
-        if (!results)
-            throw StudyFailure{1, "cannot write the results file \"" + *options.results + "\""};
-        study.Run(results, err);
-        results.close();
-        if (!results)
-            throw StudyFailure{1, "cannot write the results file \"" + *options.results + "\""};
+        const OutputTarget output = OutputTargetOf(options, untold);
+        // Every file the study writes is put in place at the end, together.
+        StagedFiles files;
+        PrintChannel results(files, *options.results, StagedFiles::Kind::Replace);
+        const std::unique_ptr<PrintChannel> print =
+            options.printFileGiven ? StagePrintFile(files, output) : nullptr;
+        Study study(options, output, std::move(columns), files, print.get());
+        results.Print({ResultsHeaderLine(), Sep::Join});
+        std::vector<std::vector<std::string>> rows;
+        for (table.Next(rows, WindowRows); !rows.empty(); table.Next(rows, WindowRows))
+            study.Run(rows, results, err);
+        results.Close();
+        if (print)
+            print->Close();
+        files.Commit();
+        study.Finish(err);
         if (study.Failed() > 0) {
             err << "umbravel-batch: " << study.Failed()
                 << " cases could not be computed; their reasons are in the error column\n";
@@ -193,6 +209,9 @@ int RunStudy(const BatchOptions& options, std::ostream& err) {
     } catch (const StudyFailure& failure) {
         err << "umbravel-batch: " << failure.message << '\n';
         return failure.status;
+    } catch (const UnexpectedError& failure) {
+        err << "umbravel-batch: " << failure.what() << '\n';
+        return 1;
     } catch (const CaseTableError& unreadable) {
         err << "umbravel-batch: " << *options.cases << ": " << unreadable.what() << '\n';
         return 2;

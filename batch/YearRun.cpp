@@ -1,5 +1,7 @@
 #include "batch/YearRun.h"
 
+#include <optional>
+
 #include "base/NumberText.h"
 #include "model/ExactShadow.h"
 #include "modes/year/ShadingYear.h"
@@ -27,9 +29,13 @@ YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
 
 }  // namespace
 
-void RunYearMode(const ShadingCase& c, const YearOptions& y, std::ostream& out, std::ostream& err) {
+void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
+                 const YearOptions& y, std::ostream& out, std::ostream& err) {
     const YearSettings settings = Settings(y, c);
-    HourlyCsvFile csv(y.csv, settings);
+    HourlyCsvFile csv(files, y.csv, settings);
+    std::optional<PrintChannel> monthly;
+    if (y.weather && !y.monthlyCsv.empty())
+        monthly.emplace(files, y.monthlyCsv, StagedFiles::Kind::Replace);
     int sunnySteps = 0;
     int lastMonth = 1;
     const YearTotals totals = RunShadingYear(settings, [&](const YearStep& step) {
@@ -42,13 +48,15 @@ void RunYearMode(const ShadingCase& c, const YearOptions& y, std::ostream& out, 
     });
     csv.Close();
     err << "shading year: month 12 of 12 done" << std::endl;
-    AppendYearSection(c, settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
+    WriteYearSection(print, c, settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
     out << "Hours with sun on the window: "
         << PatternText(sunnySteps * settings.stepMinutes / 60.0, "0.0") << '\n';
     if (!y.weather)
         return;
-    if (!y.monthlyCsv.empty())
-        WriteMonthlyCsv(y.monthlyCsv, totals);
+    if (monthly) {
+        monthly->Print({MonthlyCsvText(totals), Sep::Join});
+        monthly->Close();
+    }
     out << "Hours without weather data: " << totals.missingHours << '\n'
         << "Irradiation on the window over the year: " << KWhText(YearSum(totals.without).Total())
         << " without the device, " << KWhText(YearSum(totals.with).Total()) << " with it\n"

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Temporaries.h"
 #include "base/VersionText.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     // A reader that goes away must not end the run midway: a failed standard output is
     // reported when the files are written.
     std::signal(SIGPIPE, SIG_IGN);
+    // A run stopped by a signal leaves every file as it was.
+    RemoveTemporariesOnSignals();
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
         const BatchOptions options = ParseBatchOptions(args);

@@ -44,7 +44,12 @@ std::string BeamUSFCaption(double usf) {
 }
 
 void AppendBeamSection(const ShadingCase& c, const SkyShading& beam, const ExactBeam& exact) {
-    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
+    WriteStagedFile(c.output.PrintFilePath(), StagedFiles::Kind::Append,
+                    [&](PrintChannel& file) { WriteBeamSection(file, c, beam, exact); });
+}
+
+void WriteBeamSection(PrintChannel& file, const ShadingCase& c, const SkyShading& beam,
+                      const ExactBeam& exact) {
     file.Print({"UMBRAVEL 3.0 Beam Solar Unshaded Fraction"});
     file.Print({"Date: " + DateText() + "         Time: " + TimeText()});
     file.Print({c.output.headerText});
@@ -64,5 +69,4 @@ void AppendBeamSection(const ShadingCase& c, const SkyShading& beam, const Exact
     file.Print({"Shadow Case ID: ", SkyCaseName[static_cast<std::size_t>(beam.shadowCase)]});
     file.Print({});
     file.Print({SectionEndLine});
-    file.Close();
 }

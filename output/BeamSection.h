@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/PrintChannel.h"
 #include "model/ShadingCase.h"
 #include "model/SkyDirection.h"
 #include "modes/beam/BeamCalculation.h"
@@ -26,3 +27,6 @@ std::string BeamUSFCaption(double usf);
 // sun reaches the window.
 void AppendBeamSection(const ShadingCase& c, const mduUmbravel::SkyShading& beam,
                        const ExactBeam& exact);
+// The same section written to the channel.
+void WriteBeamSection(PrintChannel& file, const ShadingCase& c, const mduUmbravel::SkyShading& beam,
+                      const ExactBeam& exact);

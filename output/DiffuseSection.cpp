@@ -144,11 +144,14 @@ std::string DiffuseGroundUSFCaption(double groundUSF) {
 }
 
 void AppendDiffuseSection(const ShadingCase& c, const DiffuseShading& d) {
+    WriteStagedFile(c.output.PrintFilePath(), StagedFiles::Kind::Append,
+                    [&](PrintChannel& file) { WriteDiffuseSection(file, c, d); });
+}
+
+void WriteDiffuseSection(PrintChannel& file, const ShadingCase& c, const DiffuseShading& d) {
     const Section section{c, d};
-    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
     section.WriteInputLines(file);
     section.WriteSkyGridLines(file);
     section.WriteSkyResultLines(file);
     section.WriteGroundResultLines(file);
-    file.Close();
 }

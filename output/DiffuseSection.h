@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/PrintChannel.h"
 #include "model/ShadingCase.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 
@@ -23,3 +24,6 @@ std::string DiffuseGroundUSFCaption(double groundUSF);
 
 // Appends the diffuse section of the results to the print file.
 void AppendDiffuseSection(const ShadingCase& c, const mduUmbravel::DiffuseShading& d);
+// The same section written to the channel.
+void WriteDiffuseSection(PrintChannel& file, const ShadingCase& c,
+                         const mduUmbravel::DiffuseShading& d);

@@ -1,7 +1,6 @@
 #include "output/MatrixDataFiles.h"
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 #include "base/DateTimeText.h"
@@ -62,16 +61,18 @@ std::array<std::string, 5> MatrixDataFilePaths(const ShadingCase& c) {
 }
 
 void WriteMatrixDataFiles(const ShadingCase& c, const MatrixResults& r) {
+    StagedFiles staged;
+    WriteMatrixDataFiles(staged, c, r);
+    staged.Commit();
+}
+
+void WriteMatrixDataFiles(StagedFiles& staged, const ShadingCase& c, const MatrixResults& r,
+                          bool again) {
     CheckSweepShape(r.data);
     const auto paths = MatrixDataFilePaths(c);
-    // All five are opened before any is written; a file that cannot be opened leaves the old
-    // files as they were.
-    std::array<std::optional<PrintChannel>, 5> files;
-    for (std::size_t k = 0; k < files.size(); ++k) {
-        files[k].emplace(paths[k], PrintChannel::OpenMode::Replace);
-    }
-    for (std::size_t k = 0; k < files.size(); ++k) {
-        WriteDataFile(*files[k], k, c, r);
-        files[k]->Close();
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        PrintChannel file(staged, paths[k], StagedFiles::Kind::Replace, again);
+        WriteDataFile(file, k, c, r);
+        file.Close();
     }
 }

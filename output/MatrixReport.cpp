@@ -195,11 +195,14 @@ std::string MatrixTimeCaption() {
 }
 
 void AppendMatrixSection(const ShadingCase& c, const MatrixResults& r) {
+    WriteStagedFile(c.output.PrintFilePath(), StagedFiles::Kind::Append,
+                    [&](PrintChannel& file) { WriteMatrixSection(file, c, r); });
+}
+
+void WriteMatrixSection(PrintChannel& file, const ShadingCase& c, const MatrixResults& r) {
     const Report report{c, r};
-    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
     report.WriteSweepLines(file);
     report.WriteDiffuseLines(file);
-    file.Close();
 }
 
 std::string MatrixResultsText(const ShadingCase& c, const MatrixResults& r) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/PrintChannel.h"
 #include "model/ShadingCase.h"
 #include "modes/matrix/MatrixCalculation.h"
 
@@ -14,6 +15,8 @@ std::string MatrixTimeCaption();
 
 // Appends the matrix section (the report's table and diffuse fractions) to the print file.
 void AppendMatrixSection(const ShadingCase& c, const MatrixResults& r);
+// The same section written to the channel.
+void WriteMatrixSection(PrintChannel& file, const ShadingCase& c, const MatrixResults& r);
 
 // The results text the screen shows, lines ended by CR LF.
 std::string MatrixResultsText(const ShadingCase& c, const MatrixResults& r);

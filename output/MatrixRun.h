@@ -11,6 +11,7 @@ struct MatrixModeRun {
     bool outsideUnitRange;  // a fraction of the report lies outside 0 to 1
 };
 
-// The whole work of the beam matrix mode: every sweep and pass first, then the print file
-// section, then the five data files. A calculation that fails touches no file.
+// The whole work of the beam matrix mode: every sweep and pass first, then the five data files
+// and the print file section, put in place together. A calculation or a file that fails touches
+// no file.
 MatrixModeRun RunMatrixMode(const ShadingCase& c);

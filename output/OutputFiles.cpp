@@ -11,9 +11,7 @@ namespace fs = std::filesystem;
 using namespace mduUmbravel;
 
 void StartPrintFileAfresh(const std::string& path) {
-    PrintChannel channel(path, PrintChannel::OpenMode::Output);
-    channel.Print({});
-    channel.Close();
+    WriteStagedFile(path, StagedFiles::Kind::Replace, [](PrintChannel& file) { file.Print({}); });
 }
 
 std::string DefaultDataFolder() {
@@ -37,9 +35,8 @@ bool DefaultPathFilePresent() {
 }
 
 void WriteDefaultPathFile(const std::string& folder) {
-    PrintChannel channel(DefaultPathFilePath(), PrintChannel::OpenMode::Output);
-    channel.Print({folder});
-    channel.Close();
+    WriteStagedFile(DefaultPathFilePath(), StagedFiles::Kind::Replace,
+                    [&](PrintChannel& file) { file.Print({folder}); });
 }
 
 void DeleteDefaultPathFile() {

@@ -15,7 +15,7 @@ namespace mduUmbravel {
 inline std::string ProgramFolder;
 }  // namespace mduUmbravel
 
-// Empties the print file, or creates it, and writes one empty line.
+// Replaces the print file, or creates it, by one empty line.
 void StartPrintFileAfresh(const std::string& path);
 
 // ProgramFolder followed by "OutFiles/".

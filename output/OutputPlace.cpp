@@ -95,6 +95,16 @@ std::string CreateDataFolder(const std::string& folder) {
     return {};
 }
 
+std::string ReadyOutputPlace(const std::string& folder, const std::string& name) {
+    PlaceFault fault = CheckOutputPlace(folder, name);
+    if (fault == PlaceFault::FolderMissing) {
+        if (std::string failure = CreateDataFolder(folder); !failure.empty())
+            return failure;
+        fault = CheckOutputPlace(folder, name);
+    }
+    return PlaceFaultMessage(fault, folder, name);
+}
+
 bool PrintFileHoldsResults(const std::string& path) {
     std::error_code error;
     if (!fs::is_regular_file(path, error))

@@ -32,5 +32,9 @@ std::string PlaceFaultMessage(PlaceFault fault, const std::string& folder, const
 // Creates the folder and any missing parents; an empty text when it succeeded, else why not.
 std::string CreateDataFolder(const std::string& folder);
 
+// The place made ready without asking, as the wizard makes it when the user agrees to create a
+// missing folder: an empty text when the files can go there, else why not.
+std::string ReadyOutputPlace(const std::string& folder, const std::string& name);
+
 // True when the file exists and holds more than the one empty line of a fresh print file.
 bool PrintFileHoldsResults(const std::string& path);

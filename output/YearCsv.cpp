@@ -1,6 +1,8 @@
 #include "output/YearCsv.h"
 
 #include <cmath>
+#include <memory>
+#include <utility>
 
 #include "base/NumberText.h"
 #include "output/KWhText.h"
@@ -14,13 +16,6 @@ void AppendTwoDigits(std::string& out, int n) {
     out += static_cast<char>('0' + n % 10);
 }
 
-// Replaced whole, as the data files are: a reader finds the old file or the new one.
-void WriteWholeFile(const std::string& path, const std::string& text) {
-    PrintChannel file(path, PrintChannel::OpenMode::Replace);
-    file.Print({text, Sep::Join});
-    file.Close();
-}
-
 void AppendKWh(std::string& out, const WindowIrradiation& w) {
     for (double x : {w.beam, w.sky, w.ground, w.Total()}) {
         out += ',';
@@ -28,7 +23,33 @@ void AppendKWh(std::string& out, const WindowIrradiation& w) {
     }
 }
 
+// Replaced whole, as the data files are: a reader finds the old file or the new one.
+void WriteWholeFile(const std::string& path, const std::string& text) {
+    WriteStagedFile(path, StagedFiles::Kind::Replace, [&](PrintChannel& file) {
+        file.Print({text, Sep::Join});
+    });
+}
+
 }  // namespace
+
+std::string MonthlyCsvText(const YearTotals& totals) {
+    std::string out =
+        "month,beam_without_kWh_m2,sky_without_kWh_m2,ground_without_kWh_m2,"
+        "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
+        "total_with_kWh_m2";
+    out += LineEnd;
+    for (int month = 0; month < 12; ++month) {
+        out += std::to_string(month + 1);
+        AppendKWh(out, totals.without[month]);
+        AppendKWh(out, totals.with[month]);
+        out += LineEnd;
+    }
+    out += "year";
+    AppendKWh(out, YearSum(totals.without));
+    AppendKWh(out, YearSum(totals.with));
+    out += LineEnd;
+    return out;
+}
 
 std::string UtcOffsetText(double hours) {
     const int minutes = static_cast<int>(std::lround(std::fabs(hours) * 60));
@@ -40,7 +61,16 @@ std::string UtcOffsetText(double hours) {
 }
 
 HourlyCsvFile::HourlyCsvFile(const std::string& path, const YearSettings& settings)
-    : file_(path, PrintChannel::OpenMode::Replace),
+    : HourlyCsvFile(std::make_unique<StagedFiles>(), nullptr, path, settings) {}
+
+HourlyCsvFile::HourlyCsvFile(StagedFiles& files, const std::string& path,
+                             const YearSettings& settings)
+    : HourlyCsvFile(nullptr, &files, path, settings) {}
+
+HourlyCsvFile::HourlyCsvFile(std::unique_ptr<StagedFiles> own, StagedFiles* files,
+                             const std::string& path, const YearSettings& settings)
+    : own_(std::move(own)),
+      file_(files != nullptr ? *files : *own_, path, StagedFiles::Kind::Replace),
       offset_(UtcOffsetText(settings.utcOffset)),
       year_(settings.year),
       withWeather_(settings.weather != nullptr) {
@@ -87,6 +117,8 @@ void HourlyCsvFile::Write(const YearStep& s) {
 
 void HourlyCsvFile::Close() {
     file_.Close();
+    if (own_)
+        own_->Commit();
 }
 
 void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
@@ -110,20 +142,5 @@ void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
 }
 
 void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
-    std::string out =
-        "month,beam_without_kWh_m2,sky_without_kWh_m2,ground_without_kWh_m2,"
-        "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
-        "total_with_kWh_m2";
-    out += LineEnd;
-    for (int month = 0; month < 12; ++month) {
-        out += std::to_string(month + 1);
-        AppendKWh(out, totals.without[month]);
-        AppendKWh(out, totals.with[month]);
-        out += LineEnd;
-    }
-    out += "year";
-    AppendKWh(out, YearSum(totals.without));
-    AppendKWh(out, YearSum(totals.with));
-    out += LineEnd;
-    WriteWholeFile(path, out);
+    WriteWholeFile(path, MonthlyCsvText(totals));
 }

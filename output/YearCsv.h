@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "base/PrintChannel.h"
@@ -7,18 +8,25 @@
 
 // The year's tables as CSV files (RFC 4180: comma separated, CR LF line ends, a header row),
 // numbers with 17 significant digits and the point as decimal separator whatever the locale.
-// Each file is replaced whole when it is closed; one that cannot be written throws
+// Each file is replaced whole when it is put in place; one that cannot be written throws
 // UnexpectedError naming it.
 
 // Every step of the year, written as the run hands them over.
 class HourlyCsvFile {
   public:
+    // A file of its own, put in place by Close.
     HourlyCsvFile(const std::string& path, const YearSettings& settings);
+    // A file of the set, put in place with its other files.
+    HourlyCsvFile(StagedFiles& files, const std::string& path, const YearSettings& settings);
 
     void Write(const YearStep& step);
     void Close();
 
   private:
+    HourlyCsvFile(std::unique_ptr<StagedFiles> own, StagedFiles* files, const std::string& path,
+                  const YearSettings& settings);
+
+    std::unique_ptr<StagedFiles> own_;  // the file's own set, when it has one
     PrintChannel file_;
     std::string buffer_;  // the row being built, its memory kept from row to row
     std::string offset_;  // "+01:00", the stamps' UTC offset
@@ -31,6 +39,9 @@ void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table);
 
 // Irradiation on the window by month and for the year, kWh/m2, without and with the device.
 void WriteMonthlyCsv(const std::string& path, const YearTotals& totals);
+
+// The monthly file's text.
+std::string MonthlyCsvText(const YearTotals& totals);
 
 // "+05:30" for 5.5.
 std::string UtcOffsetText(double hours);

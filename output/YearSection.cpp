@@ -83,7 +83,12 @@ std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& t
 
 void AppendYearSection(const ShadingCase& c, const YearSettings& s, const MonthHourTable& table,
                        const YearTotals* totals) {
-    PrintChannel file(c.output.PrintFilePath(), PrintChannel::OpenMode::Append);
+    WriteStagedFile(c.output.PrintFilePath(), StagedFiles::Kind::Append,
+                    [&](PrintChannel& file) { WriteYearSection(file, c, s, table, totals); });
+}
+
+void WriteYearSection(PrintChannel& file, const ShadingCase& c, const YearSettings& s,
+                      const MonthHourTable& table, const YearTotals* totals) {
     file.Print({"UMBRAVEL 3.0 Shading Over the Year"});
     file.Print({"Date: " + DateText() + "         Time: " + TimeText()});
     file.Print({c.output.headerText});
@@ -109,5 +114,4 @@ void AppendYearSection(const ShadingCase& c, const YearSettings& s, const MonthH
     }
     file.Print({});
     file.Print({SectionEndLine});
-    file.Close();
 }

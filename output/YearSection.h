@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/PrintChannel.h"
 #include "model/ShadingCase.h"
 #include "modes/year/ShadingYear.h"
 
@@ -10,6 +11,9 @@
 // month. The case gives the device and the output; totals is null without a weather file.
 void AppendYearSection(const ShadingCase& c, const YearSettings& settings,
                        const MonthHourTable& table, const YearTotals* totals);
+// The same section written to the channel.
+void WriteYearSection(PrintChannel& file, const ShadingCase& c, const YearSettings& settings,
+                      const MonthHourTable& table, const YearTotals* totals);
 
 // "Removed by the device: year 34.5 %, ..." in words, for the screen and the batch run.
 std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals);

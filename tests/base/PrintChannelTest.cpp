@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using OpenMode = PrintChannel::OpenMode;
+using Kind = StagedFiles::Kind;
 
 class PrintChannelTest : public testing::Test {
   protected:
@@ -124,7 +125,12 @@ TEST_F(PrintChannelTest, ReadOnlyFolderCannotBeWritten) {
         }
     }
     ExpectFailure([&] { PrintChannel(path_, OpenMode::Output); }, path_, EACCES);
-    ExpectFailure([&] { PrintChannel(path_, OpenMode::Replace); }, path_, EACCES);
+    ExpectFailure(
+        [&] {
+            StagedFiles files;
+            PrintChannel(files, path_, Kind::Replace);
+        },
+        path_, EACCES);
     if (root) {
         ASSERT_EQ(seteuid(0), 0);
     }
@@ -156,10 +162,12 @@ TEST_F(PrintChannelTest, ReplaceRenamesTheFinishedFileOverTheOldOne) {
     fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     std::ifstream reader(path_, std::ios::binary);
     {
-        PrintChannel channel(path_, OpenMode::Replace);
+        StagedFiles files;
+        PrintChannel channel(files, path_, Kind::Replace);
         channel.Print({"new"});
-        EXPECT_EQ(Contents(), "old text\r\n");
         channel.Close();
+        EXPECT_EQ(Contents(), "old text\r\n");
+        files.Commit();
     }
     EXPECT_EQ(Contents(), "new\r\n");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), "old text\r\n");
@@ -170,7 +178,10 @@ TEST_F(PrintChannelTest, ReplaceRenamesTheFinishedFileOverTheOldOne) {
 
 TEST_F(PrintChannelTest, AReplacementLeftByAFaultLeavesTheOldFile) {
     WriteFile("old text\r\n");
-    PrintChannel(path_, OpenMode::Replace).Print({"half"});
+    {
+        StagedFiles files;
+        PrintChannel(files, path_, Kind::Replace).Print({"half"});
+    }
     EXPECT_EQ(Contents(), "old text\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
 }
@@ -181,19 +192,25 @@ TEST_F(PrintChannelTest, ALargeReplacementArrivesWholeAndOnlyAtTheEnd) {
     WriteFile("old text\r\n");
     const std::string big(3 << 20, 'x');
     {
-        PrintChannel channel(path_, OpenMode::Replace);
+        StagedFiles files;
+        PrintChannel channel(files, path_, Kind::Replace);
         channel.Print({big});
-        EXPECT_EQ(Contents(), "old text\r\n");
         channel.Close();
+        EXPECT_EQ(Contents(), "old text\r\n");
+        files.Commit();
     }
     EXPECT_EQ(Contents(), big + "\r\n");
-    PrintChannel(path_, OpenMode::Replace).Print({"half", big});
+    {
+        StagedFiles files;
+        PrintChannel(files, path_, Kind::Replace).Print({"half", big});
+    }
     EXPECT_EQ(Contents(), big + "\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 1);
 }
 
 TEST_F(PrintChannelTest, ReplaceWritesADeviceInPlace) {
-    PrintChannel channel("/dev/full", OpenMode::Replace);
+    StagedFiles files;
+    PrintChannel channel(files, "/dev/full", Kind::Replace);
     channel.Print({"line"});
     ExpectFailure([&] { channel.Close(); }, "/dev/full", ENOSPC);
     struct stat device {};
@@ -201,17 +218,18 @@ TEST_F(PrintChannelTest, ReplaceWritesADeviceInPlace) {
     EXPECT_TRUE(S_ISCHR(device.st_mode));
 }
 
-TEST_F(PrintChannelTest, CheckWritableFindsWhatOpeningWouldMeetAndTouchesNothing) {
+TEST_F(PrintChannelTest, StagingFindsWhatWritingWouldMeetAndTouchesNothing) {
     fs::create_directory(folder_ / "folder");
     const std::string missing = (folder_ / "no such folder" / "out.prt").string();
     const std::string folder = (folder_ / "folder").string();
-    ExpectFailure([&] { PrintChannel::CheckWritable(missing); }, missing, ENOENT);
-    ExpectFailure([&] { PrintChannel::CheckWritable(folder); }, folder, EISDIR);
-    EXPECT_NO_THROW(PrintChannel::CheckWritable(path_));
+    ExpectFailure([&] { StagedFiles().Stage(missing, Kind::Replace); }, missing, ENOENT);
+    ExpectFailure([&] { StagedFiles().Stage(folder, Kind::Replace); }, folder, EISDIR);
+    EXPECT_NO_THROW(StagedFiles().Stage(path_, Kind::Replace));
     EXPECT_FALSE(fs::exists(path_));
     WriteFile("kept");
-    EXPECT_NO_THROW(PrintChannel::CheckWritable(path_));
+    EXPECT_NO_THROW(StagedFiles().Stage(path_, Kind::Append));
     EXPECT_EQ(Contents(), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
 }
 
 }  // namespace

@@ -116,10 +116,11 @@ TEST_F(BatchProgram, ExitStatusTellsBadOptionsFromStoppedRuns) {
     EXPECT_EQ(Run("--mode diffuse --front-height -2").status, 1);
     EXPECT_EQ(Err(), "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW.\n");
 
-    const Outcome missing = RunBatchProgram("--folder " + data.Slash() + "missing/",
-                                            (folder.Path() / "err.txt").string());
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(Err().find(data.Slash() + "missing/Umbravel.prt"), std::string::npos) << Err();
+    WriteBytes(data.Path() / "plain", "x");
+    const Outcome unmade = RunBatchProgram("--folder " + data.Slash() + "plain/sub/",
+                                           (folder.Path() / "err.txt").string());
+    EXPECT_EQ(unmade.status, 1);
+    EXPECT_NE(Err().find(data.Slash() + "plain/sub/"), std::string::npos) << Err();
 
     EXPECT_EQ(RunBatchProgram("--help", "/dev/null").status, 0);
 }
@@ -135,7 +136,7 @@ TEST_F(BatchProgram, ARunThatFailsLeavesEveryFileAsItWas) {
         {"awning below the window", "--mode diffuse --front-height -2", "AWNING CAN'T EXTEND"},
         {"matrix with the awning below", "--mode matrix --front-height -2", "AWNING CAN'T EXTEND"},
         {"a folder named as a data file", "--mode matrix --geometry 2", "SIDEFIN3.DAT"},
-        {"a folder named as the print file", "--print-file sub/", "sub/"},
+        {"a folder named as the print file", "--print-file sub", "\"sub\" is a folder"},
     };
     std::filesystem::create_directory(data.Path() / "SIDEFIN3.DAT");
     std::filesystem::create_directory(data.Path() / "sub");
