@@ -3,10 +3,13 @@
 #include <utility>
 
 #include "base/CsvFields.h"
+#include "base/NumberText.h"
 
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+// What a spreadsheet takes, at the start of a cell, for the start of a formula.
+constexpr std::string_view FormulaMarks = "=+-@\t\r";
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -43,15 +46,21 @@ CaseTable ReadCaseTable(std::string_view text) try {
     return table;
 } catch (const CsvQuoteError& e) {
     throw CaseTableError("line " + std::to_string(e.line) + ": " + e.what());
+} catch (const CsvLineTooLong& e) {
+    throw CaseTableError("line " + std::to_string(e.line) + ": " + e.what());
 }
 
 std::string CsvField(std::string_view text) {
-    const bool plain = text.find_first_of(",\"\r\n") == std::string_view::npos &&
-                       (text.empty() || (text.front() != ' ' && text.back() != ' '));
+    std::string cell;
+    if (text.find_first_of(FormulaMarks) == 0 && !IsStrictNumber(text))
+        cell = "'";
+    cell += text;
+    const bool plain = cell.find_first_of(",\"\r\n") == std::string::npos &&
+                       (cell.empty() || (cell.front() != ' ' && cell.back() != ' '));
     if (plain)
-        return std::string(text);
+        return cell;
     std::string field = "\"";
-    for (const char c : text) {
+    for (const char c : cell) {
         field += c;
         if (c == '"')
             field += '"';

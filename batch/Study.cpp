@@ -12,6 +12,8 @@
 #include <thread>
 
 #include "base/Clock.h"
+#include "base/InputLines.h"
+#include "base/QuotedText.h"
 #include "batch/CaseRun.h"
 #include "batch/CaseTable.h"
 #include "batch/StudyCase.h"
@@ -31,9 +33,14 @@ struct StudyFailure {
 };
 
 std::string ReadCasesFile(const std::string& path) {
+    try {
+        RequireRegularFile(path);
+    } catch (const InputFileError& e) {
+        throw StudyFailure{2, "the cases file " + QuotedText(path) + ": " + e.what()};
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw StudyFailure{1, "cannot read the cases file \"" + path + "\""};
+        throw StudyFailure{1, "cannot read the cases file " + QuotedText(path)};
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
@@ -194,10 +201,11 @@ int RunStudy(const BatchOptions& options, std::ostream& err) {
         err << "umbravel-batch: " << failure.message << '\n';
         return failure.status;
     } catch (const CaseTableError& unreadable) {
-        err << "umbravel-batch: " << *options.cases << ": " << unreadable.what() << '\n';
+        err << "umbravel-batch: " << QuotedText(*options.cases) << ": " << unreadable.what()
+            << '\n';
         return 2;
     } catch (const UsageError& unusable) {
-        err << "umbravel-batch: " << *options.cases << ": " << unusable.what() << '\n';
+        err << "umbravel-batch: " << QuotedText(*options.cases) << ": " << unusable.what() << '\n';
         return 2;
     }
 }
