@@ -5,8 +5,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/InputLines.h"
+
 // Comma-separated text read line by line. A field that starts with a double quote runs to the
 // next lone quote and may hold commas, line ends and "" for one quote. Lines end in LF or CR LF.
+// A line (quoted line ends included) longer than MaxLineBytes is refused rather than held.
 class CsvLineReader {
   public:
     explicit CsvLineReader(std::string_view text) : text_(text) {}
@@ -19,7 +22,8 @@ class CsvLineReader {
     std::vector<std::string> Next();
 
   private:
-    void ReadQuoted(std::string& field);
+    void ReadQuoted(std::string& field, std::size_t lineStart);
+    bool AtLineEnd() const;
 
     std::string_view text_;
     std::size_t pos_ = 0;
@@ -31,6 +35,15 @@ class CsvQuoteError : public std::runtime_error {
   public:
     explicit CsvQuoteError(int openedOnLine)
         : std::runtime_error("a quote is not closed"), line(openedOnLine) {}
+    int line;
+};
+
+// A line longer than MaxLineBytes; line is its number from 1.
+class CsvLineTooLong : public std::runtime_error {
+  public:
+    explicit CsvLineTooLong(int longLine)
+        : std::runtime_error("the line is longer than " + std::to_string(MaxLineBytes) + " bytes"),
+          line(longLine) {}
     int line;
 };
 

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <utility>
 
+#include "base/CheckedNumber.h"
 #include "base/NumberText.h"
+#include "base/QuotedText.h"
 #include "batch/OptionTable.h"
 #include "modes/beam/SunEntry.h"
 
@@ -97,10 +99,11 @@ void ParseInto(BatchOptions& o, const std::vector<std::string>& args) {
         throw UsageError(std::string(refused.what()) + "; see --help");
     }
     if (found.named < args.size())
-        throw UsageError("unknown option \"" + args[found.named] + "\"; see --help");
+        throw UsageError("unknown option " + QuotedText(args[found.named]) + "; see --help");
 }
 
-// A reading that is not finite would be carried into every result and header as "inf".
+// A reading that is not finite would be carried into every result and header as "inf"; so
+// would a W' - W beyond the range of a double, which the dimensions screen refuses too.
 void RequireFiniteNumbers(const BatchOptions& o) {
     const std::pair<const char*, const std::string&> numbers[] = {
         {"--awning-width", o.awningWidth},
@@ -113,10 +116,14 @@ void RequireFiniteNumbers(const BatchOptions& o) {
         {"--azimuth", o.azimuth},
     };
     for (const auto& [option, text] : numbers) {
-        if (!std::isfinite(ReadNumber(text)))
-            throw UsageError(std::string(option) + " must be a finite number, not \"" + text +
-                             "\"");
+        try {
+            CheckedNumber(ReadNumber(text), text, FiniteNumber);
+        } catch (const NumberRefused& refused) {
+            throw UsageError(std::string(option) + " " + refused.what());
+        }
     }
+    if (!std::isfinite(ReadNumber(o.awningWidth) - ReadNumber(o.windowWidth)))
+        throw UsageError("--awning-width minus --window-width is too large to calculate with");
 }
 
 // The dimensions screen refuses these; a zero makes every ratio built on them undefined.
@@ -130,7 +137,7 @@ void RequireNonZeroDividingLengths(const BatchOptions& o) {
         {"--projection", o.projection},
     };
     const auto& [option, text] = options[static_cast<int>(*zero)];
-    throw UsageError(std::string(option) + " reads as zero: \"" + text + "\"");
+    throw UsageError(std::string(option) + " reads as zero: " + QuotedText(text));
 }
 
 // Each is one line of a section of fixed layout: a line end or another control character would

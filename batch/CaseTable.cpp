@@ -7,10 +7,13 @@
 
 #include "base/CsvFields.h"
 #include "base/Faults.h"
+#include "base/NumberText.h"
 
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+// What a spreadsheet takes, at the start of a cell, for the start of a formula.
+constexpr std::string_view FormulaMarks = "=+-@\t\r";
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -66,6 +69,8 @@ bool CaseTableReader::NextLine(std::vector<std::string>& fields) {
         } catch (const CsvQuoteError& e) {
             if (ended_)
                 throw CaseTableError("line " + std::to_string(lines_ + e.line) + ": " + e.what());
+        } catch (const CsvLineTooLong& e) {
+            throw CaseTableError("line " + std::to_string(lines_ + e.line) + ": " + e.what());
         }
         if (!Fill())
             return false;
@@ -100,12 +105,16 @@ CaseTable ReadCaseTable(std::string_view text) {
 }
 
 std::string CsvField(std::string_view text) {
-    const bool plain = text.find_first_of(",\"\r\n") == std::string_view::npos &&
-                       (text.empty() || (text.front() != ' ' && text.back() != ' '));
+    std::string cell;
+    if (text.find_first_of(FormulaMarks) == 0 && !IsStrictNumber(text))
+        cell = "'";
+    cell += text;
+    const bool plain = cell.find_first_of(",\"\r\n") == std::string::npos &&
+                       (cell.empty() || (cell.front() != ' ' && cell.back() != ' '));
     if (plain)
-        return std::string(text);
+        return cell;
     std::string field = "\"";
-    for (const char c : text) {
+    for (const char c : cell) {
         field += c;
         if (c == '"')
             field += '"';

@@ -49,5 +49,7 @@ class CaseTableReader {
 };
 
 // The text as one field of a line: in double quotes, with quotes doubled, when it holds a
-// comma, a quote, a line end or leading or trailing blanks; else unchanged.
+// comma, a quote, a line end or leading or trailing blanks; else unchanged. A text that starts
+// with '=', '+', '-', '@', a tab or a carriage return and is not a number gets an apostrophe
+// first, so that a spreadsheet shows it rather than running it as a formula.
 std::string CsvField(std::string_view text);

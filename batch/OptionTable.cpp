@@ -2,9 +2,11 @@
 
 #include <memory>
 
+#include "base/QuotedText.h"
 #include "batch/OptionValues.h"
 #include "model/CaseKinds.h"
 #include "modes/beam/SunEntry.h"
+#include "modes/year/PlaceBounds.h"
 #include "platform/ProgramFolder.h"
 
 namespace {
@@ -105,7 +107,9 @@ std::vector<BatchOption> MakeTable() {
          "the cases in input order with their results, numbers to 17 significant digits; a row "
          "that cannot be computed gets the reason in its error column; the print file is "
          "written only with --print-file, one whole section per case in input order (and the "
-         "matrix mode's data files, as single runs leave them)",
+         "matrix mode's data files, as single runs leave them); a text cell that starts with "
+         "=, +, -, @, a tab or a carriage return and is not a number gets a leading apostrophe, "
+         "so that a spreadsheet shows it rather than running it as a formula",
          [](BatchOptions& o, Option, Value v) { o.results = v; }},
 
         {results, "--json", "",
@@ -123,24 +127,28 @@ std::vector<BatchOption> MakeTable() {
 
         {year, "--latitude", "DEG",
          "latitude, north positive, -90 to 90; with --weather, the file's place",
-         [](BatchOptions& o, Option n, Value v) { o.year.latitude = StrictNumber(n, v, -90, 90); }},
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.latitude = OptionNumber(n, v, LatitudeBounds);
+         }},
         {year, "--longitude", "DEG",
          "longitude, east positive, -180 to 180; with --weather, the file's place",
          [](BatchOptions& o, Option n, Value v) {
-             o.year.longitude = StrictNumber(n, v, -180, 180);
+             o.year.longitude = OptionNumber(n, v, LongitudeBounds);
          }},
         {year, "--utc-offset", "HOURS",
          "local standard time ahead of UTC, -12 to 14; with --weather, the file's place",
          [](BatchOptions& o, Option n, Value v) {
-             o.year.utcOffset = StrictNumber(n, v, -12, 14);
+             o.year.utcOffset = OptionNumber(n, v, UtcOffsetBounds);
          }},
         {year, "--elevation", "M",
          "height above sea level (default 0; with --weather, the file's place)",
          [](BatchOptions& o, Option n, Value v) {
-             o.year.elevation = StrictNumber(n, v, -500, 9000);
+             o.year.elevation = OptionNumber(n, v, ElevationBounds);
          }},
         {year, "--facing", "DEG", "compass bearing of the window's outward normal, 0 to 360",
-         [](BatchOptions& o, Option n, Value v) { o.year.facing = StrictNumber(n, v, 0, 360); }},
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.facing = OptionNumber(n, v, FacingBounds);
+         }},
         {year, "--fin-side", WordList(FinSideTable, "|", "|"),
          "side of the fin, seen from outside facing the window",
          [](BatchOptions& o, Option n, Value v) {
@@ -157,12 +165,14 @@ std::vector<BatchOption> MakeTable() {
              try {
                  o.year.weather = std::make_shared<const WeatherYear>(ReadWeatherFile(v));
              } catch (const WeatherFileError& e) {
-                 throw UsageError(std::string(n) + " " + v + ": " + e.what());
+                 throw UsageError(std::string(n) + " " + QuotedText(v) + ": " + e.what());
              }
          }},
         {year, "--reflectance", "R",
          "ground reflectance, 0 to 1" + Default(PlainNumberText(d.year.reflectance)),
-         [](BatchOptions& o, Option n, Value v) { o.year.reflectance = StrictNumber(n, v, 0, 1); }},
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.reflectance = OptionNumber(n, v, ReflectanceBounds);
+         }},
         {year, "--csv", "FILE",
          "one row per step: time, sun, window angles, beam USF (and the irradiation on the "
          "window without and with the device)",
@@ -192,5 +202,5 @@ void TakeOption(BatchOptions& options, std::string_view longName, const std::str
             return;
         }
     }
-    throw UsageError("unknown option \"" + std::string(longName) + "\"; see --help");
+    throw UsageError("unknown option " + QuotedText(longName) + "; see --help");
 }

@@ -1,9 +1,6 @@
 #include "batch/OptionValues.h"
 
-#include <optional>
 #include <chrono>
-
-#include "base/NumberText.h"
 
 namespace {
 
@@ -35,37 +32,29 @@ ClockReading ReadTimestamp(std::string_view option, const std::string& value) {
         valid = r.year >= 1 && date.ok() && r.hour <= 23 && r.minute <= 59 && r.second <= 59;
     }
     if (!valid) {
-        throw UsageError(std::string(option) + " must be \"MM-DD-YYYY HH:MM:SS\", not \"" + value +
-                         "\"");
+        throw UsageError(std::string(option) + " must be \"MM-DD-YYYY HH:MM:SS\", not " +
+                         QuotedText(value));
     }
     return r;
 }
 
-double StrictNumber(std::string_view option, const std::string& value, double low, double high) {
-    const std::optional<double> read = ReadStrictNumber(value);
-    if (!read)
-        throw UsageError(std::string(option) + " must be a number, not \"" + value + "\"");
-    const double x = *read;
-    if (x < low || x > high) {
-        throw UsageError(std::string(option) + " must lie between " + PlainNumberText(low) +
-                         " and " + PlainNumberText(high) + ", not " + value);
+double OptionNumber(std::string_view option, const std::string& value, const NumberBounds& bounds) {
+    try {
+        return ReadCheckedNumber(value, bounds);
+    } catch (const NumberRefused& refused) {
+        throw UsageError(std::string(option) + " " + refused.what());
     }
-    return x;
 }
 
 int ReadStepMinutes(std::string_view option, const std::string& value) {
-    const double minutes = StrictNumber(option, value, 1, 60);
-    const int whole = static_cast<int>(minutes);
-    if (whole != minutes || 60 % whole != 0) {
+    const int minutes = static_cast<int>(OptionNumber(option, value, {1, 60, true}));
+    if (60 % minutes != 0) {
         throw UsageError(std::string(option) +
                          " must be a whole number of minutes that divides 60, not " + value);
     }
-    return whole;
+    return minutes;
 }
 
 int ReadYear(std::string_view option, const std::string& value) {
-    const double year = StrictNumber(option, value, 1800, 2200);
-    if (year != static_cast<int>(year))
-        throw UsageError(std::string(option) + " must be a whole year, not " + value);
-    return static_cast<int>(year);
+    return static_cast<int>(OptionNumber(option, value, {1800, 2200, true}));
 }

@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/CheckedNumber.h"
 #include "base/Clock.h"
+#include "base/QuotedText.h"
 #include "batch/BatchOptions.h"
 #include "modes/year/WindowAngles.h"
 
@@ -39,14 +41,14 @@ template <class Row, std::size_t N>
 Row WordRow(std::string_view option, const std::array<Row, N>& table, const std::string& value) {
     if (const auto row = RowNamed(table, value))
         return *row;
-    throw UsageError(std::string(option) + " must be " + WordList(table, ", ", " or ") +
-                     ", not \"" + value + "\"");
+    throw UsageError(std::string(option) + " must be " + WordList(table, ", ", " or ") + ", not " +
+                     QuotedText(value));
 }
 
 ClockReading ReadTimestamp(std::string_view option, const std::string& value);
 
 // Unlike the wizard's boxes, a number the whole text must spell, within the bounds.
-double StrictNumber(std::string_view option, const std::string& value, double low, double high);
+double OptionNumber(std::string_view option, const std::string& value, const NumberBounds& bounds);
 
 int ReadStepMinutes(std::string_view option, const std::string& value);
 

@@ -13,7 +13,9 @@
 
 #include "base/Clock.h"
 #include "base/Faults.h"
+#include "base/InputLines.h"
 #include "base/PrintChannel.h"
+#include "base/QuotedText.h"
 #include "base/StagedFiles.h"
 #include "batch/CaseRun.h"
 #include "batch/CaseTable.h"
@@ -34,6 +36,20 @@ struct StudyFailure {
     int status;
     std::string message;
 };
+
+// The cases file, opened only when it is a plain file: a FIFO or a device would hang the
+// study or never end.
+std::ifstream OpenCasesFile(const std::string& path) {
+    try {
+        RequireRegularFile(path);
+    } catch (const InputFileError& e) {
+        throw StudyFailure{2, "the cases file " + QuotedText(path) + ": " + e.what()};
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw StudyFailure{1, "cannot read the cases file " + QuotedText(path)};
+    return file;
+}
 
 // A row's case, kept for its print-file section, and what it computed.
 struct ComputedCase {
@@ -179,9 +195,7 @@ int RunStudy(const BatchOptions& options, std::ostream& err) {
         if (options.timestamp)
             FixClock(*options.timestamp);
         mduUmbravel::ProgramFolder = ProgramFolderPath();
-        std::ifstream cases(*options.cases, std::ios::binary);
-        if (!cases)
-            throw StudyFailure{1, "cannot read the cases file \"" + *options.cases + "\""};
+        std::ifstream cases = OpenCasesFile(*options.cases);
         CaseTableReader table(cases);
         std::vector<const CaseColumn*> columns = MatchCaseColumns(table.Columns());
         std::ostringstream untold;
@@ -213,10 +227,11 @@ int RunStudy(const BatchOptions& options, std::ostream& err) {
         err << "umbravel-batch: " << failure.what() << '\n';
         return 1;
     } catch (const CaseTableError& unreadable) {
-        err << "umbravel-batch: " << *options.cases << ": " << unreadable.what() << '\n';
+        err << "umbravel-batch: " << QuotedText(*options.cases) << ": " << unreadable.what()
+            << '\n';
         return 2;
     } catch (const UsageError& unusable) {
-        err << "umbravel-batch: " << *options.cases << ": " << unusable.what() << '\n';
+        err << "umbravel-batch: " << QuotedText(*options.cases) << ": " << unusable.what() << '\n';
         return 2;
     }
 }

@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "base/CheckedNumber.h"
 #include "base/NumberText.h"
+#include "base/QuotedText.h"
 #include "batch/OptionTable.h"
 
 const std::vector<CaseColumn>& CaseColumns() {
@@ -35,10 +37,10 @@ std::vector<const CaseColumn*> MatchCaseColumns(const std::vector<std::string>& 
                 column = &c;
         }
         if (column == nullptr)
-            throw UsageError("the cases file has an unknown column \"" + name + "\"");
+            throw UsageError("the cases file has an unknown column " + QuotedText(name));
         for (const CaseColumn* earlier : matched) {
             if (earlier == column)
-                throw UsageError("the cases file has the column \"" + name + "\" twice");
+                throw UsageError("the cases file has the column " + QuotedText(name) + " twice");
         }
         matched.push_back(column);
     }
@@ -55,8 +57,12 @@ BatchOptions CaseOptions(const BatchOptions& study, const std::vector<const Case
     for (std::size_t k = 0; k < cells.size(); ++k) {
         if (cells[k].empty())
             continue;
-        if (columns[k]->number && !IsStrictNumber(cells[k])) {
-            throw UsageError(columns[k]->name + " is not a number: \"" + cells[k] + "\"");
+        if (columns[k]->number) {
+            try {
+                ReadCheckedNumber(cells[k], FiniteNumber);
+            } catch (const NumberRefused& refused) {
+                throw UsageError(columns[k]->name + " " + refused.what());
+            }
         }
         TakeOption(o, "--" + columns[k]->name, cells[k]);
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/QuotedText.h"
 #include "model/GroundDirection.h"
 
 using mduUmbravel::ShadeGeometryRecord;
@@ -17,7 +18,7 @@ struct Entry {
 };
 
 std::optional<std::string> NumberFault(const char* name, std::string_view text) {
-    const std::string quoted = "\"" + std::string(text) + "\"";
+    const std::string quoted = QuotedText(text);
     const std::optional<double> value = ReadLeadingNumber(text);
     if (!value) {
         const bool blank = text.find_first_not_of(" \t\n") == std::string_view::npos;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/NumberText.h"
+#include "base/QuotedText.h"
 
 std::optional<RefusedSunAngle> RefuseSunAngles(std::string_view altitudeText,
                                                std::string_view azimuthText) {
@@ -16,9 +17,9 @@ std::optional<RefusedSunAngle> RefuseSunAngles(std::string_view altitudeText,
     };
     for (const auto& angle : angles) {
         if (!std::isfinite(ReadNumber(angle.text))) {
-            return RefusedSunAngle{angle.box, std::string(angle.name) +
-                                                  " is too large to calculate with: \"" +
-                                                  std::string(angle.text) + "\"."};
+            return RefusedSunAngle{
+                angle.box, std::string(angle.name) +
+                               " is too large to calculate with: " + QuotedText(angle.text) + "."};
         }
     }
     return std::nullopt;

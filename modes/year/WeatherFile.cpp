@@ -2,11 +2,11 @@
 
 #include <chrono>
 #include <fstream>
-#include <optional>
 #include <string_view>
 
+#include "base/CheckedNumber.h"
 #include "base/CsvFields.h"
-#include "base/NumberText.h"
+#include "modes/year/PlaceBounds.h"
 
 namespace {
 
@@ -20,22 +20,18 @@ constexpr int RecordGlobal = 13, RecordDirect = 14, RecordDiffuse = 15;
 
 class LineReader {
   public:
-    explicit LineReader(const std::string& path) : file_(path, std::ios::binary) {
-        if (!file_)
-            throw WeatherFileError(path + ": cannot be opened");
-    }
+    explicit LineReader(InputLines lines) : lines_(std::move(lines)) {}
 
     bool Next(std::string& line) {
-        if (!std::getline(file_, line))
-            return false;
-        ++number_;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        return true;
+        try {
+            return lines_.Next(line);
+        } catch (const InputFileError& e) {
+            throw WeatherFileError(e.what());
+        }
     }
 
     [[noreturn]] void Refuse(const std::string& reason) const {
-        throw WeatherFileError("line " + std::to_string(number_) + ": " + reason);
+        throw WeatherFileError("line " + std::to_string(lines_.LineNumber()) + ": " + reason);
     }
 
     std::vector<std::string> Fields(std::string_view line) const {
@@ -46,25 +42,20 @@ class LineReader {
         }
     }
 
-    double Number(std::string_view field, const char* what) const {
-        while (!field.empty() && field.front() == ' ')
-            field.remove_prefix(1);
-        while (!field.empty() && field.back() == ' ')
-            field.remove_suffix(1);
-        const std::optional<double> value = ReadStrictNumber(field);
-        if (!value)
-            Refuse(std::string(what) + " \"" + std::string(field) + "\" is not a number");
-        return *value;
+    double Number(std::string_view field, const char* what, const NumberBounds& bounds) const {
+        try {
+            return ReadCheckedNumber(field, bounds);
+        } catch (const NumberRefused& refused) {
+            Refuse(std::string(what) + " " + refused.what());
+        }
     }
 
-    void Within(double value, double low, double high, const char* what) const {
-        if (value < low || value > high)
-            Refuse(std::string(what) + " " + PlainNumberText(value) + " is out of range");
+    int WholeNumber(std::string_view field, const char* what, int low, int high) const {
+        return static_cast<int>(Number(field, what, {double(low), double(high), true}));
     }
 
   private:
-    std::ifstream file_;
-    int number_ = 0;
+    InputLines lines_;
 };
 
 WeatherLocation ReadLocation(LineReader& reader) {
@@ -76,13 +67,10 @@ WeatherLocation ReadLocation(LineReader& reader) {
         reader.Refuse("expected the LOCATION line with ten fields");
     WeatherLocation location;
     location.name = std::string(f[1]) + ", " + std::string(f[2]) + ", " + std::string(f[3]);
-    location.place.latitude = reader.Number(f[LocationLatitude], "latitude");
-    location.place.longitude = reader.Number(f[LocationLongitude], "longitude");
-    location.utcOffset = reader.Number(f[LocationZone], "time zone");
-    location.place.elevation = reader.Number(f[LocationElevation], "elevation");
-    reader.Within(location.place.latitude, -90, 90, "latitude");
-    reader.Within(location.place.longitude, -180, 180, "longitude");
-    reader.Within(location.utcOffset, -12, 14, "time zone");
+    location.place.latitude = reader.Number(f[LocationLatitude], "latitude", LatitudeBounds);
+    location.place.longitude = reader.Number(f[LocationLongitude], "longitude", LongitudeBounds);
+    location.utcOffset = reader.Number(f[LocationZone], "time zone", UtcOffsetBounds);
+    location.place.elevation = reader.Number(f[LocationElevation], "elevation", ElevationBounds);
     return location;
 }
 
@@ -103,19 +91,26 @@ WeatherHour Following(const WeatherHour& prev, bool leap) {
 
 double Irradiation(const LineReader& reader, std::string_view field, const char* what,
                    bool& missing) {
-    const double value = reader.Number(field, what);
+    const double value = reader.Number(field, what, {0});
     if (value >= MissingMarker) {
         missing = true;
         return 0;
     }
-    reader.Within(value, 0, MissingMarker, what);
     return value;
 }
 
 }  // namespace
 
 WeatherYear ReadWeatherFile(const std::string& path) {
-    LineReader reader(path);
+    try {
+        return ReadWeatherLines(InputLines::Open(path));
+    } catch (const InputFileError& e) {
+        throw WeatherFileError(e.what());
+    }
+}
+
+WeatherYear ReadWeatherLines(InputLines lines) {
+    LineReader reader(std::move(lines));
     WeatherYear weather;
     weather.location = ReadLocation(reader);
     std::string line;
@@ -132,9 +127,9 @@ WeatherYear ReadWeatherFile(const std::string& path) {
         if (f.size() <= RecordDiffuse)
             reader.Refuse("the record has " + std::to_string(f.size()) +
                           " fields; it is cut short");
-        WeatherHour hour{static_cast<int>(reader.Number(f[RecordMonth], "month")),
-                         static_cast<int>(reader.Number(f[RecordDay], "day")),
-                         static_cast<int>(reader.Number(f[RecordHour], "hour")),
+        WeatherHour hour{reader.WholeNumber(f[RecordMonth], "month", 1, 12),
+                         reader.WholeNumber(f[RecordDay], "day", 1, 31),
+                         reader.WholeNumber(f[RecordHour], "hour", 1, 24),
                          0,
                          0,
                          0,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/InputLines.h"
 #include "modes/year/SunPosition.h"
 
 // A year of hourly weather from an EnergyPlus weather file (.epw): its place and, for each
@@ -34,4 +35,8 @@ class WeatherFileError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Throws WeatherFileError for a file that is not a regular file, a line longer than
+// MaxLineBytes or a field that is not a finite number within its bounds.
 WeatherYear ReadWeatherFile(const std::string& path);
+// The same from lines already open.
+WeatherYear ReadWeatherLines(InputLines lines);

@@ -40,6 +40,30 @@ TEST(CsvFieldsTest, SplitsLinesAndQuotedFields) {
               (std::vector<std::string>{"LOCATION", "a", "b, c", "9"}));
 }
 
+// A line is held only up to the cap, a quoted field's line ends counted in its line.
+TEST(CsvFieldsTest, ALineLongerThanTheCapIsRefusedWithItsNumber) {
+    const std::string full(MaxLineBytes, 'x');
+    const struct {
+        const char* what;
+        std::string text;
+        int line;  // 0: read whole
+    } cases[] = {
+        {"at the cap", "a\n" + full + "\r\nb\n", 0},
+        {"at the cap, last line", full, 0},
+        {"one byte over", "a\n" + full + "x\nb\n", 2},
+        {"over in a quoted field", "a\n\"" + full + "\n\"\n", 2},
+        {"over in a later field", "a\nb,c\n1," + full, 3},
+    };
+    for (const auto& c : cases) {
+        try {
+            ReadAll(c.text);
+            EXPECT_EQ(c.line, 0) << c.what << ": accepted";
+        } catch (const CsvLineTooLong& e) {
+            EXPECT_EQ(e.line, c.line) << c.what;
+        }
+    }
+}
+
 TEST(CsvFieldsTest, AnOpenQuoteNamesTheLineItOpenedOn) {
     const struct {
         std::string text;

@@ -75,6 +75,20 @@ TEST(OptionTable, RefusalsNameTheFirstUnusableArgument) {
         {{"--mode", "sky", "--geometry", "9"},
          "--mode must be beam, diffuse, matrix or year, not \"sky\""},
         {{"--step", "7"}, "--step must be a whole number of minutes that divides 60, not 7"},
+        // Every number finite and in range, the option named; input shown escaped and short.
+        {{"--step", "1.5"}, "--step must be a whole number, not \"1.5\""},
+        {{"--utc-offset", "nan"}, "--utc-offset must be a number, not \"nan\""},
+        {{"--elevation", "-inf"}, "--elevation must be a number, not \"-inf\""},
+        {{"--facing", "1e999"}, "--facing must be a number a double can hold, not \"1e999\""},
+        {{"--reflectance", "0.5x"}, "--reflectance must be a number, not \"0.5x\""},
+        {{"--year", "2025.5"}, "--year must be a whole number, not \"2025.5\""},
+        {{"--longitude", "181"}, "--longitude must lie between -180 and 180, not \"181\""},
+        {{"--awning-width", "1e308", "--window-width", "-1e308"},
+         "--awning-width minus --window-width is too large to calculate with"},
+        {{"--fin-side", "\x1b]0;x\x07"},
+         "--fin-side must be left or right, not \"\\x1b]0;x\\x07\""},
+        {{"--geometry", std::string(500, '9')},
+         "--geometry must be 1, 2 or 3, not \"" + std::string(80, '9') + "...\""},
     };
     for (const auto& [args, message] : rows) {
         try {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "base/InputLines.h"
 #include "batch/BatchRun.h"
 #include "batch/CaseRun.h"
 #include "batch/CaseTable.h"
@@ -164,10 +166,10 @@ TEST_F(Study, RowsThatCannotBeComputedCarryTheReasonAndTheOthersGoOn) {
         std::string error;  // empty: computed
     } table[] = {
         {"1,2.5,beam,-2", ""},
-        {"1,abc,beam,", "projection is not a number: \"abc\""},
-        {"1,2.5 m,beam,", "projection is not a number: \"2.5 m\""},
-        {"4,2.5,beam,", "--geometry must be 1, 2 or 3"},
-        {"1,0,diffuse,", "--projection reads as zero"},
+        {"1,abc,beam,", "projection must be a number, not \"abc\""},
+        {"1,2.5 m,beam,", "projection must be a number, not \"2.5 m\""},
+        {"4,2.5,beam,", "'--geometry must be 1, 2 or 3"},
+        {"1,0,diffuse,", "'--projection reads as zero"},
         {"1,2.5", "the row has 2 fields, the header 4"},
         {"1,2.5,diffuse,-2", "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."},
         {"1,,matrix,-2", "AWNING CAN'T EXTEND BELOW THE BOTTOM OF THE WINDOW."},
@@ -216,6 +218,63 @@ TEST_F(Study, PrintFileOnlyWhenAskedThenTheSingleRunsSectionsInOrder) {
         ASSERT_EQ(RunBatch(o, shown, shown), 0) << shown.str();
     }
     EXPECT_EQ(ReadBytes(folder.Path() / "study.prt"), ReadBytes(folder.Path() / "single.prt"));
+}
+
+// A spreadsheet opening the results must not run a case's text as a formula; numbers, the
+// negative ones included, stay numbers.
+TEST_F(Study, TextCellsThatAFormulaCouldStartWithGetAnApostrophe) {
+    const struct {
+        std::string caseCell, geometryCell;  // as the cases file holds them
+        std::string shown;                   // the results' cell as read back
+    } table[] = {
+        {"=cmd|' /C calc'!A0", "", "'=cmd|' /C calc'!A0"},
+        {"+SUM(A1:A9)", "", "'+SUM(A1:A9)"},
+        {"-2+3", "", "'-2+3"},
+        {"@SUM(1)", "", "'@SUM(1)"},
+        {"a=b", "", "a=b"},
+        {"-2.5", "", "-2.5"},
+        {"+7", "", "+7"},
+        {"", "\"\t=1\"", "'\t=1"},
+        {"", "\"\r=1\"", "'\r=1"},
+    };
+    std::string cases = "case,geometry,front-height\n";
+    for (const auto& t : table)
+        cases += t.caseCell + "," + t.geometryCell + ",2\n";
+    cases += "x,1,-1\n";
+    const CaseTable results = Run(cases);
+    ASSERT_EQ(status, 0) << messages;
+    ASSERT_EQ(results.rows.size(), std::size(table) + 1);
+    for (std::size_t k = 0; k < std::size(table); ++k) {
+        const std::string& column = table[k].caseCell.empty() ? "geometry" : "case";
+        EXPECT_EQ(results.rows[k][Column(results, column)], table[k].shown) << table[k].shown;
+    }
+    EXPECT_EQ(results.rows.back()[Column(results, "front-height")], "-1");
+}
+
+// Bad input files end the study with status 2 before anything is written; a pipe is refused by
+// its type, so the study cannot hang on it.
+TEST_F(Study, UnreadableCasesFilesAreRefusedWithTheLineOrTheKind) {
+    const std::string pipe = folder.Slash() + "pipe.csv";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string longLine = "case\nshort\n" + std::string(MaxLineBytes + 1, 'x') + "\n";
+    WriteBytes(folder.Path() / "long.csv", longLine);
+    const struct {
+        std::string path;
+        std::string message;
+    } table[] = {
+        {pipe, "the cases file \"" + pipe + "\": this is a pipe, not a file to read"},
+        {folder.Slash(), "this is a folder, not a file to read"},
+        {folder.Slash() + "long.csv", "long.csv\": line 3: the line is longer than 65536 bytes"},
+    };
+    for (const auto& t : table) {
+        std::ostringstream err;
+        const int status = RunStudy(
+            ParseBatchOptions({"--cases", t.path, "--results", folder.Slash() + "results.csv"}),
+            err);
+        EXPECT_EQ(status, 2) << t.path;
+        EXPECT_NE(err.str().find(t.message), std::string::npos) << err.str();
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "results.csv"));
 }
 
 }  // namespace

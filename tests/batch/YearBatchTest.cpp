@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,6 +44,7 @@ class YearBatchTest : public ::testing::Test {
 };
 
 TEST_F(YearBatchTest, BadValuesAreRefusedWithTheirOption) {
+    ASSERT_EQ(mkfifo((folder_.Slash() + "pipe.epw").c_str(), 0600), 0);
     const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
         {{"--latitude", "95", "--longitude", "0", "--utc-offset", "0"}, "--latitude must lie"},
         {{"--latitude", "4O", "--longitude", "0", "--utc-offset", "0"}, "--latitude must be a"},
@@ -52,7 +55,9 @@ TEST_F(YearBatchTest, BadValuesAreRefusedWithTheirOption) {
         {{"--weather", folder_.Slash() + "golden.epw", "--reflectance", "1.5"}, "--reflectance"},
         {{"--latitude", "40", "--longitude", "0", "--utc-offset", "0", "--monthly-csv", "m.csv"},
          "--monthly-csv needs --weather"},
-        {{"--weather", folder_.Slash() + "absent.epw"}, "absent.epw: cannot be opened"},
+        {{"--weather", folder_.Slash() + "absent.epw"}, "absent.epw\": cannot be opened"},
+        {{"--weather", folder_.Slash() + "pipe.epw"}, "pipe.epw\": this is a pipe"},
+        {{"--weather", folder_.Slash()}, "this is a folder, not a file to read"},
     };
     for (const auto& [args, message] : rows) {
         try {

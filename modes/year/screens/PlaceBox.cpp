@@ -70,6 +70,12 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
         grid->addWidget(rows[row].entry, row, 1);
     }
     grid->addWidget(picCompassRose, 0, 2, 6, 1);
+    // Stored values that were refused are told on the box that starts from their defaults.
+    if (!last.problem.empty()) {
+        grid->addWidget(
+            NewLabel("lblStoredPlace", QString::fromStdString(last.problem), LabelKind::Paragraph),
+            6, 0, 1, 3);
+    }
 
     const auto changed = [this] { onChange_(); };
     for (QDoubleSpinBox* box : {txtLatitude, txtLongitude, txtUtcOffset})

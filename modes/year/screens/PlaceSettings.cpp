@@ -2,16 +2,28 @@
 
 #include <QSettings>
 
+namespace {
+
+std::optional<std::string> Stored(const QSettings& s, const char* key) {
+    if (!s.contains(key))
+        return std::nullopt;
+    return s.value(key).toString().toStdString();
+}
+
+}  // namespace
+
 PlaceSettings LoadPlaceSettings() {
     const QSettings s("Helioran", "Umbravel");
+    const StoredPlace stored = CheckStoredPlace(
+        {Stored(s, "place/latitude"), Stored(s, "place/longitude"), Stored(s, "place/utcOffset"),
+         Stored(s, "window/facing"), Stored(s, "window/finSide")});
     PlaceSettings p;
-    p.latitude = s.value("place/latitude", p.latitude).toDouble();
-    p.longitude = s.value("place/longitude", p.longitude).toDouble();
+    p.latitude = stored.latitude;
+    p.longitude = stored.longitude;
     p.timeZone = s.value("place/timeZone", p.timeZone).toByteArray();
-    p.utcOffset = s.value("place/utcOffset", p.utcOffset).toDouble();
-    p.facing.bearing = s.value("window/facing", p.facing.bearing).toDouble();
-    p.facing.finSide =
-        s.value("window/finSide", "right").toString() == "left" ? FinSide::Left : FinSide::Right;
+    p.utcOffset = stored.utcOffset;
+    p.facing = stored.facing;
+    p.problem = stored.problem;
     return p;
 }
 

@@ -1,18 +1,22 @@
 #pragma once
 
 #include <QByteArray>
+#include <string>
 
+#include "modes/year/StoredPlace.h"
 #include "modes/year/WindowAngles.h"
 
 // The last place, time zone, window facing and fin side the user gave, kept in the user's
 // settings from run to run. An empty time zone means the fixed UTC offset.
 struct PlaceSettings {
-    double latitude = 39.742476;
-    double longitude = -105.1786;
+    double latitude = StoredPlace{}.latitude;
+    double longitude = StoredPlace{}.longitude;
     QByteArray timeZone;
-    double utcOffset = -7;  // hours
+    double utcOffset = StoredPlace{}.utcOffset;  // hours
     WindowFacing facing;
+    std::string problem;  // stored values refused on loading, to be told once
 };
 
+// The stored values, each checked as an entry of its kind; a refused one gives its default.
 PlaceSettings LoadPlaceSettings();
 void SavePlaceSettings(const PlaceSettings& settings);

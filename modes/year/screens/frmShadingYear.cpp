@@ -22,6 +22,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
+#include "base/QuotedText.h"
 #include "model/ExactShadow.h"
 #include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
@@ -308,7 +309,7 @@ void frmShadingYear::WeatherRead_Done(const QString& path, const WeatherRead& re
     if (read.weather)
         UseWeather(read.weather);
     else
-        ShowMessage(FromQt(path) + " cannot be used: " + read.error);
+        ShowMessage(QuotedText(FromQt(path)) + " cannot be used: " + read.error);
 }
 
 void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {

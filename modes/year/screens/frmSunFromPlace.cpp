@@ -84,7 +84,7 @@ void frmSunFromPlace::cmdUse_Click() {
     close();
 }
 
+// Nothing is saved: the stored place stays as it was.
 void frmSunFromPlace::cmdCancel_Click() {
-    SavePlaceSettings(framePlace->Values());
     close();
 }

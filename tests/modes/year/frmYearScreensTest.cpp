@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QThreadPool>
+#include <filesystem>
 #include <string>
 
 #include "modes/year/screens/frmShadingYear.h"
@@ -109,6 +110,30 @@ TEST_F(frmYearScreensTest, PlaceAndTimeTypeTheWindowAnglesIntoTheBoxes) {
     EXPECT_EQ(Text("frmSunFromPlace", "lblWindow").substr(0, 54),
               "The sun does not reach the window: it is behind the wa");
     EXPECT_FALSE(Find<QPushButton>("frmSunFromPlace", "cmdUse")->isEnabled());
+}
+
+// Stored values that are not numbers within their bounds are told on the dialog and give the
+// defaults rather than being clamped by the boxes; Cancel leaves the stored file as it was.
+TEST_F(frmYearScreensTest, RefusedStoredPlaceIsToldAndCancelSavesNothing) {
+    const std::string stored =
+        "[place]\nlatitude=nan\nlongitude=1e308\nutcOffset=north\n"
+        "[window]\nfacing=90\nfinSide=up\n";
+    std::filesystem::create_directories(settings_.Path() / "Helioran");
+    WriteBytes(settings_.Path() / "Helioran" / "Umbravel.conf", stored);
+    Click("frmSourceMode", "cmdFromPlace");
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), 39.742476);
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLongitude")->value(), -105.1786);
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtUtcOffset")->value(), -7);
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtFacing")->value(), 90);
+    EXPECT_EQ(Text("frmSunFromPlace", "lblStoredPlace"),
+              "The stored settings were refused and the defaults taken: place/latitude must be a "
+              "number, not \"nan\"; place/longitude must lie between -180 and 180, not "
+              "\"1e308\"; place/utcOffset must be a number, not \"north\"; window/finSide must "
+              "be left or right, not \"up\".");
+    Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->setValue(10);
+    Click("frmSunFromPlace", "cmdCancel");
+    FinishEvents();
+    EXPECT_EQ(ReadBytes(settings_.Path() / "Helioran" / "Umbravel.conf"), stored);
 }
 
 TEST_F(frmYearScreensTest, YearScreenShowsTheTableAndWithWeatherTheTotals) {
