@@ -43,6 +43,17 @@ void RequireRegularFile(const std::string& path) {
         RefuseKind(status.st_mode);
 }
 
+std::string SmallFileProblem(const std::string& path, std::size_t maxBytes) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return {};
+    if (!S_ISREG(status.st_mode))
+        return "it is not a plain file";
+    if (static_cast<std::size_t>(status.st_size) > maxBytes)
+        return "it is larger than " + std::to_string(maxBytes / 1024) + " KiB";
+    return {};
+}
+
 InputLines InputLines::Open(const std::string& path) {
     RequireRegularFile(path);
     // Without blocking, and checked again once open, in case the path changed in between.

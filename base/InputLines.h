@@ -41,3 +41,7 @@ class InputLines {
 // Throws InputFileError unless the path names a regular file; does not open it, so that a
 // FIFO cannot block.
 void RequireRegularFile(const std::string& path);
+
+// Why a small file kept by the program (such as its settings) cannot be read safely: not a
+// regular file, or larger than maxBytes; empty when it can, or when there is none.
+std::string SmallFileProblem(const std::string& path, std::size_t maxBytes);

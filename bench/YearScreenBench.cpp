@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
@@ -142,8 +141,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     std::filesystem::create_directories(Home());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromStdString(Home().string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(Home().string()));
     GeomMode = Geometry::AwningAndFins;
     auto& g = ShadeGeometry;
     g.L = 3, g.W = 2, g.WP = 3, g.DelW = 1, g.H = 4, g.Lh = 3, g.LhP = 1;

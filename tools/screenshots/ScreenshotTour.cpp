@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
@@ -105,7 +104,7 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir programHome;
     qputenv("XDG_DATA_HOME", programHome.path().toUtf8());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, programHome.path());
+    qputenv("XDG_CONFIG_HOME", programHome.path().toUtf8());
     FixClock({2026, 12, 8, 13, 5, 9});
     InstallMessageHandler(
         [](const std::string& text) { std::printf("message: %s\n", text.c_str()); });

@@ -1,8 +1,31 @@
 #include "modes/year/screens/PlaceSettings.h"
 
 #include <QSettings>
+#include <QStandardPaths>
+
+#include "base/InputLines.h"
+#include "base/QuotedText.h"
 
 namespace {
+
+// Settings hold a few short values; a file much larger, or a FIFO or device in its place, is
+// not the program's and is left alone.
+constexpr std::size_t MaxSettingsBytes = 64 * 1024;
+
+// The settings file where Qt keeps a program's settings on this system, named here so that it
+// can be checked before Qt reads it.
+QString SettingsFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/Helioran/Umbravel.conf";
+}
+
+std::string SettingsFileProblem() {
+    const std::string path = SettingsFilePath().toStdString();
+    const std::string problem = SmallFileProblem(path, MaxSettingsBytes);
+    if (problem.empty())
+        return {};
+    return "The settings file " + QuotedText(path) + " was ignored: " + problem + ".";
+}
 
 std::optional<std::string> Stored(const QSettings& s, const char* key) {
     if (!s.contains(key))
@@ -13,7 +36,12 @@ std::optional<std::string> Stored(const QSettings& s, const char* key) {
 }  // namespace
 
 PlaceSettings LoadPlaceSettings() {
-    const QSettings s("Helioran", "Umbravel");
+    if (std::string problem = SettingsFileProblem(); !problem.empty()) {
+        PlaceSettings p;
+        p.problem = std::move(problem);
+        return p;
+    }
+    const QSettings s(SettingsFilePath(), QSettings::IniFormat);
     const StoredPlace stored = CheckStoredPlace(
         {Stored(s, "place/latitude"), Stored(s, "place/longitude"), Stored(s, "place/utcOffset"),
          Stored(s, "window/facing"), Stored(s, "window/finSide")});
@@ -28,7 +56,9 @@ PlaceSettings LoadPlaceSettings() {
 }
 
 void SavePlaceSettings(const PlaceSettings& p) {
-    QSettings s("Helioran", "Umbravel");
+    if (!SettingsFileProblem().empty())
+        return;
+    QSettings s(SettingsFilePath(), QSettings::IniFormat);
     s.setValue("place/latitude", p.latitude);
     s.setValue("place/longitude", p.longitude);
     s.setValue("place/timeZone", p.timeZone);

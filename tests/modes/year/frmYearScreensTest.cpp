@@ -3,7 +3,6 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -22,8 +21,7 @@ class frmYearScreensTest : public WizardFixture {
   protected:
     void SetUp() override {
         WizardFixture::SetUp();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(settings_.Path().string()));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings_.Path().string()));
         WalkTo("frmSourceMode");
     }
 
@@ -100,6 +98,9 @@ TEST_F(frmYearScreensTest, PlaceAndTimeTypeTheWindowAnglesIntoTheBoxes) {
     EXPECT_EQ(Text("frmSourceMode", "txtSolAlt").size(), 7u);
     EXPECT_NEAR(mduUmbravel::SolAlt, 39.89, 0.01);
     EXPECT_NEAR(mduUmbravel::SolAzi, 14.34, 0.01);
+    // The place is kept for the next time.
+    const std::string kept = ReadBytes(settings_.Path() / "Helioran" / "Umbravel.conf");
+    EXPECT_NE(kept.find("latitude=39.742476"), std::string::npos) << kept;
 
     // The place is remembered; a sun behind the wall offers nothing.
     Click("frmSourceMode", "cmdFromPlace");
@@ -134,6 +135,30 @@ TEST_F(frmYearScreensTest, RefusedStoredPlaceIsToldAndCancelSavesNothing) {
     Click("frmSunFromPlace", "cmdCancel");
     FinishEvents();
     EXPECT_EQ(ReadBytes(settings_.Path() / "Helioran" / "Umbravel.conf"), stored);
+}
+
+// A settings file far larger than settings are, or a folder in its place, is not read: the
+// dialog says so, starts from the defaults, and using its angles leaves the file as it was.
+TEST_F(frmYearScreensTest, SettingsFileThatIsNotTheProgramsIsIgnored) {
+    const std::filesystem::path file = settings_.Path() / "Helioran" / "Umbravel.conf";
+    const std::string large = "[place]\nlatitude=10\n" + std::string(70 * 1024, '#') + "\n";
+    for (bool folder : {false, true}) {
+        std::filesystem::remove_all(file);
+        std::filesystem::create_directories(folder ? file : file.parent_path());
+        if (!folder)
+            WriteBytes(file, large);
+        Click("frmSourceMode", "cmdFromPlace");
+        EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), 39.742476);
+        EXPECT_EQ(Text("frmSunFromPlace", "lblStoredPlace"),
+                  "The settings file \"" + file.string() + "\" was ignored: " +
+                      (folder ? "it is not a plain file." : "it is larger than 64 KiB."));
+        Find<QDateTimeEdit>("frmSunFromPlace", "txtWhen")
+            ->setDateTime(QDateTime(QDate(2003, 10, 17), QTime(12, 30, 30)));
+        Click("frmSunFromPlace", "cmdUse");
+        FinishEvents();
+        EXPECT_EQ(OpenScreens().count("frmSunFromPlace"), 0u);
+        EXPECT_EQ(folder ? std::filesystem::is_directory(file) : ReadBytes(file) == large, true);
+    }
 }
 
 TEST_F(frmYearScreensTest, YearScreenShowsTheTableAndWithWeatherTheTotals) {
