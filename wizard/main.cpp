@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <cstdio>
 
+#include "base/Temporaries.h"
 #include "base/VersionText.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/QtHost.h"
@@ -55,6 +56,8 @@ QIcon WindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Ended by a signal while saving, the wizard leaves every file as it was and no temporary.
+    RemoveTemporariesOnSignals();
     DescribeApplication();
     QCommandLineParser parser;
     if (AnswerHelpAndVersion(parser, argc, argv))
