@@ -7,11 +7,11 @@
 namespace {
 
 struct ProjectiveRing {
-    std::array<ProjectivePoint, ConvexPolygon::Capacity> corner;  // only the first count are set
-    int count = 0;
+    boost::container::static_vector<ProjectivePoint, ConvexPolygon::Capacity> corner;
+    int Count() const { return static_cast<int>(corner.size()); }
     void Add(ProjectivePoint p) {
-        if (count < ConvexPolygon::Capacity)
-            corner[count++] = p;
+        if (corner.size() < ConvexPolygon::Capacity)
+            corner.push_back(p);
     }
 };
 
@@ -35,7 +35,7 @@ template <Axis axis>
 void KeepSide(ProjectiveRing*& ring, ProjectiveRing*& spare, double side, double bound) {
     std::array<double, ConvexPolygon::Capacity> distance;
     bool anyCut = false;
-    for (int i = 0; i < ring->count; ++i) {
+    for (int i = 0; i < ring->Count(); ++i) {
         ProjectivePoint c = ring->corner[i];
         distance[i] = side * (Coordinate<axis>(c) - bound * c.w);
         anyCut = anyCut || distance[i] < 0;
@@ -43,9 +43,9 @@ void KeepSide(ProjectiveRing*& ring, ProjectiveRing*& spare, double side, double
     if (!anyCut)
         return;
     ProjectiveRing& kept = *spare;
-    kept.count = 0;
-    for (int i = 0; i < ring->count; ++i) {
-        const int next = i + 1 < ring->count ? i + 1 : 0;
+    kept.corner.clear();
+    for (int i = 0; i < ring->Count(); ++i) {
+        const int next = i + 1 < ring->Count() ? i + 1 : 0;
         const ProjectivePoint p = ring->corner[i], q = ring->corner[next];
         const double dp = distance[i], dq = distance[next];
         if (dp >= 0)
@@ -85,7 +85,7 @@ void KeepLeft(const ConvexPolygon& polygon, Line line, ConvexPolygon& kept) {
 }  // namespace
 
 void ConvexPolygon::Reverse() {
-    std::reverse(corner_.begin(), corner_.begin() + count_);
+    std::reverse(corner_.begin(), corner_.end());
 }
 
 double SignedArea(const ConvexPolygon& p) {
@@ -109,7 +109,7 @@ ConvexPolygon ClipToRectangle(std::span<const ProjectivePoint> corners, double w
     KeepSide<Axis::Y>(ring, spare, -1, height);
     // What is left lies in the window; rounding cannot take a corner out of it.
     ConvexPolygon inside;
-    for (int i = 0; i < ring->count; ++i) {
+    for (int i = 0; i < ring->Count(); ++i) {
         const ProjectivePoint c = ring->corner[i];
         if (c.w > 0)
             inside.Add({std::clamp(c.x / c.w, 0.0, width), std::clamp(c.y / c.w, 0.0, height)});

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <span>
+
+#include <boost/container/static_vector.hpp>
 
 // Convex polygons of the plane, clipped and measured without allocation.
 
@@ -22,29 +22,18 @@ class ConvexPolygon {
     // cutting line can add more, and those add no area, so the ones past this are dropped.
     static constexpr int Capacity = 32;
 
-    ConvexPolygon() = default;
-    // Copies only the corners in use: the clipping passes copy polygons often.
-    ConvexPolygon(const ConvexPolygon& other) : count_(other.count_) {
-        std::copy_n(other.corner_.begin(), count_, corner_.begin());
-    }
-    ConvexPolygon& operator=(const ConvexPolygon& other) {
-        count_ = other.count_;
-        std::copy_n(other.corner_.begin(), count_, corner_.begin());
-        return *this;
-    }
-
     void Add(PlanePoint p) {
-        if (count_ < Capacity)
-            corner_[count_++] = p;
+        if (corner_.size() < Capacity)
+            corner_.push_back(p);
     }
-    void Clear() { count_ = 0; }
-    int Size() const { return count_; }
+    void Clear() { corner_.clear(); }
+    int Size() const { return static_cast<int>(corner_.size()); }
     const PlanePoint& operator[](int i) const { return corner_[i]; }
     void Reverse();
 
   private:
-    std::array<PlanePoint, Capacity> corner_;  // only the first count_ are set
-    int count_ = 0;
+    // In place, and copied only as far as it is filled: the clipping passes copy polygons often.
+    boost::container::static_vector<PlanePoint, Capacity> corner_;
 };
 
 // The area, positive when the corners run counter-clockwise (shoelace formula).

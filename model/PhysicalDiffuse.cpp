@@ -7,6 +7,7 @@
 #include <numbers>
 #include <vector>
 
+#include <boost/container/static_vector.hpp>
 #include <boost/math/quadrature/gauss.hpp>
 
 #include "model/DevicePlates.h"
@@ -50,36 +51,26 @@ Vec Unit(Vec a) {
 // Each cut by a plane adds at most one edge: a plate (4) cut by the horizon and by the four
 // or five planes of each of two other cones stays within 16.
 struct Cone {
-    Cone() = default;
-    // Copies only the edges in use: cones are copied at every cut.
-    Cone(const Cone& other) : count(other.count) {
-        std::copy_n(other.edge.begin(), count, edge.begin());
-    }
-    Cone& operator=(const Cone& other) {
-        count = other.count;
-        std::copy_n(other.edge.begin(), count, edge.begin());
-        return *this;
-    }
-
-    std::array<Vec, 16> edge;  // only the first count are set
-    int count = 0;
-    void Add(Vec v) { edge[count++] = Unit(v); }
-    void AddUnit(Vec v) { edge[count++] = v; }
+    // In place, and copied only as far as it is filled: cones are copied at every cut.
+    boost::container::static_vector<Vec, 16> edge;
+    int Count() const { return static_cast<int>(edge.size()); }
+    void Add(Vec v) { edge.push_back(Unit(v)); }
+    void AddUnit(Vec v) { edge.push_back(v); }
 };
 
 // The part of the cone on the side normal . v >= 0 of a plane through the window point.
 Cone Cut(const Cone& c, Vec normal) {
     std::array<double, 16> side;
     bool anyCut = false;
-    for (int i = 0; i < c.count; ++i) {
+    for (int i = 0; i < c.Count(); ++i) {
         side[i] = Dot(normal, c.edge[i]);
         anyCut = anyCut || side[i] < 0;
     }
     if (!anyCut)
         return c;
     Cone kept;
-    for (int i = 0; i < c.count; ++i) {
-        const int next = i + 1 < c.count ? i + 1 : 0;
+    for (int i = 0; i < c.Count(); ++i) {
+        const int next = i + 1 < c.Count() ? i + 1 : 0;
         const Vec a = c.edge[i], b = c.edge[next];
         const double da = side[i], db = side[next];
         if (da >= 0)
@@ -95,8 +86,8 @@ Cone Cut(const Cone& c, Vec normal) {
 // the unit normal of its plane).
 double ProjectedSolidAngle(const Cone& c) {
     double sum = 0;
-    for (int i = 0; i < c.count; ++i) {
-        const Vec a = c.edge[i], b = c.edge[(i + 1) % c.count];
+    for (int i = 0; i < c.Count(); ++i) {
+        const Vec a = c.edge[i], b = c.edge[(i + 1) % c.Count()];
         const Vec n = Cross(a, b);
         const double sine = Length(n);
         if (sine > 0)
@@ -107,14 +98,14 @@ double ProjectedSolidAngle(const Cone& c) {
 
 // The directions that lie in both cones: the first cut by every side plane of the second.
 Cone Common(const Cone& a, const Cone& b) {
-    if (b.count < 3)
+    if (b.Count() < 3)
         return {};
     Vec middle{0, 0, 0};
-    for (int i = 0; i < b.count; ++i)
+    for (int i = 0; i < b.Count(); ++i)
         middle = middle + b.edge[i];
     Cone common = a;
-    for (int i = 0; i < b.count && common.count > 0; ++i) {
-        Vec normal = Cross(b.edge[i], b.edge[(i + 1) % b.count]);
+    for (int i = 0; i < b.Count() && common.Count() > 0; ++i) {
+        Vec normal = Cross(b.edge[i], b.edge[(i + 1) % b.Count()]);
         if (Dot(normal, middle) < 0)
             normal = -1 * normal;
         common = Cut(common, normal);
