@@ -15,8 +15,16 @@ constexpr double MissingMarker = 9999;
 
 // Positions of the fields used, counted from 0.
 constexpr int LocationLatitude = 6, LocationLongitude = 7, LocationZone = 8, LocationElevation = 9;
-constexpr int RecordMonth = 1, RecordDay = 2, RecordHour = 3;
+constexpr int RecordMonth = 1, RecordDay = 2, RecordHour = 3, RecordDryBulb = 6, RecordPressure = 9;
 constexpr int RecordGlobal = 13, RecordDirect = 14, RecordDiffuse = 15;
+
+std::string_view Trimmed(std::string_view field) {
+    while (!field.empty() && field.front() == ' ')
+        field.remove_prefix(1);
+    while (!field.empty() && field.back() == ' ')
+        field.remove_suffix(1);
+    return field;
+}
 
 class LineReader {
   public:
@@ -47,10 +55,7 @@ class LineReader {
     }
 
     double Number(std::string_view field, const char* what) const {
-        while (!field.empty() && field.front() == ' ')
-            field.remove_prefix(1);
-        while (!field.empty() && field.back() == ' ')
-            field.remove_suffix(1);
+        field = Trimmed(field);
         const std::optional<double> value = ReadStrictNumber(field);
         if (!value)
             Refuse(std::string(what) + " \"" + std::string(field) + "\" is not a number");
@@ -112,6 +117,15 @@ double Irradiation(const LineReader& reader, std::string_view field, const char*
     return value;
 }
 
+// A value the refraction may use: a number within the bounds the format allows. Anything else,
+// the missing-value markers among them, leaves the refraction to the standard air.
+std::optional<double> AirValue(std::string_view field, double low, double high) {
+    const std::optional<double> value = ReadStrictNumber(Trimmed(field));
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 WeatherYear ReadWeatherFile(const std::string& path) {
@@ -154,6 +168,9 @@ WeatherYear ReadWeatherFile(const std::string& path) {
             Irradiation(reader, f[RecordDirect], "direct normal irradiation", hour.missing);
         hour.diffuseHorizontal =
             Irradiation(reader, f[RecordDiffuse], "diffuse horizontal irradiation", hour.missing);
+        hour.dryBulb = AirValue(f[RecordDryBulb], -70, 70);
+        if (const auto pascals = AirValue(f[RecordPressure], 31000, 120000))
+            hour.stationPressure = *pascals / 100;
         weather.missingHours += hour.missing ? 1 : 0;
         weather.hours.push_back(hour);
         if (weather.hours.size() > 8784)
