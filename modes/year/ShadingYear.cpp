@@ -28,7 +28,7 @@ std::optional<std::size_t> WeatherIndex(const WeatherYear& weather, unsigned mon
 class YearStepper {
   public:
     YearStepper(const YearSettings& s, double firstJulianDay, double lastJulianDay)
-        : s_(s), track_(s.place, s.air, firstJulianDay, lastJulianDay) {}
+        : s_(s), track_(s.place, firstJulianDay, lastJulianDay) {}
 
     // The step that starts at minuteOfDay on the date and lasts the given minutes.
     YearStep Step(const year_month_day& date, int minuteOfDay, int minutes) const {
@@ -46,7 +46,8 @@ class YearStepper {
         step.day = static_cast<int>(static_cast<unsigned>(date.day()));
         step.hour = minuteOfDay / 60;
         step.minute = minuteOfDay % 60;
-        step.sun = track_.At(jd);
+        const WeatherHour* weather = WeatherAt(step.month, step.day, step.hour);
+        step.sun = track_.At(jd, AirAt(weather));
         step.window = RelativeToWindow(step.sun, s_.facing);
         step.beamUSF = std::numeric_limits<double>::quiet_NaN();
         if (step.window.sunOnWindow) {
@@ -54,17 +55,29 @@ class YearStepper {
                 ExactUnshadedFraction(s_.device, mduUmbravel::DegToRad(step.window.altitude),
                                       mduUmbravel::DegToRad(step.window.azimuth));
         }
-        if (s_.weather)
-            AddWeather(step, minutes);
+        if (weather && !weather->missing)
+            AddWeather(step, *weather, minutes);
         return step;
     }
 
   private:
-    void AddWeather(YearStep& step, int minutes) const {
-        const auto index = WeatherIndex(*s_.weather, step.month, step.day, step.hour);
-        if (!index || s_.weather->hours[*index].missing)
-            return;
-        const WeatherHour& w = s_.weather->hours[*index];
+    // The weather file's hour that holds the step, if there is one.
+    const WeatherHour* WeatherAt(int month, int day, int hourOfDay) const {
+        if (!s_.weather)
+            return nullptr;
+        const auto index = WeatherIndex(*s_.weather, month, day, hourOfDay);
+        return index ? &s_.weather->hours[*index] : nullptr;
+    }
+
+    // The air for the refraction: the weather file's where it gives it, else the settings'.
+    Atmosphere AirAt(const WeatherHour* weather) const {
+        if (!weather)
+            return s_.air;
+        return {weather->stationPressure.value_or(s_.air.pressure),
+                weather->dryBulb.value_or(s_.air.temperature)};
+    }
+
+    void AddWeather(YearStep& step, const WeatherHour& w, int minutes) const {
         const double share = minutes / 60.0;
         step.weatherKnown = true;
         step.without.beam = w.directNormal * CosIncidence(step.window) * share;

@@ -16,7 +16,7 @@
 struct YearSettings {
     Place place;
     double utcOffset = 0;  // hours of local standard time ahead of UTC
-    Atmosphere air;
+    Atmosphere air;        // for the refraction where the weather file gives no air
     WindowFacing facing;
     int year = 2025;
     int stepMinutes = 60;  // divides 60

@@ -1,9 +1,8 @@
 #pragma once
 
-// The sun's apparent position for a place on the earth and an instant in UTC, from the libnova
-// ephemeris. The horizontal position includes the topocentric parallax and standard
-// refraction. libnova keeps internal caches; the calls that use them take a lock, so any
-// thread may call these.
+// The sun's observed position for a place on the earth and an instant in UTC, from the IAU's
+// SOFA routines as the ERFA library gives them: apparent (aberration, precession and nutation
+// to the date), topocentric and refracted. ERFA keeps no state, so any thread may call these.
 
 struct Place {
     double latitude = 0;   // degrees, north positive
@@ -13,32 +12,38 @@ struct Place {
 
 // Refraction depends on the air at the observer.
 struct Atmosphere {
-    double pressure = 1010;   // mbar
-    double temperature = 10;  // degrees Celsius
+    double pressure = 1013.25;  // hPa
+    double temperature = 10;    // degrees Celsius
 };
 
-// Apparent solar altitude above the horizon and azimuth from north, clockwise, in degrees.
+// The standard atmosphere's pressure at the elevation, at 10 degrees Celsius.
+Atmosphere StandardAir(double elevation);
+
+// Observed solar altitude above the horizon and azimuth from north, clockwise, in degrees.
 struct SunAngles {
     double altitude;
     double azimuth;
 };
 
-// The sun's place as seen from the earth's centre: it changes slowly, so a run over many
-// instants can compute it at a few of them and interpolate (SunTrack).
-struct GeocentricSun {
-    double rightAscension;   // degrees, apparent, equinox of date
-    double declination;      // degrees
-    double distance;         // astronomical units
-    double equinoxEquation;  // apparent minus mean sidereal time, degrees
+// What the sun's position needs that changes slowly with time: the earth's orbit and the
+// celestial pole. A run over many instants can work it out at a few of them and interpolate
+// (SunTrack); the earth's rotation, the observer's place and the air are taken at each instant.
+struct EarthOrbitAndPole {
+    double position[3];      // the earth's, from the solar system's barycentre, au
+    double velocity[3];      // the earth's, barycentric, au/day
+    double heliocentric[3];  // the earth's position from the sun, au
+    double pole[3];          // celestial intermediate pole x, y and locator s, radians
 };
 
 // Julian day of a UTC calendar instant.
 double JulianDayUtc(int year, int month, int day, int hour, int minute, double second);
 
-GeocentricSun GeocentricSunAt(double julianDayUtc);
+EarthOrbitAndPole EarthOrbitAndPoleAt(double julianDayUtc);
 
-// Altitude and azimuth at the place for the geocentric place of the sun at that instant.
-SunAngles HorizontalSun(const GeocentricSun& sun, const Place& place, double julianDayUtc,
-                        const Atmosphere& air);
+SunAngles ObservedSun(const EarthOrbitAndPole& earth, const Place& place, double julianDayUtc,
+                      const Atmosphere& air);
 
-SunAngles ApparentSunPosition(const Place& place, double julianDayUtc, const Atmosphere& air = {});
+SunAngles ApparentSunPosition(const Place& place, double julianDayUtc, const Atmosphere& air);
+
+// In the standard atmosphere of the place's elevation.
+SunAngles ApparentSunPosition(const Place& place, double julianDayUtc);

@@ -3,22 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-SunTrack::SunTrack(const Place& place, const Atmosphere& air, double firstJulianDay,
-                   double lastJulianDay)
-    : place_(place), air_(air), firstNode_(std::floor(firstJulianDay - 0.5) - 1.5) {
+SunTrack::SunTrack(const Place& place, double firstJulianDay, double lastJulianDay)
+    : place_(place), firstNode_(std::floor(firstJulianDay - 0.5) - 1.5) {
     const int count = static_cast<int>(std::ceil(lastJulianDay - firstNode_)) + 3;
     nodes_.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        GeocentricSun sun = GeocentricSunAt(firstNode_ + i);
-        if (!nodes_.empty()) {
-            const double previous = nodes_.back().rightAscension;
-            sun.rightAscension += 360 * std::round((previous - sun.rightAscension) / 360);
-        }
-        nodes_.push_back(sun);
-    }
+    for (int i = 0; i < count; ++i)
+        nodes_.push_back(EarthOrbitAndPoleAt(firstNode_ + i));
 }
 
-GeocentricSun SunTrack::Interpolated(double julianDayUtc) const {
+EarthOrbitAndPole SunTrack::Interpolated(double julianDayUtc) const {
     // Four nodes around the instant, the instant between the second and third.
     const double offset = julianDayUtc - firstNode_;
     const int last = static_cast<int>(nodes_.size()) - 4;
@@ -27,17 +20,20 @@ GeocentricSun SunTrack::Interpolated(double julianDayUtc) const {
     // Lagrange weights for nodes at 0, 1, 2, 3.
     const double w[4] = {-(u - 1) * (u - 2) * (u - 3) / 6, u * (u - 2) * (u - 3) / 2,
                          -u * (u - 1) * (u - 3) / 2, u * (u - 1) * (u - 2) / 6};
-    GeocentricSun sun{0, 0, 0, 0};
-    for (int k = 0; k < 4; ++k) {
-        const GeocentricSun& n = nodes_[first + k];
-        sun.rightAscension += w[k] * n.rightAscension;
-        sun.declination += w[k] * n.declination;
-        sun.distance += w[k] * n.distance;
-        sun.equinoxEquation += w[k] * n.equinoxEquation;
+    using Triple = double[3];
+    EarthOrbitAndPole earth;
+    for (Triple EarthOrbitAndPole::*field :
+         {&EarthOrbitAndPole::position, &EarthOrbitAndPole::velocity,
+          &EarthOrbitAndPole::heliocentric, &EarthOrbitAndPole::pole}) {
+        for (int i = 0; i < 3; ++i) {
+            (earth.*field)[i] = 0;
+            for (int k = 0; k < 4; ++k)
+                (earth.*field)[i] += w[k] * (nodes_[first + k].*field)[i];
+        }
     }
-    return sun;
+    return earth;
 }
 
-SunAngles SunTrack::At(double julianDayUtc) const {
-    return HorizontalSun(Interpolated(julianDayUtc), place_, julianDayUtc, air_);
+SunAngles SunTrack::At(double julianDayUtc, const Atmosphere& air) const {
+    return ObservedSun(Interpolated(julianDayUtc), place_, julianDayUtc, air);
 }

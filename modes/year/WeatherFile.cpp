@@ -15,7 +15,7 @@ constexpr double MissingMarker = 9999;
 
 // Positions of the fields used, counted from 0.
 constexpr int LocationLatitude = 6, LocationLongitude = 7, LocationZone = 8, LocationElevation = 9;
-constexpr int RecordMonth = 1, RecordDay = 2, RecordHour = 3;
+constexpr int RecordMonth = 1, RecordDay = 2, RecordHour = 3, RecordDryBulb = 6, RecordPressure = 9;
 constexpr int RecordGlobal = 13, RecordDirect = 14, RecordDiffuse = 15;
 
 class LineReader {
@@ -99,6 +99,16 @@ double Irradiation(const LineReader& reader, std::string_view field, const char*
     return value;
 }
 
+// A value the refraction may use: a number within the bounds the format allows. Anything else,
+// the missing-value markers among them, leaves the refraction to the standard air.
+std::optional<double> AirValue(std::string_view field, double low, double high) {
+    try {
+        return ReadCheckedNumber(field, {low, high});
+    } catch (const NumberRefused&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 WeatherYear ReadWeatherFile(const std::string& path) {
@@ -149,6 +159,9 @@ WeatherYear ReadWeatherLines(InputLines lines) {
             Irradiation(reader, f[RecordDirect], "direct normal irradiation", hour.missing);
         hour.diffuseHorizontal =
             Irradiation(reader, f[RecordDiffuse], "diffuse horizontal irradiation", hour.missing);
+        hour.dryBulb = AirValue(f[RecordDryBulb], -70, 70);
+        if (const auto pascals = AirValue(f[RecordPressure], 31000, 120000))
+            hour.stationPressure = *pascals / 100;
         weather.missingHours += hour.missing ? 1 : 0;
         weather.hours.push_back(hour);
         if (weather.hours.size() > 8784)

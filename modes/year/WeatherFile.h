@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +22,10 @@ struct WeatherHour {
     int month, day, hour;  // hour 1 to 24
     double directNormal, diffuseHorizontal, globalHorizontal;
     bool missing;  // one of the three is the missing-value marker
+    // The air at the hour's end, for the sun's refraction; none where the file gives no usable
+    // value.
+    std::optional<double> dryBulb = std::nullopt;          // degrees Celsius
+    std::optional<double> stationPressure = std::nullopt;  // hPa
 };
 
 struct WeatherYear {

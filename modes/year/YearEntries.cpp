@@ -7,7 +7,7 @@ YearSettings YearSettingsFrom(const YearEntries& e) {
     const double fileElevation = e.weather ? e.weather->location.place.elevation : 0;
     s.place = {e.latitude, e.longitude, e.elevation.value_or(fileElevation)};
     s.utcOffset = e.utcOffset;
-    s.air = Atmosphere{};
+    s.air = StandardAir(s.place.elevation);
     s.facing = e.facing;
     s.year = e.year;
     s.stepMinutes = e.stepMinutes;

@@ -17,7 +17,8 @@ struct YearEntries {
     double groundReflectance = 0.2;
 };
 
-// The year's settings with the defaults filled in, standard air for the refraction and, with a
-// weather file, the device's physically weighted diffuse factors (only the weather's sky and
-// ground irradiation use them, so without one they stay 1 and are not worked out).
+// The year's settings with the defaults filled in, the standard air of the elevation for the
+// refraction and, with a weather file, the device's physically weighted diffuse factors (only
+// the weather's sky and ground irradiation use them, so without one they stay 1 and are not
+// worked out).
 YearSettings YearSettingsFrom(const YearEntries& entries);

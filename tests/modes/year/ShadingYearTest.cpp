@@ -65,8 +65,9 @@ TEST_F(ShadingYearTest, HandWorkedHourAndItsCsvRow) {
     // 21 June, 14:00 to 15:00 local standard time (UTC-7): the sun at 21:30 UTC.
     const YearStep& s = steps[(31 + 28 + 31 + 30 + 31 + 20) * 24 + 14];
     ASSERT_EQ(s.month * 10000 + s.day * 100 + s.hour, 62114);
+    // Refracted in the file's air, 830 hPa and 10 C.
     const SunAngles sun =
-        ApparentSunPosition(settings_.place, JulianDayUtc(2025, 6, 21, 21, 30, 0));
+        ApparentSunPosition(settings_.place, JulianDayUtc(2025, 6, 21, 21, 30, 0), {830, 10});
     EXPECT_NEAR(s.sun.altitude, sun.altitude, 1e-5);
     EXPECT_NEAR(s.sun.azimuth, sun.azimuth, 1e-5);
     const double altitude = sun.altitude, azimuth = -(sun.azimuth - 200);  // fin to the east
@@ -152,9 +153,9 @@ TEST_F(ShadingYearTest, MonthHourTableOnThe21stAndItsCsv) {
         for (int hour = 0; hour < 24; ++hour) {
             const YearStep& s = table[month][hour];
             ASSERT_EQ(s.month * 10000 + s.day * 100 + s.hour, (month + 1) * 10000 + 2100 + hour);
-            const SunAngles sun =
-                ApparentSunPosition(settings_.place, JulianDayUtc(2025, month + 1, 21, 0, 0, 0) +
-                                                         (hour + 0.5 + 7) / 24);
+            const SunAngles sun = ApparentSunPosition(
+                settings_.place, JulianDayUtc(2025, month + 1, 21, 0, 0, 0) + (hour + 0.5 + 7) / 24,
+                settings_.air);
             EXPECT_NEAR(s.sun.altitude, sun.altitude, 1e-5);
             EXPECT_EQ(s.window.sunOnWindow, std::isfinite(s.beamUSF));
         }

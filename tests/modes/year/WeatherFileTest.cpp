@@ -24,14 +24,24 @@ class WeatherFileTest : public ::testing::Test {
 };
 
 TEST_F(WeatherFileTest, ReadsPlaceHoursAndMissingValues) {
-    const WeatherYear w = Read(EpwLines(false, [](int month, int day, int hour) {
+    std::vector<std::string> lines = EpwLines(false, [](int month, int day, int hour) {
         EpwHour h = Steady(month, day, hour);
         if (month == 1 && day == 1 && hour == 6)
             h.direct = 9999;
         if (month == 1 && day == 2 && hour == 7)
             h.diffuse = 9999;
         return h;
-    }));
+    });
+    // The second hour with the missing markers for the air, the third with no values at all,
+    // the fourth with values that are not numbers.
+    const auto replace = [&](int hour, const std::string& from, const std::string& to) {
+        std::string& line = lines[8 + hour];
+        line.replace(line.find(from), from.size(), to);
+    };
+    replace(1, ",10,0,50,83000,", ",99.9,0,50,999999,");
+    replace(2, ",10,0,50,83000,", ",,0,50,,");
+    replace(3, ",10,0,50,83000,", ",nan,0,50,inf,");
+    const WeatherYear w = Read(lines);
     EXPECT_EQ(w.location.name, "Golden, CO, USA");
     EXPECT_DOUBLE_EQ(w.location.place.latitude, 39.74);
     EXPECT_DOUBLE_EQ(w.location.place.longitude, -105.18);
@@ -42,6 +52,13 @@ TEST_F(WeatherFileTest, ReadsPlaceHoursAndMissingValues) {
     EXPECT_TRUE(w.hours[5].missing);
     EXPECT_TRUE(w.hours[30].missing);
     EXPECT_FALSE(w.hours[31].missing);
+    EXPECT_EQ(w.hours[0].dryBulb, 10);
+    EXPECT_EQ(w.hours[0].stationPressure, 830);
+    for (int i : {1, 2, 3}) {
+        EXPECT_FALSE(w.hours[i].dryBulb.has_value()) << i;
+        EXPECT_FALSE(w.hours[i].stationPressure.has_value()) << i;
+        EXPECT_FALSE(w.hours[i].missing) << i;
+    }
     const WeatherHour& h = w.hours[24 * 364 + 23];  // 31 December, hour 24
     EXPECT_EQ(h.month * 10000 + h.day * 100 + h.hour, 123124);
     EXPECT_FALSE(h.missing);

@@ -44,8 +44,8 @@ TEST(YearEntriesTest, DefaultsAndDiffuseFactorsFollowTheWeatherFile) {
         EXPECT_EQ(s.place.longitude, 151.2);
         EXPECT_EQ(s.place.elevation, row.placeElevation);
         EXPECT_EQ(s.utcOffset, 10);
-        EXPECT_EQ(s.air.pressure, Atmosphere{}.pressure);
-        EXPECT_EQ(s.air.temperature, Atmosphere{}.temperature);
+        EXPECT_EQ(s.air.pressure, StandardAir(row.placeElevation).pressure);
+        EXPECT_EQ(s.air.temperature, 10);
         EXPECT_EQ(s.facing.bearing, 20);
         EXPECT_EQ(s.facing.finSide, FinSide::Left);
         EXPECT_EQ(s.year, 2024);
