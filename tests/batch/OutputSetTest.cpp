@@ -55,10 +55,7 @@ pid_t Start(const std::vector<std::string>& args) {
 class OutputSet : public ::testing::Test {
   protected:
     void SetUp() override {
-        WriteBytes(folder.Path() / "w.epw", JoinedEpw(EpwLines(false, [](int, int, int hour) {
-                       const bool day = hour > 6 && hour < 19;
-                       return EpwHour{day ? 400.0 : 0, day ? 600.0 : 0, day ? 100.0 : 0};
-                   })));
+        WriteBytes(folder.Path() / "w.epw", SteadyDaysEpw());
         WriteBytes(folder.Path() / "Umbravel.prt", "old print\r\n");
         WriteBytes(folder.Path() / "h.csv", "old hours\r\n");
         WriteBytes(folder.Path() / "m.csv", "old months\r\n");

@@ -23,12 +23,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class YearBatchTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        WriteBytes(folder_.Path() / "golden.epw", JoinedEpw(EpwLines(false, [](int, int, int hour) {
-                       const bool day = hour > 6 && hour < 19;
-                       return EpwHour{day ? 400.0 : 0, day ? 600.0 : 0, day ? 100.0 : 0};
-                   })));
-    }
+    void SetUp() override { WriteBytes(folder_.Path() / "golden.epw", SteadyDaysEpw()); }
     std::vector<std::string> With(std::vector<std::string> more) const {
         std::vector<std::string> args{"--folder",    folder_.Slash(),
                                       "--mode",      "year",

@@ -45,3 +45,11 @@ inline std::string JoinedEpw(const std::vector<std::string>& lines) {
         text += line + "\r\n";
     return text;
 }
+
+// A plain year: the same bright day from 7 to 18 o'clock every day, dark nights.
+inline std::string SteadyDaysEpw() {
+    return JoinedEpw(EpwLines(false, [](int, int, int hour) {
+        const bool day = hour > 6 && hour < 19;
+        return EpwHour{day ? 400.0 : 0, day ? 600.0 : 0, day ? 100.0 : 0};
+    }));
+}
