@@ -179,6 +179,16 @@ std::vector<BatchOption> MakeTable() {
          [](BatchOptions& o, Option, Value v) { o.year.csv = v; }},
         {year, "--monthly-csv", "FILE", "irradiation on the window by month (needs --weather)",
          [](BatchOptions& o, Option, Value v) { o.year.monthlyCsv = v; }},
+        {year, "--energyplus-schedule", "FILE",
+         "the window's beam sunlit fraction for EnergyPlus's Schedule:File:Shading (with "
+         "ShadowCalculation's Imported method): a row \"Surface Name,NAME\", then one row per "
+         "step, its time at the end of the step as MM/DD hh:mm (the day's last step at 24:00) and "
+         "the fraction, 0 where no beam reaches the window; days x 24 x steps per hour rows, a "
+         "leap year with 29 February (needs --surface)",
+         [](BatchOptions& o, Option, Value v) { o.year.energyPlusSchedule = v; }},
+        {year, "--surface", "NAME",
+         "the EnergyPlus name of the window's surface in --energyplus-schedule",
+         [](BatchOptions& o, Option, Value v) { o.year.surface = v; }},
 
         {help, "-h,--help", "", "show this text",
          [](BatchOptions& o, Option, Value) { o.help = true; }},

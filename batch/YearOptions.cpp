@@ -2,6 +2,23 @@
 
 #include "batch/BatchOptions.h"
 
+namespace {
+
+// A name EnergyPlus reads back from a CSV cell or an input field: a comma, a semicolon or an
+// exclamation mark would end it early, a control character break its line.
+void RequireEnergyPlusName(const char* option, const std::string& name) {
+    if (name.empty())
+        throw UsageError(std::string(option) + " must not be empty");
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || c == ',' || c == ';' || c == '!')
+            throw UsageError(std::string(option) +
+                             " must not hold a comma, a semicolon, an exclamation mark or a "
+                             "control character");
+    }
+}
+
+}  // namespace
+
 void CheckYearOptions(YearOptions& y) {
     if (y.weather) {
         const WeatherLocation& at = y.weather->location;
@@ -24,4 +41,8 @@ void CheckYearOptions(YearOptions& y) {
     }
     if (!y.monthlyCsv.empty() && !y.weather)
         throw UsageError("--monthly-csv needs --weather");
+    if (y.energyPlusSchedule.empty() != y.surface.empty())
+        throw UsageError("--energyplus-schedule and --surface go together");
+    if (!y.surface.empty())
+        RequireEnergyPlusName("--surface", y.surface);
 }

@@ -19,6 +19,8 @@ struct YearOptions {
     double reflectance = 0.2;
     std::string csv;
     std::string monthlyCsv;
+    std::string energyPlusSchedule;  // the beam sunlit fraction as EnergyPlus imports it
+    std::string surface;             // the EnergyPlus surface it is for
 };
 
 // Refuses a year run that lacks what it needs; reads the weather file.

@@ -6,6 +6,7 @@
 #include "model/ExactShadow.h"
 #include "modes/year/ShadingYear.h"
 #include "modes/year/YearEntries.h"
+#include "output/EnergyPlusSchedule.h"
 #include "output/KWhText.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
@@ -36,10 +37,15 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
     std::optional<PrintChannel> monthly;
     if (y.weather && !y.monthlyCsv.empty())
         monthly.emplace(files, y.monthlyCsv, StagedFiles::Kind::Replace);
+    std::optional<ShadingScheduleFile> schedule;
+    if (!y.energyPlusSchedule.empty())
+        schedule.emplace(files, y.energyPlusSchedule, y.surface, settings);
     int sunnySteps = 0;
     int lastMonth = 1;
     const YearTotals totals = RunShadingYear(settings, [&](const YearStep& step) {
         csv.Write(step);
+        if (schedule)
+            schedule->Write(step);
         sunnySteps += step.window.sunOnWindow ? 1 : 0;
         if (step.month != lastMonth) {
             err << "shading year: month " << lastMonth << " of 12 done" << std::endl;
@@ -47,6 +53,8 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
         }
     });
     csv.Close();
+    if (schedule)
+        schedule->Close();
     err << "shading year: month 12 of 12 done" << std::endl;
     WriteYearSection(print, c, settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
     out << "Hours with sun on the window: "

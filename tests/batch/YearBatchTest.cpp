@@ -2,10 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/CsvFields.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "modes/year/EpwText.h"
@@ -53,6 +55,11 @@ TEST_F(YearBatchTest, BadValuesAreRefusedWithTheirOption) {
         {{"--weather", folder_.Slash() + "absent.epw"}, "absent.epw\": cannot be opened"},
         {{"--weather", folder_.Slash() + "pipe.epw"}, "pipe.epw\": this is a pipe"},
         {{"--weather", folder_.Slash()}, "this is a folder, not a file to read"},
+        {{"--weather", folder_.Slash() + "golden.epw", "--energyplus-schedule", "s.csv"},
+         "--energyplus-schedule and --surface go together"},
+        {{"--weather", folder_.Slash() + "golden.epw", "--energyplus-schedule", "s.csv",
+          "--surface", "South,1"},
+         "--surface must not hold a comma"},
     };
     for (const auto& [args, message] : rows) {
         try {
@@ -95,6 +102,53 @@ TEST_F(YearBatchTest, WeatherRunWritesFilesSectionAndFigures) {
     EXPECT_EQ(section[27], "Weather file place: Golden, CO, USA\r");
     EXPECT_EQ(section[46].substr(0, 4), "Year");
     EXPECT_EQ(section.back(), std::string(82, '=') + "\r");
+}
+
+// The schedule EnergyPlus imports: a full year of rows at the step, stamped at each step's end,
+// every value the hourly file's beam USF of the same step (0 where it has none).
+TEST_F(YearBatchTest, EnergyPlusScheduleHasARowPerStepOfTheHourlyFile) {
+    struct Row {
+        std::string step, year;
+        std::size_t rows;
+        std::string first, last;
+    };
+    const Row rows[] = {
+        {"60", "2025", 8760, "01/01 01:00", "12/31 24:00"},
+        {"15", "2025", 8760 * 4, "01/01 00:15", "12/31 24:00"},
+        {"10", "2025", 8760 * 6, "01/01 00:10", "12/31 24:00"},
+        {"60", "2024", 8784, "01/01 01:00", "12/31 24:00"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.step + " minutes, " + row.year);
+        const std::string schedulePath = folder_.Slash() + "shading.csv";
+        std::vector<std::string> args =
+            With({"--latitude", "47.4", "--longitude", "8.5", "--utc-offset", "1", "--step",
+                  row.step, "--energyplus-schedule", schedulePath, "--surface", "South Window"});
+        *(std::find(args.begin(), args.end(), "--year") + 1) = row.year;
+        std::ostringstream out, err;
+        ASSERT_EQ(RunBatch(ParseBatchOptions(args), out, err), 0) << err.str();
+        const std::vector<std::string> lines = Lines(ReadBytes(schedulePath));
+        const std::vector<std::string> hours = Lines(ReadBytes(folder_.Path() / "hours.csv"));
+        ASSERT_EQ(lines.size(), row.rows + 1);
+        ASSERT_EQ(hours.size(), row.rows + 1);
+        EXPECT_EQ(lines[0], "Surface Name,South Window");
+        EXPECT_EQ(lines[1].substr(0, 11), row.first);
+        EXPECT_EQ(lines.back().substr(0, 11), row.last);
+        std::size_t leapDays = 0, sunlit = 0;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::vector<std::string> fields = CsvFields(lines[i]);
+            const std::vector<std::string> hour =
+                CsvFields(std::string_view(hours[i]).substr(0, hours[i].size() - 1));
+            ASSERT_EQ(fields.size(), 2u) << lines[i];
+            const double value = std::stod(fields[1]);
+            ASSERT_TRUE(value >= 0 && value <= 1) << lines[i];
+            EXPECT_EQ(fields[1], hour[5] == "yes" ? hour[6] : "0") << lines[i];
+            leapDays += fields[0].starts_with("02/29") ? 1 : 0;
+            sunlit += value > 0 ? 1 : 0;
+        }
+        EXPECT_EQ(leapDays, row.year == "2024" ? row.rows / 366 : 0u);
+        EXPECT_GT(sunlit, row.rows / 4);
+    }
 }
 
 TEST_F(YearBatchTest, LayoutReachesTheYearWithoutWeather) {
