@@ -189,6 +189,8 @@ void CheckBatchOptions(BatchOptions& o) {
                 "--mode year does not go with --cases: a study runs beam, diffuse or "
                 "matrix cases");
         CheckYearOptions(o.year);
+        if (!o.year.energyPlusIdf.empty() && o.geometry != Geometry::Awning && !o.year.sillHeight)
+            throw UsageError("--energyplus-idf needs --sill-height for the fins");
     }
 }
 

@@ -189,6 +189,26 @@ std::vector<BatchOption> MakeTable() {
         {year, "--surface", "NAME",
          "the EnergyPlus name of the window's surface in --energyplus-schedule",
          [](BatchOptions& o, Option, Value v) { o.year.surface = v; }},
+        {year, "--energyplus-idf", "FILE",
+         "the device as EnergyPlus input objects for --window, as drawn or mirrored "
+         "(--layout): the awning as a Shading:Overhang (a sloping plate by its tilt angle, 90 + "
+         "atan(h'/L), and its length along the slope as depth), the fins as one Shading:Fin "
+         "reaching down to the ground at --sill-height (one fin as drawn: the other side's "
+         "fields zero), a fin under a sloping plate with its top at the plate's mean height, "
+         "the nearest rectangle; and the window's sky and ground as the device leaves them in "
+         "SurfaceProperty:SurroundingSurfaces (through SurfaceProperty:LocalEnvironment): Sky "
+         "View Factor and Ground View Factor 0.5 x the physically weighted factors, the device "
+         "the one surrounding surface with the rest of the view, its temperature schedule for "
+         "the user to define",
+         [](BatchOptions& o, Option, Value v) { o.year.energyPlusIdf = v; }},
+        {year, "--window", "NAME", "the EnergyPlus name of the window in --energyplus-idf",
+         [](BatchOptions& o, Option, Value v) { o.year.window = v; }},
+        {year, "--sill-height", "H",
+         "height of the window's sill above the ground, where the fins of --energyplus-idf end "
+         "(needed with fins)",
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.sillHeight = OptionNumber(n, v, SillHeightBounds);
+         }},
 
         {help, "-h,--help", "", "show this text",
          [](BatchOptions& o, Option, Value) { o.help = true; }},

@@ -45,4 +45,8 @@ void CheckYearOptions(YearOptions& y) {
         throw UsageError("--energyplus-schedule and --surface go together");
     if (!y.surface.empty())
         RequireEnergyPlusName("--surface", y.surface);
+    if (y.energyPlusIdf.empty() != y.window.empty())
+        throw UsageError("--energyplus-idf and --window go together");
+    if (!y.window.empty())
+        RequireEnergyPlusName("--window", y.window);
 }

@@ -19,8 +19,11 @@ struct YearOptions {
     double reflectance = 0.2;
     std::string csv;
     std::string monthlyCsv;
-    std::string energyPlusSchedule;  // the beam sunlit fraction as EnergyPlus imports it
-    std::string surface;             // the EnergyPlus surface it is for
+    std::string energyPlusSchedule;    // the beam sunlit fraction as EnergyPlus imports it
+    std::string surface;               // the EnergyPlus surface it is for
+    std::string energyPlusIdf;         // the device as EnergyPlus input objects
+    std::string window;                // the EnergyPlus window they are attached to
+    std::optional<double> sillHeight;  // of the window above the ground, where fins end
 };
 
 // Refuses a year run that lacks what it needs; reads the weather file.

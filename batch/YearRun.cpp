@@ -4,8 +4,10 @@
 
 #include "base/NumberText.h"
 #include "model/ExactShadow.h"
+#include "model/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
 #include "modes/year/YearEntries.h"
+#include "output/EnergyPlusDevice.h"
 #include "output/EnergyPlusSchedule.h"
 #include "output/KWhText.h"
 #include "output/YearCsv.h"
@@ -28,6 +30,17 @@ YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
     return YearSettingsFrom(e);
 }
 
+// The weather's run has the device's diffuse factors already; a run without weather has none.
+void WriteEnergyPlusDevice(StagedFiles& files, const YearOptions& y, const YearSettings& s) {
+    const PhysicalDiffuseFactors factors =
+        y.weather ? PhysicalDiffuseFactors{s.skyFactor, s.groundFactor} : PhysicalDiffuse(s.device);
+    PrintChannel idf(files, y.energyPlusIdf, StagedFiles::Kind::Replace);
+    idf.Print(
+        {EnergyPlusDeviceText(s.device, {y.window, *y.finSide, y.sillHeight.value_or(0)}, factors),
+         Sep::Join});
+    idf.Close();
+}
+
 }  // namespace
 
 void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
@@ -37,6 +50,8 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
     std::optional<PrintChannel> monthly;
     if (y.weather && !y.monthlyCsv.empty())
         monthly.emplace(files, y.monthlyCsv, StagedFiles::Kind::Replace);
+    if (!y.energyPlusIdf.empty())
+        WriteEnergyPlusDevice(files, y, settings);
     std::optional<ShadingScheduleFile> schedule;
     if (!y.energyPlusSchedule.empty())
         schedule.emplace(files, y.energyPlusSchedule, y.surface, settings);

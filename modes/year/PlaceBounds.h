@@ -10,3 +10,4 @@ inline constexpr NumberBounds UtcOffsetBounds{-12, 14};     // hours
 inline constexpr NumberBounds ElevationBounds{-500, 9000};  // metres
 inline constexpr NumberBounds FacingBounds{0, 360};         // degrees from north
 inline constexpr NumberBounds ReflectanceBounds{0, 1};
+inline constexpr NumberBounds SillHeightBounds{0, 1000};  // metres

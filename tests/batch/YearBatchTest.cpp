@@ -60,6 +60,11 @@ TEST_F(YearBatchTest, BadValuesAreRefusedWithTheirOption) {
         {{"--weather", folder_.Slash() + "golden.epw", "--energyplus-schedule", "s.csv",
           "--surface", "South,1"},
          "--surface must not hold a comma"},
+        {{"--weather", folder_.Slash() + "golden.epw", "--window", "W1"},
+         "--energyplus-idf and --window go together"},
+        {{"--weather", folder_.Slash() + "golden.epw", "--geometry", "3", "--energyplus-idf",
+          "d.idf", "--window", "W1"},
+         "--energyplus-idf needs --sill-height"},
     };
     for (const auto& [args, message] : rows) {
         try {
@@ -152,15 +157,19 @@ TEST_F(YearBatchTest, EnergyPlusScheduleHasARowPerStepOfTheHourlyFile) {
 }
 
 TEST_F(YearBatchTest, LayoutReachesTheYearWithoutWeather) {
-    const BatchOptions options =
-        ParseBatchOptions(With({"--latitude", "-33.9", "--longitude", "151.2", "--utc-offset", "10",
-                                "--layout", "mirrored"}));
+    const BatchOptions options = ParseBatchOptions(
+        With({"--latitude", "-33.9", "--longitude", "151.2", "--utc-offset", "10", "--layout",
+              "mirrored", "--energyplus-idf", folder_.Slash() + "device.idf", "--window", "W1"}));
     std::ostringstream out, err;
     ASSERT_EQ(RunBatch(options, out, err), 0) << err.str();
     EXPECT_EQ(Lines(out.str()).size(), 1u);
     const std::vector<std::string> section = Lines(ReadBytes(folder_.Path() / "Umbravel.prt"));
     ASSERT_EQ(section.size(), 1 + 9 + 16 + 2u);
     EXPECT_EQ(section[8], "Device the same on both sides of the window\r");
+    const std::string idf = ReadBytes(folder_.Path() / "device.idf");
+    EXPECT_TRUE(idf.starts_with("Shading:Overhang,\n  W1 Awning,")) << idf;
+    EXPECT_NE(idf.find("  1,                        !- Left extension"), std::string::npos) << idf;
+    EXPECT_NE(idf.find("  1,                        !- Right extension"), std::string::npos) << idf;
 }
 
 }  // namespace
