@@ -1,6 +1,7 @@
 #include "output/YearSection.h"
 
 #include <cmath>
+#include <vector>
 
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
@@ -55,6 +56,8 @@ std::string IrradiationCells(const WindowIrradiation& w) {
 void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTotals& t) {
     file.Print({"Weather file place: " + s.weather->location.name});
     file.Print({"Hours without weather data: " + PlainNumberText(t.missingHours)});
+    if (const std::string checks = WeatherChecksLine(s, t); !checks.empty())
+        file.Print({checks});
     file.Print({"Ground reflectance: " + PlainNumberText(s.groundReflectance)});
     file.Print({"Physically weighted diffuse factors: sky " + PatternText(s.skyFactor, "0.#####") +
                 ", ground " + PatternText(s.groundFactor, "0.#####")});
@@ -70,7 +73,42 @@ void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTota
     file.Print({RemovedSummaryLine(s, t)});
 }
 
+std::string Hours(int n) {
+    return std::to_string(n) + (n == 1 ? " hour" : " hours");
+}
+
 }  // namespace
+
+std::string WeatherChecksLine(const YearSettings& settings, const YearTotals& totals) {
+    const WeatherChecks& c = totals.checks;
+    std::vector<std::string> found;
+    if (c.nightBeamHours > 0) {
+        found.push_back(Hours(c.nightBeamHours) +
+                        " with direct normal irradiation while the sun is below the "
+                        "horizon (" +
+                        KWhText(c.nightBeamWh) + ")");
+    }
+    if (c.beamAboveGlobalHours > 0) {
+        found.push_back(Hours(c.beamAboveGlobalHours) +
+                        " with the beam on the horizontal above the global (by " +
+                        KWhText(c.beamAboveGlobalWh) + ")");
+    }
+    if (totals.missingHours > 0)
+        found.push_back(Hours(totals.missingHours) + " missing");
+    if (settings.weather) {
+        const double distance = TimeZoneDistance(settings.weather->location);
+        if (distance > FarFromTimeZoneDegrees) {
+            found.push_back("the place " + PatternText(distance, "0.0") +
+                            " deg of longitude from its time zone's meridian");
+        }
+    }
+    if (found.empty())
+        return {};
+    std::string line = "Weather data checks: ";
+    for (std::size_t i = 0; i < found.size(); ++i)
+        line += (i > 0 ? "; " : "") + found[i];
+    return line;
+}
 
 std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals) {
     const bool north = settings.place.latitude >= 0;

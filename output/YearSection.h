@@ -15,5 +15,11 @@ void AppendYearSection(const ShadingCase& c, const YearSettings& settings,
 void WriteYearSection(PrintChannel& file, const ShadingCase& c, const YearSettings& settings,
                       const MonthHourTable& table, const YearTotals* totals);
 
+// What the weather data checks found, in one line for the screen and the print section: hours
+// with direct normal irradiation while the sun is below the horizon, hours with the beam on the
+// horizontal above the global, missing hours, a place far from its time zone. Empty when they
+// found nothing.
+std::string WeatherChecksLine(const YearSettings& settings, const YearTotals& totals);
+
 // "Removed by the device: year 34.5 %, ..." in words, for the screen and the batch run.
 std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals);

@@ -60,7 +60,6 @@ class YearStepper {
         return step;
     }
 
-  private:
     // The weather file's hour that holds the step, if there is one.
     const WeatherHour* WeatherAt(int month, int day, int hourOfDay) const {
         if (!s_.weather)
@@ -69,6 +68,7 @@ class YearStepper {
         return index ? &s_.weather->hours[*index] : nullptr;
     }
 
+  private:
     // The air for the refraction: the weather file's where it gives it, else the settings'.
     Atmosphere AirAt(const WeatherHour* weather) const {
         if (!weather)
@@ -123,6 +123,7 @@ YearTotals RunShadingYear(const YearSettings& settings,
     const int stepsPerHour = 60 / minutes;
     YearTotals totals;
     int missingSteps = 0;
+    WeatherCheckTally checks;
     for (int d = 0; d < dayCount && !stop.stop_requested(); ++d) {
         const year_month_day date{first + days{d}};
         const unsigned month = static_cast<unsigned>(date.month());
@@ -135,9 +136,15 @@ YearTotals RunShadingYear(const YearSettings& settings,
             totals.with[month - 1] += step.with;
             if (onStep)
                 onStep(step);
+            if (settings.weather) {
+                checks.AddStep(step.sun);
+                if ((m + minutes) % 60 == 0)
+                    checks.CloseHour(stepper.WeatherAt(step.month, step.day, step.hour));
+            }
         }
     }
     totals.missingHours = missingSteps / stepsPerHour;
+    totals.checks = checks.Checks();
     return totals;
 }
 

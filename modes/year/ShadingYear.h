@@ -6,6 +6,7 @@
 
 #include "model/ExactShadow.h"
 #include "modes/year/SunPosition.h"
+#include "modes/year/WeatherChecks.h"
 #include "modes/year/WeatherFile.h"
 #include "modes/year/WindowAngles.h"
 
@@ -49,6 +50,7 @@ struct YearStep {
 struct YearTotals {
     std::array<WindowIrradiation, 12> without{}, with{};
     int missingHours = 0;  // hours of the year the weather file does not give
+    WeatherChecks checks;  // with a weather file
 };
 
 // The twelve months summed, in calendar order.

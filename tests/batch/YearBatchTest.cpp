@@ -95,7 +95,7 @@ TEST_F(YearBatchTest, WeatherRunWritesFilesSectionAndFigures) {
     EXPECT_EQ(figures[3].substr(0, 28), "Removed by the device: year ");
 
     const std::vector<std::string> section = Lines(ReadBytes(folder_.Path() / "Umbravel.prt"));
-    ASSERT_EQ(section.size(), 1 + 9 + 15 + 1 + 22 + 2u);
+    ASSERT_EQ(section.size(), 1 + 9 + 15 + 1 + 23 + 2u);
     EXPECT_EQ(section[1], "UMBRAVEL 3.0 Shading Over the Year\r");
     EXPECT_EQ(section[2], "Date: 12-08-2026         Time: 13:05:09\r");
     EXPECT_EQ(section[6],
@@ -105,7 +105,10 @@ TEST_F(YearBatchTest, WeatherRunWritesFilesSectionAndFigures) {
               "Window facing 200 deg from north, clockwise; fin on the right seen "
               "from outside\r");
     EXPECT_EQ(section[27], "Weather file place: Golden, CO, USA\r");
-    EXPECT_EQ(section[46].substr(0, 4), "Year");
+    // The steady days' beam from 6 o'clock is beam before sunrise in winter, and above the
+    // global at noon in summer.
+    EXPECT_EQ(section[29].substr(0, 30), "Weather data checks: 251 hours");
+    EXPECT_EQ(section[47].substr(0, 4), "Year");
     EXPECT_EQ(section.back(), std::string(82, '=') + "\r");
 }
 

@@ -275,10 +275,12 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     axisKWh_->setRange(0, highest);
     axisKWh_->applyNiceNumbers();
 
+    const std::string checks = WeatherChecksLine(r.settings, *totals);
     lblTotals->setText("Over the year " + KWh(YearSum(totals->without).Total()) +
                        " reach each square metre of the window without the device and " +
                        KWh(YearSum(totals->with).Total()) + " with it. " +
-                       ToQt(RemovedSummaryLine(r.settings, *totals)) + ".");
+                       ToQt(RemovedSummaryLine(r.settings, *totals)) + "." +
+                       (checks.empty() ? QString() : " " + ToQt(checks) + "."));
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {

@@ -9,6 +9,7 @@
 #include "modes/year/EpwText.h"
 #include "modes/year/ShadingYear.h"
 #include "output/YearCsv.h"
+#include "output/YearSection.h"
 #include "screens/kit/mduUmbravel.h"
 #include "support/TempFolder.h"
 
@@ -41,8 +42,10 @@ class ShadingYearTest : public ::testing::Test {
         settings_.skyFactor = 0.625;
         settings_.groundFactor = 0.875;
     }
-    void UseWeather(bool leap, const std::function<EpwHour(int, int, int)>& weather) {
-        WriteBytes(folder_.Path() / "w.epw", JoinedEpw(EpwLines(leap, weather)));
+    void UseWeather(bool leap, const std::function<EpwHour(int, int, int)>& weather,
+                    const std::string& location =
+                        "LOCATION,Golden,CO,USA,Test,724666,39.74,-105.18,-7.0,1829") {
+        WriteBytes(folder_.Path() / "w.epw", JoinedEpw(EpwLines(leap, weather, location)));
         weather_ = ReadWeatherFile(folder_.Slash() + "w.epw");
         settings_.weather = &weather_;
     }
@@ -170,6 +173,61 @@ TEST_F(ShadingYearTest, MonthHourTableOnThe21stAndItsCsv) {
     ASSERT_EQ(december.size(), 25u);
     EXPECT_EQ(december[1], "");
     EXPECT_EQ(Parsed(december[13]), table[11][12].beamUSF);
+}
+
+// Made-up weather with one defect each: the line names what the checks find, whatever the step,
+// and is empty for weather without defects.
+TEST_F(ShadingYearTest, WeatherChecksLineNamesWhatTheChecksFind) {
+    const std::string golden = "LOCATION,Golden,CO,USA,Test,724666,39.74,-105.18,-7.0,1829";
+    struct Row {
+        std::string location;
+        std::function<EpwHour(int, int, int)> weather;
+        std::string line;  // its start
+    };
+    const Row rows[] = {
+        {golden,
+         [](int, int, int) {
+             return EpwHour{0, 0, 0};
+         },
+         ""},
+        {golden,
+         [](int, int, int hour) {
+             return EpwHour{0, hour <= 2 ? 100.0 : 0, 0};
+         },
+         "Weather data checks: 730 hours with direct normal irradiation while the sun is below "
+         "the horizon (73.0 kWh/m2)"},
+        {golden,
+         [](int, int, int hour) {
+             return EpwHour{0, hour == 13 ? 1000.0 : 0, 0};
+         },
+         "Weather data checks: 365 hours with the beam on the horizontal above the global (by "},
+        {golden,
+         [](int, int, int hour) {
+             return EpwHour{1000, hour == 13 ? 1000.0 : 0, 0};
+         },
+         ""},
+        {golden,
+         [](int month, int day, int hour) {
+             return EpwHour{month == 3 && day == 1 && hour == 5 ? 9999.0 : 0, 0, 0};
+         },
+         "Weather data checks: 1 hour missing"},
+        {"LOCATION,Golden,CO,USA,Test,724666,39.74,-105.18,1.0,1829",
+         [](int, int, int) {
+             return EpwHour{0, 0, 0};
+         },
+         "Weather data checks: the place 120.2 deg of longitude from its time zone's meridian"},
+    };
+    for (const Row& row : rows) {
+        UseWeather(false, row.weather, row.location);
+        for (int minutes : {60, 15}) {
+            settings_.stepMinutes = minutes;
+            const std::string line = WeatherChecksLine(settings_, RunShadingYear(settings_));
+            if (row.line.empty())
+                EXPECT_EQ(line, "") << minutes;
+            else
+                EXPECT_TRUE(line.starts_with(row.line)) << line << " / " << minutes;
+        }
+    }
 }
 
 }  // namespace
