@@ -118,6 +118,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     chtMonths->setMinimumHeight(260);
     chtMonths->setChart(NewMonthsChart());
     lblTotals = NewLabel("lblTotals", "", LabelKind::Paragraph);
+    lblChecks = NewLabel("lblChecks", "", LabelKind::Paragraph);
     cmdSaveMonthly =
         NewButton("cmdSaveMonthly", "Save mo&nthly CSV", [this] { cmdSaveMonthly_Click(); });
 
@@ -131,6 +132,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     picture->addWidget(new HeatMapLegend);
     picture->addWidget(chtMonths, 2);
     picture->addWidget(lblTotals);
+    picture->addWidget(lblChecks);
 
     auto* entries = new QHBoxLayout;
     entries->addWidget(NewLabel("lblYear", "Year"));
@@ -254,6 +256,9 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     cmdSaveMonthly->setEnabled(totals.has_value());
     chtMonths->setVisible(totals.has_value());
     lblTotals->setVisible(totals.has_value());
+    const std::string checks = totals ? WeatherChecksLine(r.settings, *totals) : std::string();
+    lblChecks->setVisible(!checks.empty());
+    lblChecks->setText(ToQt(checks));
     if (!totals)
         return;
     // The chart is kept and only its values change: building a chart anew holds the GUI thread
@@ -275,12 +280,10 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     axisKWh_->setRange(0, highest);
     axisKWh_->applyNiceNumbers();
 
-    const std::string checks = WeatherChecksLine(r.settings, *totals);
     lblTotals->setText("Over the year " + KWh(YearSum(totals->without).Total()) +
                        " reach each square metre of the window without the device and " +
                        KWh(YearSum(totals->with).Total()) + " with it. " +
-                       ToQt(RemovedSummaryLine(r.settings, *totals)) + "." +
-                       (checks.empty() ? QString() : " " + ToQt(checks) + "."));
+                       ToQt(RemovedSummaryLine(r.settings, *totals)) + ".");
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {

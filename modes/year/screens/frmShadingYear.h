@@ -68,6 +68,7 @@ class frmShadingYear : public WizardScreen {
     QTableWidget* tblMonthHour;
     QChartView* chtMonths;
     QLabel* lblTotals;
+    QLabel* lblChecks;  // the weather data checks, when they find something
     QWidget* picYear;
     QPushButton* cmdSaveMonthly;
     std::array<QBarSet*, 3> barParts_{};  // beam, sky and ground, two bars a month

@@ -177,6 +177,9 @@ TEST_F(frmYearScreensTest, YearScreenShowsTheTableAndWithWeatherTheTotals) {
     WaitForYear();
     const std::string totals = Text("frmShadingYear", "lblTotals");
     EXPECT_NE(totals.find("June-August (winter)"), std::string::npos) << totals;
+    // The steady weather's beam before sunrise is reported beside the totals.
+    EXPECT_TRUE(Text("frmShadingYear", "lblChecks").starts_with("Weather data checks: "));
+    EXPECT_TRUE(Find<QLabel>("frmShadingYear", "lblChecks")->isVisibleTo(Screen("frmShadingYear")));
     EXPECT_TRUE(Find<QPushButton>("frmShadingYear", "cmdSaveMonthly")->isEnabled());
 }
 
