@@ -27,7 +27,7 @@ frmGeomChoice::frmGeomChoice()
                                  "go to five data files: SIDEFIN1.DAT through SIDEFIN5.DAT.",
                                  'V')),
       OptGeom3(new WrappedOption("OptGeom3",
-                                 "Both awining and side fins." + QString(23, ' ') +
+                                 "Both awning and side fins." + QString(23, ' ') +
                                      "Output can go to five data files:" + QString(27, ' ') +
                                      "AWN&FIN1.DAT through AWN&FIN5.DAT.",
                                  'B')),

@@ -13,6 +13,7 @@
 #include "model/WizardDefaults.h"
 #include "platform/Host.h"
 #include "screens/device/DevicePreview.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
@@ -32,7 +33,7 @@ void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget
 }  // namespace
 
 frmGeomValues::frmGeomValues()
-    : WizardScreen("frmGeomValues", "Setting Awning Dimensions"),
+    : WizardScreen("frmGeomValues", ""),
       txtWP(NewTextBox("txtWP", "", [this] { txtWP_Change(); })),
       txtW(NewTextBox("txtW", "", [this] { txtW_Change(); })),
       lblDelW(NewLabel("lblDelW", "")),
@@ -42,31 +43,23 @@ frmGeomValues::frmGeomValues()
       txtL(NewTextBox("txtL")),
       txtGeomCase(NewTextBox("txtGeomCase", ToQt(std::string(DefaultGeomCaseText)),
                              [this] { txtGeomCase_Change(); })),
+      lblAwnWidth(NewLabel("lblAwnWidth", "", LabelKind::Paragraph)),
+      lblFinHeight(NewLabel("lblFinHeight", "", LabelKind::Paragraph)),
+      lblHprime(NewLabel("lblHprime", "", LabelKind::Paragraph)),
+      lblBL(NewLabel("lblBL", "", LabelKind::Paragraph)),
       optDrawn(new QRadioButton("As &drawn: the plate past one side, one fin")),
       optMirrored(new QRadioButton("The same on &both sides: the plate past both, a fin at each")) {
     auto* column = new QGridLayout;
-    AddEntry(column, NewLabel("lblWP", " W'"),
-             NewLabel("lblAwnWidth", "Awning Width", LabelKind::Paragraph), txtWP);
+    AddEntry(column, NewLabel("lblWP", " W'"), lblAwnWidth, txtWP);
     AddEntry(column, NewLabel("lblW", " W"),
              NewLabel("lblWindowWidth", "Window Width", LabelKind::Paragraph), txtW);
     AddEntry(column, NewDrawing("picDeltaW", Drawing::DeltaW),
              NewLabel("lblDelta", "W' - W", LabelKind::Paragraph), lblDelW);
     AddEntry(column, NewLabel("lblH", " H"),
              NewLabel("lblWindowHeight", "Window Height", LabelKind::Paragraph), txtH);
-    AddEntry(column, NewLabel("lblLh", "h"),
-             NewLabel("lblFinHeight", "Height to top of fin or front edge of awning",
-                      LabelKind::Paragraph),
-             txtLh);
-    AddEntry(
-        column, NewLabel("lblLhp", "h'"),
-        NewLabel("lblHprime", "Difference in heights of the front and back edges of the awning",
-                 LabelKind::Paragraph),
-        txtLhP);
-    AddEntry(
-        column, NewLabel("lblL", "L"),
-        NewLabel("lblBL", "Perpendicular distance from wall to front edge of awning or side fin",
-                 LabelKind::Paragraph),
-        txtL);
+    AddEntry(column, NewLabel("lblLh", "h"), lblFinHeight, txtLh);
+    AddEntry(column, NewLabel("lblLhp", "h'"), lblHprime, txtLhP);
+    AddEntry(column, NewLabel("lblL", "L"), lblBL, txtL);
     column->setRowStretch(column->rowCount(), 1);
     // Keeps the descriptions to two or three lines on a narrow screen.
     column->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 32);
@@ -109,6 +102,12 @@ frmGeomValues::frmGeomValues()
 }
 
 void frmGeomValues::Form_Load() {
+    const DeviceWords& words = WordsFor(GeomMode);
+    setWindowTitle(words.dimensionsTitle);
+    lblAwnWidth->setText(words.widthLabel);
+    lblFinHeight->setText(words.frontHeightLabel);
+    lblHprime->setText(words.heightDifferenceLabel);
+    lblBL->setText(words.depthLabel);
     GeomCaseText = FromQt(txtGeomCase->text());
     txtWP->setText(ToQt(PlainNumberText(DefaultDimensions.WP)));
     txtW->setText(ToQt(PlainNumberText(DefaultDimensions.W)));

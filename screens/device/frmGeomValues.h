@@ -42,6 +42,10 @@ class frmGeomValues : public WizardScreen {
     QLineEdit* txtLhP;
     QLineEdit* txtL;
     QLineEdit* txtGeomCase;
+    QLabel* lblAwnWidth;
+    QLabel* lblFinHeight;
+    QLabel* lblHprime;
+    QLabel* lblBL;
     QRadioButton* optDrawn;
     QRadioButton* optMirrored;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ inline std::int16_t AppendToPrintFile = 0;
 // Set once the user has been told that the default-path file cannot be used, so that later
 // visits of the output-files screen in this run do not tell it again.
 inline bool DefaultPathFaultTold = false;
+
+// The geometries whose matrix data files this run has written, for the closing screen.
+inline std::set<Geometry> MatrixFilesWritten;
 
 // The line that heads every section of output, and the optional geometry case description.
 inline std::string HeaderText;

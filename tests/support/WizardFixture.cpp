@@ -53,6 +53,7 @@ void WizardFixture::SetUp() {
     setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
     FixClock({2026, 12, 8, 13, 5, 9});
     mduUmbravel::DefaultPathFaultTold = false;
+    mduUmbravel::MatrixFilesWritten.clear();
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
     InstallEndHandler([this](int) { ++programEnds; });
     InstallQuestionHandler(

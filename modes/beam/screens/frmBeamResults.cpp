@@ -9,6 +9,7 @@
 #include "model/SkyDirection.h"
 #include "modes/beam/BeamCalculation.h"
 #include "output/BeamSection.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/ShadowView.h"
@@ -22,7 +23,7 @@ frmBeamResults::frmBeamResults()
       lblDate(NewLabel("lblDate", "")),
       lblTime(NewLabel("lblTime", "")),
       lblGeomMode(NewLabel("lblGeomMode", "")),
-      lblDimen(NewLabel("lblDimen", "")),
+      lblDimen(NewLabel("lblDimen", "", LabelKind::Paragraph)),
       lblAltAngle(NewLabel("lblAltAngle", "")),
       lblAziAngle(NewLabel("lblAziAngle", "")),
       lblBeamUSF(NewLabel("lblBeamUSF", "")),
@@ -59,8 +60,8 @@ void frmBeamResults::Form_Load() {
     shadingCase = CurrentCase();
     beam = EvaluateBeam(shadingCase);
     exact = EvaluateExactBeam(shadingCase);
-    lblGeomMode->setText(ToQt(BeamGeometryCaption(shadingCase.geometry)));
-    lblDimen->setText(ToQt(BeamDimensionsCaption(shadingCase.dimensions)));
+    lblGeomMode->setText(ToQt(GeometryInWords(shadingCase.geometry)));
+    lblDimen->setText(ToQt(DimensionsInWords(shadingCase.geometry, shadingCase.dimensions)));
     lblAltAngle->setText(ToQt(BeamAltitudeCaption(shadingCase.sun)));
     lblAziAngle->setText(ToQt(BeamAzimuthCaption(shadingCase.sun)));
     lblBeamUSF->setText(ToQt(BeamUSFCaption(beam.usf)));

@@ -8,6 +8,7 @@
 #include "modes/diffuse/DiffuseCalculation.h"
 #include "modes/diffuse/screens/PhysicalDiffuseNote.h"
 #include "output/DiffuseSection.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
@@ -28,7 +29,7 @@ frmDiffuseResults::frmDiffuseResults()
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle",
-        "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Diffuse Sky" + QString(11, ' '),
+        "UMBRAVEL 3.0  Awning Shading Algorithm  Results -- Diffuse Sky" + QString(11, ' '),
         LabelKind::Title));
     for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText}) {
         screen->addWidget(label);
@@ -51,7 +52,7 @@ void frmDiffuseResults::Form_Load() {
     lblDate->setText(ToQt(DiffuseDateCaption()));
     lblTime->setText(ToQt(DiffuseTimeCaption()));
     const ShadingCase c = mduUmbravel::CurrentCase();
-    lblGeomMode->setText(ToQt(DiffuseGeomModeCaption(c.geometry)));
+    lblGeomMode->setText(ToQt(GeometryInWords(c.geometry)));
     lblDimen->setText(ToQt(c.output.headerText));
     lblCaseText->setText(ToQt(DiffuseCaseTextCaption(c.output.geomCaseText)));
     const mduUmbravel::DiffuseShading d = EvaluateDiffuseMode(c);

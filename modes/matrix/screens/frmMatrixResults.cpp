@@ -58,7 +58,7 @@ frmMatrixResults::frmMatrixResults()
       chart(new MatrixChart) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
-        "lblTitle", "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Matrix of Beam Values",
+        "lblTitle", "UMBRAVEL 3.0  Awning Shading Algorithm  Results -- Matrix of Beam Values",
         LabelKind::Title));
     screen->addWidget(lblDate);
     screen->addWidget(lblTime);
@@ -84,6 +84,7 @@ void frmMatrixResults::Form_Load() {
     lblDimen->setText(ToQt(c.output.headerText));
     // The text box shows lines, not the CR LF that ends each of them.
     const MatrixModeRun run = RunMatrixMode(c);
+    mduUmbravel::MatrixFilesWritten.insert(c.geometry);
     txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
     lblMatrixWarning->setVisible(run.outsideUnitRange);
     chart->Show(run.results.data, c.output.dataPath);

@@ -63,6 +63,13 @@ TEST_F(frmPathFileNameTest, RestoreGoesBackToTheProgramsFolderAndForgetsTheDefau
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), DataFolder());
 }
 
+TEST_F(frmPathFileNameTest, TheHintNamesTheProgramsOwnDataFolder) {
+    WalkTo("frmPathFileName");
+    const std::string hint = Text("frmPathFileName", "lblHint");
+    EXPECT_NE(hint.find(" is " + DataFolder() + "."), std::string::npos) << hint;
+    EXPECT_EQ(hint.find("Documents"), std::string::npos) << hint;
+}
+
 TEST_F(frmPathFileNameTest, ADefaultPathFileInAnotherLetterCaseCountsAsAbsent) {
     WriteBytes(ProgramFolder() + "defpath.asc", "d/runs/\r\n");
     WalkTo("frmPathFileName");

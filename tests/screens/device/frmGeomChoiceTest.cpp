@@ -61,7 +61,7 @@ TEST_F(frmGeomChoiceTest, TheAmpersandsOfTheCaptionAreCharactersNotTheAccessKey)
     WalkTo("frmGeomChoice");
     const auto* option = Find<QRadioButton>("frmGeomChoice", "OptGeom3");
     EXPECT_EQ(option->text().toStdString(),
-              "Both awining and side fins." + std::string(23, ' ') +
+              "Both awning and side fins." + std::string(23, ' ') +
                   "Output can go to five data files:" + std::string(27, ' ') +
                   "AWN&FIN1.DAT through AWN&FIN5.DAT.");
     EXPECT_EQ(option->shortcut(), QKeySequence(Qt::ALT | Qt::Key_B))

@@ -36,6 +36,33 @@ INSTANTIATE_TEST_SUITE_P(EveryGeometry, frmGeomValuesDefaultsTest,
                          ::testing::Values("optGeom1", "optGeom2", "OptGeom3"),
                          [](const auto& info) { return std::string(info.param); });
 
+// The screen is titled and labelled for the device chosen: fins have no awning.
+TEST_F(frmGeomValuesTest, TitleAndLabelsNameTheChosenDevice) {
+    const struct {
+        const char* option;
+        const char* title;
+        const char* widthLabel;
+        const char* depthLabel;
+    } rows[] = {
+        {"optGeom1", "Setting Awning Dimensions", "Awning Width",
+         "Perpendicular distance from wall to front edge of awning"},
+        {"optGeom2", "Setting Side Fin Dimensions",
+         "Distance from the window's far edge to the fin",
+         "Perpendicular distance from wall to front edge of side fin"},
+        {"OptGeom3", "Setting Awning and Side Fin Dimensions", "Awning Width, out to the fin",
+         "Perpendicular distance from wall to front edge of awning and side fin"},
+    };
+    WalkTo("frmGeomChoice");
+    for (const auto& row : rows) {
+        Click("frmGeomChoice", row.option);
+        Click("frmGeomChoice", "cmdOK");
+        EXPECT_EQ(Screen("frmGeomValues")->windowTitle().toStdString(), row.title);
+        EXPECT_EQ(Text("frmGeomValues", "lblAwnWidth"), row.widthLabel);
+        EXPECT_EQ(Text("frmGeomValues", "lblBL"), row.depthLabel);
+        Click("frmGeomValues", "cmdPrevious");
+    }
+}
+
 struct Widths {
     const char* name;
     const char* awningWidth;
