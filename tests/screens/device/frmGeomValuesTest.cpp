@@ -100,7 +100,7 @@ TEST_F(frmGeomValuesTest, TheDifferenceFollowsEveryKeystroke) {
 TEST_F(frmGeomValuesTest, ContinueStoresTheDimensionsAndTheShownDifference) {
     WalkTo("frmGeomValues");
     TypeOver("frmGeomValues", "txtWP", "3.3");
-    TypeOver("frmGeomValues", "txtW", "1.1 m");
+    TypeOver("frmGeomValues", "txtW", "1.1");
     TypeOver("frmGeomValues", "txtH", "5");
     TypeOver("frmGeomValues", "txtLh", "4.5");
     TypeOver("frmGeomValues", "txtLhP", "-0.5");
@@ -160,7 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "Distance L from the wall to the front edge cannot be zero."},
         RefusedEntry{"AwningBelowWindow", "txtLhP", "-3.5",
                      "The back edge of the awning would lie below the bottom of the window: h + h' "
-                     "cannot be below zero."}),
+                     "cannot be below zero."},
+        RefusedEntry{"NegativeWindowHeight", "txtH", "-4",
+                     "Window Height H is below zero while h + h' = 4 is not: the back edge of the "
+                     "awning would lie below the bottom of the window."},
+        RefusedEntry{"UnitAfterTheNumber", "txtW", "2.5 m",
+                     "Window Width W is not a number in full: \"2.5 m\" would be read as 2.5."},
+        RefusedEntry{"SecondPoint", "txtL", "1.5.2",
+                     "Distance L from the wall to the front edge is not a number in full: "
+                     "\"1.5.2\" would be read as 1.5."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(frmGeomValuesTest, NegativeLengthsAreTakenAsTheyAre) {
