@@ -113,9 +113,14 @@ void frmPathFileName::Form_Load() {
     lblAppending->hide();
     ProgramFolder = ProgramFolderPath();
     lblHint->setText(ToQt(HintText()));
-    PrintFileName = DefaultPrintFileName;
+    // The folder and name the user last had are kept until the program ends.
+    if (PrintFileName.empty()) {
+        PrintFileName = DefaultPrintFileName;
+    }
     std::string unusableDefault;
-    DataPath = ReadDefaultPathFile(&unusableDefault).value_or(DefaultDataFolder());
+    if (DataPath.empty()) {
+        DataPath = ReadDefaultPathFile(&unusableDefault).value_or(DefaultDataFolder());
+    }
     // The name box first: the path box's change event also reads the name box.
     txtPrintFileName->setText(ToQt(PrintFileName));
     txtPath->setText(ToQt(DataPath));

@@ -1,5 +1,6 @@
 #include "screens/device/frmGeomChoice.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -68,8 +69,9 @@ frmGeomChoice::frmGeomChoice()
 }
 
 void frmGeomChoice::Form_Load() {
-    optGeom1->setChecked(true);
-    optGeom1->setFocus();
+    QAbstractButton* chosen = geomModes->button(static_cast<int>(GeomMode));
+    chosen->setChecked(true);
+    chosen->setFocus();
 }
 
 void frmGeomChoice::cmdOK_Click() {

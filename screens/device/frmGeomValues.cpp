@@ -10,7 +10,6 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
-#include "model/WizardDefaults.h"
 #include "platform/Host.h"
 #include "screens/device/DevicePreview.h"
 #include "screens/kit/DeviceWords.h"
@@ -41,8 +40,7 @@ frmGeomValues::frmGeomValues()
       txtLh(NewTextBox("txtLh")),
       txtLhP(NewTextBox("txtLhP")),
       txtL(NewTextBox("txtL")),
-      txtGeomCase(NewTextBox("txtGeomCase", ToQt(std::string(DefaultGeomCaseText)),
-                             [this] { txtGeomCase_Change(); })),
+      txtGeomCase(NewTextBox("txtGeomCase", "", [this] { txtGeomCase_Change(); })),
       lblAwnWidth(NewLabel("lblAwnWidth", "", LabelKind::Paragraph)),
       lblFinHeight(NewLabel("lblFinHeight", "", LabelKind::Paragraph)),
       lblHprime(NewLabel("lblHprime", "", LabelKind::Paragraph)),
@@ -108,13 +106,24 @@ void frmGeomValues::Form_Load() {
     lblFinHeight->setText(words.frontHeightLabel);
     lblHprime->setText(words.heightDifferenceLabel);
     lblBL->setText(words.depthLabel);
-    GeomCaseText = FromQt(txtGeomCase->text());
-    txtWP->setText(ToQt(PlainNumberText(DefaultDimensions.WP)));
-    txtW->setText(ToQt(PlainNumberText(DefaultDimensions.W)));
-    txtH->setText(ToQt(PlainNumberText(DefaultDimensions.H)));
-    txtLh->setText(ToQt(PlainNumberText(DefaultDimensions.Lh)));
-    txtLhP->setText(ToQt(PlainNumberText(DefaultDimensions.LhP)));
-    txtL->setText(ToQt(PlainNumberText(DefaultDimensions.L)));
+    txtGeomCase->setText(ToQt(GeomCaseText));
+    const DimensionTexts& kept = Kept.dimensions;
+    txtWP->setText(ToQt(kept.WP));
+    txtW->setText(ToQt(kept.W));
+    txtH->setText(ToQt(kept.H));
+    txtLh->setText(ToQt(kept.Lh));
+    txtLhP->setText(ToQt(kept.LhP));
+    txtL->setText(ToQt(kept.L));
+    (Kept.layout == DeviceLayout::Mirrored ? optMirrored : optDrawn)->setChecked(true);
+    // Kept from here on, once every box shows what was kept.
+    for (QLineEdit* box : DimensionBoxes()) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Kept.dimensions = Entries(); });
+    }
+    connect(optMirrored, &QRadioButton::toggled, this, [this] { Kept.layout = ChosenLayout(); });
+}
+
+DeviceLayout frmGeomValues::ChosenLayout() const {
+    return optMirrored->isChecked() ? DeviceLayout::Mirrored : DeviceLayout::Drawn;
 }
 
 void frmGeomValues::ShowDelW() {
@@ -152,8 +161,7 @@ void frmGeomValues::cmdContinue_Click() {
         box->selectAll();
         return;
     }
-    const DeviceLayout layout =
-        optMirrored->isChecked() ? DeviceLayout::Mirrored : DeviceLayout::Drawn;
+    const DeviceLayout layout = ChosenLayout();
     if (EndsCross(ReadNumber(entries.WP), ReadNumber(entries.W), layout)) {
         ShowMessage(std::string(CrossedEndsMessage));
         txtWP->setFocus();

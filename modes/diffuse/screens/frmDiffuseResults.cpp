@@ -8,6 +8,7 @@
 #include "modes/diffuse/DiffuseCalculation.h"
 #include "modes/diffuse/screens/PhysicalDiffuseNote.h"
 #include "output/DiffuseSection.h"
+#include "platform/Host.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
@@ -42,9 +43,10 @@ frmDiffuseResults::frmDiffuseResults()
     screen->addLayout(NewWarnedValueRow(lblGroundUSF, lblGroundWarning));
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdExit", "Save &Results", [this] { cmdExit_Click(); }),
+        NewButton("cmdFinish", "Save &Results", [this] { cmdFinish_Click(); }),
         NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
         NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
@@ -64,8 +66,13 @@ void frmDiffuseResults::Form_Load() {
     physicalFactors->Show(DeviceShapeOf(c));
 }
 
-void frmDiffuseResults::cmdExit_Click() {
+void frmDiffuseResults::cmdFinish_Click() {
     Wizard::HandOver(this, Wizard::Step::Saved);
+}
+
+// The section went into the print file as the screen opened: nothing is left unsaved.
+void frmDiffuseResults::cmdExit_Click() {
+    EndProgram();
 }
 
 void frmDiffuseResults::cmdNewSource_Click() {

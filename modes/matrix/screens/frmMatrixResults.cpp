@@ -13,6 +13,7 @@
 #include "modes/matrix/screens/MatrixChart.h"
 #include "output/MatrixReport.h"
 #include "output/MatrixRun.h"
+#include "platform/Host.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
@@ -68,12 +69,13 @@ frmMatrixResults::frmMatrixResults()
     results->addWidget(chart, 1);
     screen->addLayout(results, 1);
     screen->addWidget(lblMatrixWarning);
-    QPushButton* cmdExit = NewButton("cmdExit", "&Finish", [this] { cmdExit_Click(); });
-    MakeDefault(cmdExit);
+    QPushButton* cmdFinish = NewButton("cmdFinish", "&Finish", [this] { cmdFinish_Click(); });
+    MakeDefault(cmdFinish);
     screen->addLayout(NewButtonRow({
         NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
         NewButton("cmdPrevious", "New &Source Mode", [this] { cmdPrevious_Click(); }),
-        cmdExit,
+        cmdFinish,
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
@@ -98,6 +100,11 @@ void frmMatrixResults::cmdPrevious_Click() {
     Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
-void frmMatrixResults::cmdExit_Click() {
+void frmMatrixResults::cmdFinish_Click() {
     Wizard::HandOver(this, Wizard::Step::Saved);
+}
+
+// The data files and the section were written as the screen opened: nothing is left unsaved.
+void frmMatrixResults::cmdExit_Click() {
+    EndProgram();
 }

@@ -26,7 +26,7 @@ class frmSavedDataFilesTest : public frmSavedTest,
 TEST_P(frmSavedDataFilesTest, TheDataFilesOfTheGeometryAreListedAfterAMatrix) {
     WalkTo("frmGeomChoice");
     Calculate(GetParam().option, "optMatrix");
-    Click("frmMatrixResults", "cmdExit");
+    Click("frmMatrixResults", "cmdFinish");
     EXPECT_EQ(Text("frmSaved", "lblDataFiles"), GetParam().list);
     EXPECT_TRUE(Find<QLabel>("frmSaved", "lblDataFile")->isVisible());
 }
@@ -56,7 +56,7 @@ TEST_F(frmSavedTest, TheDataFilesListedAreThoseThisRunWrote) {
     Calculate("optGeom2", "optMatrix");
     Click("frmMatrixResults", "cmdNewGeom");
     Calculate("OptGeom3", "optMatrix");
-    Click("frmMatrixResults", "cmdExit");
+    Click("frmMatrixResults", "cmdFinish");
     EXPECT_EQ(Text("frmSaved", "lblDataFiles"),
               "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT\n"
               "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT");
@@ -102,7 +102,7 @@ TEST_F(frmSavedTest, TheViewerShowsThePrintFileReadOnlyInFixedPitchAndPrintsIt) 
     EXPECT_EQ(programEnds, 0);
 }
 
-TEST_F(frmSavedTest, RepeatOffersTheDefaultPrintFileAndAFreshStartAgain) {
+TEST_F(frmSavedTest, RepeatKeepsThePrintFileNameAndOffersAFreshStartAgain) {
     WalkTo("frmPathFileName");
     TypeOver("frmPathFileName", "txtPrintFileName", "test.prt");
     Click("frmPathFileName", "cmdKeep");
@@ -111,8 +111,8 @@ TEST_F(frmSavedTest, RepeatOffersTheDefaultPrintFileAndAFreshStartAgain) {
     Click("frmBeamResults", "cmdFinish");
     Click("frmSaved", "cmdRepeat");
 
-    EXPECT_EQ(Text("frmPathFileName", "txtPrintFileName"), "Umbravel.prt");
-    EXPECT_EQ(PrintFileName, "Umbravel.prt");
+    EXPECT_EQ(Text("frmPathFileName", "txtPrintFileName"), "test.prt");
+    EXPECT_EQ(PrintFileName, "test.prt");
     EXPECT_EQ(AppendToPrintFile, 0);
     EXPECT_FALSE(Find<QLabel>("frmPathFileName", "lblAppending")->isVisible());
 }

@@ -47,14 +47,15 @@ TEST_F(frmGeomChoiceTest, ExactlyOneGeometryIsSelectedAtAnyTime) {
     EXPECT_TRUE(Selected("OptGeom3"));
 }
 
-TEST_F(frmGeomChoiceTest, EachVisitStartsFromTheFirstGeometry) {
+TEST_F(frmGeomChoiceTest, EachVisitStartsFromTheGeometryLastChosen) {
     WalkTo("frmGeomChoice");
     Click("frmGeomChoice", "optGeom2");
     Click("frmGeomChoice", "cmdOK");
     Click("frmGeomValues", "cmdPrevious");
-    EXPECT_TRUE(Selected("optGeom1"));
+    EXPECT_TRUE(Selected("optGeom2"));
+    EXPECT_FALSE(Selected("optGeom1"));
     Click("frmGeomChoice", "cmdOK");
-    EXPECT_EQ(GeomMode, Geometry::Awning);
+    EXPECT_EQ(GeomMode, Geometry::Fins);
 }
 
 TEST_F(frmGeomChoiceTest, TheAmpersandsOfTheCaptionAreCharactersNotTheAccessKey) {

@@ -12,7 +12,7 @@ class frmGeomValuesTest : public WizardFixture {};
 class frmGeomValuesDefaultsTest : public frmGeomValuesTest,
                                   public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheDefaults) {
+TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheEntriesLastLeft) {
     WalkTo("frmGeomChoice");
     Click("frmGeomChoice", GetParam());
     Click("frmGeomChoice", "cmdOK");
@@ -22,14 +22,14 @@ TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheDefaults) {
     Click("frmGeomChoice", GetParam());
     Click("frmGeomChoice", "cmdOK");
 
-    const std::pair<const char*, const char*> defaults[] = {
-        {"txtWP", "3"}, {"txtW", "2"},   {"lblDelW", " 1"}, {"txtH", "4"},
-        {"txtLh", "3"}, {"txtLhP", "1"}, {"txtL", "3"},     {"txtGeomCase", "Default Dimensions"},
+    const std::pair<const char*, const char*> kept[] = {
+        {"txtWP", "3"}, {"txtW", "7"},   {"lblDelW", "-4"}, {"txtH", "4"},
+        {"txtLh", "3"}, {"txtLhP", "1"}, {"txtL", "3"},     {"txtGeomCase", "edited"},
     };
-    for (const auto& [control, text] : defaults) {
+    for (const auto& [control, text] : kept) {
         EXPECT_EQ(Text("frmGeomValues", control), text) << control;
     }
-    EXPECT_EQ(GeomCaseText, "Default Dimensions");
+    EXPECT_EQ(GeomCaseText, "edited");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGeometry, frmGeomValuesDefaultsTest,
@@ -192,7 +192,8 @@ TEST_F(frmGeomValuesTest, TheCaseTextFollowsItsBoxAndOutlivesPrevious) {
     Click("frmGeomValues", "cmdPrevious");
     EXPECT_EQ(GeomCaseText, "South");
     Click("frmGeomChoice", "cmdOK");
-    EXPECT_EQ(GeomCaseText, "Default Dimensions");
+    EXPECT_EQ(GeomCaseText, "South");
+    EXPECT_EQ(Text("frmGeomValues", "txtGeomCase"), "South");
 }
 
 TEST_F(frmGeomValuesTest, PreviousStoresNothing) {

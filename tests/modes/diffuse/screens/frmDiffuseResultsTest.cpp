@@ -78,7 +78,7 @@ TEST_P(frmDiffuseResultsMoveTest, ButtonsMoveOnAndWriteNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, frmDiffuseResultsMoveTest,
-                         ::testing::Values(Move{"cmdExit", "frmSaved"},
+                         ::testing::Values(Move{"cmdFinish", "frmSaved"},
                                            Move{"cmdNewSource", "frmSourceMode"},
                                            Move{"cmdNewGeom", "frmGeomChoice"}),
                          [](const auto& info) { return std::string(info.param.button); });
