@@ -15,13 +15,6 @@ ShadingCase CurrentCase() {
     return c;
 }
 
-DimensionTexts DefaultDimensionTexts() {
-    const DefaultDimensionValues& d = DefaultDimensions;
-    return {PlainNumberText(d.WP), PlainNumberText(d.W),  "",
-            PlainNumberText(d.H),  PlainNumberText(d.Lh), PlainNumberText(d.LhP),
-            PlainNumberText(d.L)};
-}
-
 std::string PrintFilePath() {
     return DataPath + PrintFileName;
 }

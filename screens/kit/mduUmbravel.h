@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/NumberText.h"
 #include "model/DimensionEntry.h"
 #include "model/ShadeGeometry.h"
 #include "model/ShadingCase.h"
@@ -40,8 +41,14 @@ inline std::set<Geometry> MatrixFilesWritten;
 inline std::string HeaderText;
 inline std::string GeomCaseText{DefaultGeomCaseText};
 
-// The dimension boxes filled with the defaults.
-DimensionTexts DefaultDimensionTexts();
+// The dimension boxes filled with the defaults. Inline, so that the program-wide values need
+// no screen code.
+inline DimensionTexts DefaultDimensionTexts() {
+    const DefaultDimensionValues& d = DefaultDimensions;
+    return {PlainNumberText(d.WP), PlainNumberText(d.W),  "",
+            PlainNumberText(d.H),  PlainNumberText(d.Lh), PlainNumberText(d.LhP),
+            PlainNumberText(d.L)};
+}
 
 // What the boxes and choices of the screens held when the user last left them, so that every
 // screen opens as it was left: the defaults until its first visit. The data folder and print
