@@ -10,6 +10,7 @@ add_library(umbravel_screens STATIC
     wizard/Wizard.cpp
     screens/kit/WrappedOption.cpp
     screens/kit/RangeWarning.cpp
+    screens/kit/DeviceWords.cpp
     screens/kit/QtHost.cpp
     screens/program/InformationFile.cpp
     wizard/ProgramFolderSetup.cpp

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "base/NumberText.h"
-#include "base/QuotedText.h"
 #include "model/GroundDirection.h"
+#include "model/TypedNumber.h"
 
 using mduUmbravel::ShadeGeometryRecord;
 
@@ -16,20 +16,6 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-
-std::optional<std::string> NumberFault(const char* name, std::string_view text) {
-    const std::string quoted = QuotedText(text);
-    const std::optional<double> value = ReadLeadingNumber(text);
-    if (!value) {
-        const bool blank = text.find_first_not_of(" \t\n") == std::string_view::npos;
-        return std::string(name) +
-               (blank ? " is empty: it needs a number." : " is not a number: " + quoted + ".");
-    }
-    if (!std::isfinite(*value)) {
-        return std::string(name) + " is too large to calculate with: " + quoted + ".";
-    }
-    return std::nullopt;
-}
 
 DimensionBox BoxOf(DividingLength length) {
     switch (length) {
@@ -71,7 +57,7 @@ std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts) {
         {DimensionBox::L, "Distance L from the wall to the front edge", texts.L},
     };
     for (const Entry& entry : entries) {
-        if (auto fault = NumberFault(entry.name, entry.text)) {
+        if (auto fault = TypedNumberFault(entry.name, entry.text)) {
             return RefusedDimension{entry.box, *fault};
         }
     }
@@ -84,7 +70,15 @@ std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts) {
                                            [&](const Entry& e) { return e.box == BoxOf(*zero); });
         return RefusedDimension{entry.box, std::string(entry.name) + " cannot be zero."};
     }
-    if (mduUmbravel::AwningBelowWindow(ReadDimensions(texts))) {
+    // The procedure tests (h + h') / H: a negative H fails it with a positive h + h'.
+    if (const auto g = ReadDimensions(texts); mduUmbravel::AwningBelowWindow(g)) {
+        if (g.H < 0) {
+            return RefusedDimension{
+                DimensionBox::H,
+                "Window Height H is below zero while h + h' = " + PlainNumberText(g.Lh + g.LhP) +
+                    " is not: the back edge of the awning would lie below "
+                    "the bottom of the window."};
+        }
         return RefusedDimension{DimensionBox::LhP,
                                 "The back edge of the awning would lie below the bottom of the "
                                 "window: h + h' cannot be below zero."};

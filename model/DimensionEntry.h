@@ -30,8 +30,8 @@ struct RefusedDimension {
 };
 
 // The first entry the calculation cannot work with, none when all can be stored: a box that
-// holds no number, a value that is not finite (W' - W included), a zero W, H or L (the ratios
-// divide by them), or an awning whose back edge lies below the window bottom, where the
+// is not a number in full, a value that is not finite (W' - W included), a zero W, H or L (the
+// ratios divide by them), or an awning whose back edge lies below the window bottom, where the
 // ground-direction procedure stops.
 std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts);
 

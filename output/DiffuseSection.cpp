@@ -127,10 +127,6 @@ std::string DiffuseTimeCaption() {
     return "Run time: " + TimeText();
 }
 
-std::string DiffuseGeomModeCaption(Geometry geometry) {
-    return "Geometry mode: " + SignedNumberText(static_cast<double>(geometry));
-}
-
 std::string DiffuseCaseTextCaption(const std::string& caseText) {
     return "Geometry description: " + caseText;
 }

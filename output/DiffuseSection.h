@@ -12,9 +12,6 @@
 std::string DiffuseDateCaption();
 std::string DiffuseTimeCaption();
 
-// "Geometry mode:  1"
-std::string DiffuseGeomModeCaption(Geometry geometry);
-
 // "Geometry description: " followed by the case text.
 std::string DiffuseCaseTextCaption(const std::string& caseText);
 

@@ -8,6 +8,7 @@ add_executable(umbravel_screen_tests
     wizard/ProgramFolderSetupTest.cpp
     wizard/WizardWalkTest.cpp
     wizard/KeyboardTest.cpp
+    wizard/EntriesKeptTest.cpp
     screens/program/frmAwnSplashTest.cpp
     screens/program/frmUsingTest.cpp
     screens/program/frmAboutTest.cpp

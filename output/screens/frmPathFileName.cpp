@@ -40,10 +40,12 @@ const char* const kDataFileInfo =
     "in the \"Path\" window below.  You may not change the default data file names, but you can "
     "rename them after the program closes.";
 
-const char* const kHint =
-    " (Hint: Create an \"UmbravelFiles\" subfolder in your \"My Documents\" folder to keep these "
-    "files separate from the program files. Suggested path to this directory will be something "
-    "like: c:\\Documents and Settings\\YourName\\My Documents\\UmbravelFiles\\)";
+// The original folder, where the files go until another is made the default.
+std::string HintText() {
+    return "(Hint: the original folder, which the Restore button brings back, is " +
+           DefaultDataFolder() +
+           ". Any other folder keeps these files apart from the program's own.)";
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ frmPathFileName::frmPathFileName()
       txtPath(NewTextBox("txtPath", "", [this] { txtPath_Change(); })),
       txtPrintFileName(NewTextBox("txtPrintFileName", "", [this] { txtPrintFileName_Change(); })),
       lblPrintFilePath(NewLabel("lblPrintFilePath", "", LabelKind::Paragraph)),
-      lblAppending(NewLabel("lblAppending", "Appending to old print file")) {
+      lblAppending(NewLabel("lblAppending", "Appending to old print file")),
+      lblHint(NewLabel("lblHint", "", LabelKind::Paragraph)) {
     // The screen keeps its layout when the appending notice appears.
     QSizePolicy keepPlace = lblAppending->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
@@ -91,7 +94,7 @@ frmPathFileName::frmPathFileName()
         NewButton("cmdRestore", "&Restore Original Folder and make it your Default Folder",
                   [this] { cmdRestore_Click(); }),
         0, Qt::AlignRight);
-    screen->addWidget(NewLabel("lblHint", kHint, LabelKind::Paragraph));
+    screen->addWidget(lblHint);
     screen->addWidget(NewLabel("lblPrintFileName", "Print file name:"));
     screen->addWidget(txtPrintFileName);
     screen->addWidget(NewLabel("lblPrintPath", "Path to find this print file:"));
@@ -109,9 +112,15 @@ void frmPathFileName::Form_Load() {
     AppendToPrintFile = 0;
     lblAppending->hide();
     ProgramFolder = ProgramFolderPath();
-    PrintFileName = DefaultPrintFileName;
+    lblHint->setText(ToQt(HintText()));
+    // The folder and name the user last had are kept until the program ends.
+    if (PrintFileName.empty()) {
+        PrintFileName = DefaultPrintFileName;
+    }
     std::string unusableDefault;
-    DataPath = ReadDefaultPathFile(&unusableDefault).value_or(DefaultDataFolder());
+    if (DataPath.empty()) {
+        DataPath = ReadDefaultPathFile(&unusableDefault).value_or(DefaultDataFolder());
+    }
     // The name box first: the path box's change event also reads the name box.
     txtPrintFileName->setText(ToQt(PrintFileName));
     txtPath->setText(ToQt(DataPath));

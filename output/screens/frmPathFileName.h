@@ -35,4 +35,5 @@ class frmPathFileName : public WizardScreen {
     QLineEdit* txtPrintFileName;
     QLabel* lblPrintFilePath;
     QLabel* lblAppending;
+    QLabel* lblHint;
 };

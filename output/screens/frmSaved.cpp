@@ -16,6 +16,7 @@ using namespace mduUmbravel;
 frmSaved::frmSaved()
     : WizardScreen("frmSaved", "Results saved in ascii text file for printing"),
       lblPrintFile(NewLabel("lblPrintFile", "")),
+      lblDataFile(NewLabel("lblDataFile", "Data files of the matrix of sun positions:")),
       lblDataFiles(NewLabel("lblDataFiles", "")),
       lblFileFolder(NewLabel("lblFileFolder", "", LabelKind::Paragraph)) {
     auto* cmdExit = NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); });
@@ -27,10 +28,7 @@ frmSaved::frmSaved()
     screen->addWidget(
         NewLabel("Label1", "Results of this session have been saved in the following files"));
     screen->addWidget(lblPrintFile);
-    screen->addWidget(NewLabel("lblDataFile",
-                               "Data Files  (have new data only if the beam Matrix geometry option "
-                               "was selected during this run)",
-                               LabelKind::Paragraph));
+    screen->addWidget(lblDataFile);
     screen->addWidget(lblDataFiles);
     screen->addWidget(NewLabel("lblFolder", "in the following folder:"));
     screen->addWidget(lblFileFolder);
@@ -45,7 +43,14 @@ frmSaved::frmSaved()
 
 void frmSaved::Form_Load() {
     lblPrintFile->setText(ToQt(PrintFileName));
-    lblDataFiles->setText(ToQt(MatrixDataFileList(GeomMode)));
+    // Only a matrix of sun positions writes data files.
+    std::string lists;
+    for (const Geometry geometry : MatrixFilesWritten) {
+        lists += (lists.empty() ? "" : "\n") + MatrixDataFileList(geometry);
+    }
+    lblDataFiles->setText(ToQt(lists));
+    lblDataFile->setVisible(!lists.empty());
+    lblDataFiles->setVisible(!lists.empty());
     lblFileFolder->setText(ToQt(DataPath));
 }
 

@@ -21,6 +21,7 @@ class frmSaved : public WizardScreen {
     void cmdExit_Click();
 
     QLabel* lblPrintFile;
+    QLabel* lblDataFile;
     QLabel* lblDataFiles;
     QLabel* lblFileFolder;
 };

@@ -1,5 +1,6 @@
 #include "screens/device/frmGeomChoice.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,7 +28,7 @@ frmGeomChoice::frmGeomChoice()
                                  "go to five data files: SIDEFIN1.DAT through SIDEFIN5.DAT.",
                                  'V')),
       OptGeom3(new WrappedOption("OptGeom3",
-                                 "Both awining and side fins." + QString(23, ' ') +
+                                 "Both awning and side fins." + QString(23, ' ') +
                                      "Output can go to five data files:" + QString(27, ' ') +
                                      "AWN&FIN1.DAT through AWN&FIN5.DAT.",
                                  'B')),
@@ -68,8 +69,9 @@ frmGeomChoice::frmGeomChoice()
 }
 
 void frmGeomChoice::Form_Load() {
-    optGeom1->setChecked(true);
-    optGeom1->setFocus();
+    QAbstractButton* chosen = geomModes->button(static_cast<int>(GeomMode));
+    chosen->setChecked(true);
+    chosen->setFocus();
 }
 
 void frmGeomChoice::cmdOK_Click() {

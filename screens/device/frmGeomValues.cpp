@@ -10,9 +10,9 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
-#include "model/WizardDefaults.h"
 #include "platform/Host.h"
 #include "screens/device/DevicePreview.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
@@ -32,7 +32,7 @@ void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget
 }  // namespace
 
 frmGeomValues::frmGeomValues()
-    : WizardScreen("frmGeomValues", "Setting Awning Dimensions"),
+    : WizardScreen("frmGeomValues", ""),
       txtWP(NewTextBox("txtWP", "", [this] { txtWP_Change(); })),
       txtW(NewTextBox("txtW", "", [this] { txtW_Change(); })),
       lblDelW(NewLabel("lblDelW", "")),
@@ -40,33 +40,24 @@ frmGeomValues::frmGeomValues()
       txtLh(NewTextBox("txtLh")),
       txtLhP(NewTextBox("txtLhP")),
       txtL(NewTextBox("txtL")),
-      txtGeomCase(NewTextBox("txtGeomCase", ToQt(std::string(DefaultGeomCaseText)),
-                             [this] { txtGeomCase_Change(); })),
+      txtGeomCase(NewTextBox("txtGeomCase", "", [this] { txtGeomCase_Change(); })),
+      lblAwnWidth(NewLabel("lblAwnWidth", "", LabelKind::Paragraph)),
+      lblFinHeight(NewLabel("lblFinHeight", "", LabelKind::Paragraph)),
+      lblHprime(NewLabel("lblHprime", "", LabelKind::Paragraph)),
+      lblBL(NewLabel("lblBL", "", LabelKind::Paragraph)),
       optDrawn(new QRadioButton("As &drawn: the plate past one side, one fin")),
       optMirrored(new QRadioButton("The same on &both sides: the plate past both, a fin at each")) {
     auto* column = new QGridLayout;
-    AddEntry(column, NewLabel("lblWP", " W'"),
-             NewLabel("lblAwnWidth", "Awning Width", LabelKind::Paragraph), txtWP);
+    AddEntry(column, NewLabel("lblWP", " W'"), lblAwnWidth, txtWP);
     AddEntry(column, NewLabel("lblW", " W"),
              NewLabel("lblWindowWidth", "Window Width", LabelKind::Paragraph), txtW);
     AddEntry(column, NewDrawing("picDeltaW", Drawing::DeltaW),
              NewLabel("lblDelta", "W' - W", LabelKind::Paragraph), lblDelW);
     AddEntry(column, NewLabel("lblH", " H"),
              NewLabel("lblWindowHeight", "Window Height", LabelKind::Paragraph), txtH);
-    AddEntry(column, NewLabel("lblLh", "h"),
-             NewLabel("lblFinHeight", "Height to top of fin or front edge of awning",
-                      LabelKind::Paragraph),
-             txtLh);
-    AddEntry(
-        column, NewLabel("lblLhp", "h'"),
-        NewLabel("lblHprime", "Difference in heights of the front and back edges of the awning",
-                 LabelKind::Paragraph),
-        txtLhP);
-    AddEntry(
-        column, NewLabel("lblL", "L"),
-        NewLabel("lblBL", "Perpendicular distance from wall to front edge of awning or side fin",
-                 LabelKind::Paragraph),
-        txtL);
+    AddEntry(column, NewLabel("lblLh", "h"), lblFinHeight, txtLh);
+    AddEntry(column, NewLabel("lblLhp", "h'"), lblHprime, txtLhP);
+    AddEntry(column, NewLabel("lblL", "L"), lblBL, txtL);
     column->setRowStretch(column->rowCount(), 1);
     // Keeps the descriptions to two or three lines on a narrow screen.
     column->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 32);
@@ -109,13 +100,30 @@ frmGeomValues::frmGeomValues()
 }
 
 void frmGeomValues::Form_Load() {
-    GeomCaseText = FromQt(txtGeomCase->text());
-    txtWP->setText(ToQt(PlainNumberText(DefaultDimensions.WP)));
-    txtW->setText(ToQt(PlainNumberText(DefaultDimensions.W)));
-    txtH->setText(ToQt(PlainNumberText(DefaultDimensions.H)));
-    txtLh->setText(ToQt(PlainNumberText(DefaultDimensions.Lh)));
-    txtLhP->setText(ToQt(PlainNumberText(DefaultDimensions.LhP)));
-    txtL->setText(ToQt(PlainNumberText(DefaultDimensions.L)));
+    const DeviceWords& words = WordsFor(GeomMode);
+    setWindowTitle(words.dimensionsTitle);
+    lblAwnWidth->setText(words.widthLabel);
+    lblFinHeight->setText(words.frontHeightLabel);
+    lblHprime->setText(words.heightDifferenceLabel);
+    lblBL->setText(words.depthLabel);
+    txtGeomCase->setText(ToQt(GeomCaseText));
+    const DimensionTexts& kept = Kept.dimensions;
+    txtWP->setText(ToQt(kept.WP));
+    txtW->setText(ToQt(kept.W));
+    txtH->setText(ToQt(kept.H));
+    txtLh->setText(ToQt(kept.Lh));
+    txtLhP->setText(ToQt(kept.LhP));
+    txtL->setText(ToQt(kept.L));
+    (Kept.layout == DeviceLayout::Mirrored ? optMirrored : optDrawn)->setChecked(true);
+    // Kept from here on, once every box shows what was kept.
+    for (QLineEdit* box : DimensionBoxes()) {
+        connect(box, &QLineEdit::textChanged, this, [this] { Kept.dimensions = Entries(); });
+    }
+    connect(optMirrored, &QRadioButton::toggled, this, [this] { Kept.layout = ChosenLayout(); });
+}
+
+DeviceLayout frmGeomValues::ChosenLayout() const {
+    return optMirrored->isChecked() ? DeviceLayout::Mirrored : DeviceLayout::Drawn;
 }
 
 void frmGeomValues::ShowDelW() {
@@ -153,8 +161,7 @@ void frmGeomValues::cmdContinue_Click() {
         box->selectAll();
         return;
     }
-    const DeviceLayout layout =
-        optMirrored->isChecked() ? DeviceLayout::Mirrored : DeviceLayout::Drawn;
+    const DeviceLayout layout = ChosenLayout();
     if (EndsCross(ReadNumber(entries.WP), ReadNumber(entries.W), layout)) {
         ShowMessage(std::string(CrossedEndsMessage));
         txtWP->setFocus();

@@ -10,7 +10,7 @@ class QLineEdit;
 class QRadioButton;
 
 // Setting the dimensions of the window and the shading device, and the optional geometry case
-// description. Opens with the default dimensions on every visit; "Continue" stores them, or
+// description. Opens with the entries as the user last left them; "Continue" stores them, or
 // names the first entry the calculation cannot work with and stays.
 class frmGeomValues : public WizardScreen {
     Q_OBJECT
@@ -33,6 +33,7 @@ class frmGeomValues : public WizardScreen {
     // The boxes of W', W, H, h, h' and L, in the order of DimensionBox.
     std::array<QLineEdit*, 6> DimensionBoxes() const;
     DimensionTexts Entries() const;
+    DeviceLayout ChosenLayout() const;
 
     QLineEdit* txtWP;
     QLineEdit* txtW;
@@ -42,6 +43,10 @@ class frmGeomValues : public WizardScreen {
     QLineEdit* txtLhP;
     QLineEdit* txtL;
     QLineEdit* txtGeomCase;
+    QLabel* lblAwnWidth;
+    QLabel* lblFinHeight;
+    QLabel* lblHprime;
+    QLabel* lblBL;
     QRadioButton* optDrawn;
     QRadioButton* optMirrored;
 };

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 
+#include "base/NumberText.h"
 #include "model/DimensionEntry.h"
 #include "model/ShadeGeometry.h"
 #include "model/ShadingCase.h"
+#include "model/WizardDefaults.h"
 
 // The wizard's entries, kept between its screens for the whole run: each screen stores what the
 // user typed or chose, and CurrentCase hands the calculation and the writers one case built
@@ -31,9 +34,32 @@ inline std::int16_t AppendToPrintFile = 0;
 // visits of the output-files screen in this run do not tell it again.
 inline bool DefaultPathFaultTold = false;
 
+// The geometries whose matrix data files this run has written, for the closing screen.
+inline std::set<Geometry> MatrixFilesWritten;
+
 // The line that heads every section of output, and the optional geometry case description.
 inline std::string HeaderText;
-inline std::string GeomCaseText;
+inline std::string GeomCaseText{DefaultGeomCaseText};
+
+// The dimension boxes filled with the defaults. Inline, so that the program-wide values need
+// no screen code.
+inline DimensionTexts DefaultDimensionTexts() {
+    const DefaultDimensionValues& d = DefaultDimensions;
+    return {PlainNumberText(d.WP), PlainNumberText(d.W),  "",
+            PlainNumberText(d.H),  PlainNumberText(d.Lh), PlainNumberText(d.LhP),
+            PlainNumberText(d.L)};
+}
+
+// What the boxes and choices of the screens held when the user last left them, so that every
+// screen opens as it was left: the defaults until its first visit. The data folder and print
+// file name are DataPath and PrintFileName, empty until the output-files screen first opens.
+struct KeptEntries {
+    DimensionTexts dimensions = DefaultDimensionTexts();
+    DeviceLayout layout = DeviceLayout::Drawn;
+    std::string solarAltitude{DefaultSolarAltitudeText};
+    std::string solarAzimuth{DefaultSolarAzimuthText};
+};
+inline KeptEntries Kept;
 
 // The case the entries describe. The print file is kept, not started afresh: the output-files
 // screen has already started it when the user asked for that.

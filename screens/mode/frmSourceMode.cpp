@@ -11,7 +11,6 @@
 #include <initializer_list>
 
 #include "base/NumberText.h"
-#include "model/WizardDefaults.h"
 #include "modes/beam/SunEntry.h"
 #include "modes/year/screens/frmShadingYear.h"
 #include "modes/year/screens/frmSunFromPlace.h"
@@ -48,16 +47,15 @@ frmSourceMode::frmSourceMode()
                                   "facilitate plotting of results",
                                   'M')),
       sourceModes(new QButtonGroup(this)),
-      txtSolAlt(NewTextBox("txtSolAlt", ToQt(std::string(DefaultSolarAltitudeText)),
-                           [this] { txtSolAlt_Change(); })),
-      txtSolAzi(NewTextBox("txtSolAzi", ToQt(std::string(DefaultSolarAzimuthText)),
-                           [this] { txtSolAzi_Change(); })),
+      txtSolAlt(NewTextBox("txtSolAlt", ToQt(Kept.solarAltitude), [this] { txtSolAlt_Change(); })),
+      txtSolAzi(NewTextBox("txtSolAzi", ToQt(Kept.solarAzimuth), [this] { txtSolAzi_Change(); })),
       lblAltUnit(NewLabel("lblAltUnit", "deg")),
       lblAziUnit(NewLabel("lblAziUnit", "deg")) {
     sourceModes->addButton(OptSingleSun, static_cast<int>(SourceMode::Beam));
     sourceModes->addButton(optDiffuse, static_cast<int>(SourceMode::Diffuse));
     sourceModes->addButton(optMatrix, static_cast<int>(SourceMode::Matrix));
-    OptSingleSun->setChecked(true);
+    QAbstractButton* chosen = sourceModes->button(static_cast<int>(ChosenMode));
+    (chosen != nullptr ? chosen : OptSingleSun)->setChecked(true);
     connect(sourceModes, &QButtonGroup::idToggled, this, [this] { frameSolarChoice_Click(); });
     // The zero-azimuth rule waits until the entry is finished: Enter or leaving the box.
     connect(txtSolAzi, &QLineEdit::editingFinished, this, [this] { txtSolAzi_Validate(); });
@@ -100,15 +98,18 @@ frmSourceMode::frmSourceMode()
     screen->addLayout(angles);
     screen->addStretch();
     screen->addLayout(NewButtonRow({cmdCalculate, cmdPrevious, cmdExit}));
+    frameSolarChoice_Click();
     txtSolAlt->setFocus();
 }
 
 void frmSourceMode::txtSolAlt_Change() {
-    StoreSolarAltitude(FromQt(txtSolAlt->text()));
+    Kept.solarAltitude = FromQt(txtSolAlt->text());
+    StoreSolarAltitude(Kept.solarAltitude);
 }
 
 void frmSourceMode::txtSolAzi_Change() {
-    StoreSolarAzimuth(FromQt(txtSolAzi->text()));
+    Kept.solarAzimuth = FromQt(txtSolAzi->text());
+    StoreSolarAzimuth(Kept.solarAzimuth);
 }
 
 // The angles are typed into the boxes, so that the rules for typed angles apply.

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -62,22 +61,14 @@ QFrame* MakerBox(QLabel* lblPhone) {
 frmAwnSplash::frmAwnSplash()
     : WizardScreen("frmAwnSplash", "Helioran Awning and Overhang Program"),
       lblVersion(NewLabel("lblVersion", "")),
-      lblDate(NewLabel("lblDate", "")),
       lblPhone(NewLabel("lblPhone", "")) {
     // Without scroll bars the box must hold the whole description.
     auto* txtAbout = NewTextArea("txtAbout", TextAreaKind::WrappedWithoutScrollBars, 46, 12);
     txtAbout->setPlainText(ProgramDescription());
 
-    auto* modified = new QHBoxLayout;
-    modified->addWidget(NewLabel("lblModified", "Last modified:"));
-    modified->addWidget(lblDate);
-    modified->addStretch();
-
     auto* name = new QVBoxLayout;
     name->addWidget(NewLabel("Label1", " Umbravel 3.0", LabelKind::Title));
     name->addWidget(lblVersion);
-    name->addLayout(modified);
-    name->addWidget(NewLabel("Label2", "DRAFT for Review Only -- Do Not Distribute"));
     name->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -100,8 +91,7 @@ frmAwnSplash::frmAwnSplash()
 }
 
 void frmAwnSplash::Form_Load() {
-    lblDate->setText("2 JUNE 2004");
-    lblVersion->setText("Version 3.0  BETA Release");
+    lblVersion->setText("Version " UMBRAVEL_VERSION);
     lblPhone->setText(ToQt("Files and default data folder: " + ProgramFolderPath()));
 }
 

@@ -21,6 +21,5 @@ class frmAwnSplash : public WizardScreen {
     void cmdExit_Click();
 
     QLabel* lblVersion;
-    QLabel* lblDate;
     QLabel* lblPhone;
 };

@@ -99,8 +99,6 @@ TEST_F(DiffuseSectionTest, AFractionOutsideZeroToOneIsFollowedByItsPhysicalFacto
 TEST_F(DiffuseSectionTest, CaptionsShowTheRunInCaptionNumberForm) {
     EXPECT_EQ(DiffuseDateCaption(), "Run date: 12-08-2026");
     EXPECT_EQ(DiffuseTimeCaption(), "Run time: 13:05:09");
-    EXPECT_EQ(DiffuseGeomModeCaption(Geometry::Awning), "Geometry mode:  1");
-    EXPECT_EQ(DiffuseGeomModeCaption(Geometry::AwningAndFins), "Geometry mode:  3");
     EXPECT_EQ(DiffuseCaseTextCaption("South office, deep awning"),
               "Geometry description: South office, deep awning");
     EXPECT_EQ(DiffuseCaseTextCaption(""), "Geometry description: ");

@@ -43,6 +43,25 @@ std::vector<WizardScreen*> AllScreens() {
     return screens;
 }
 
+// The program-wide values as a starting program has them.
+void StartWithFreshEntries() {
+    using namespace mduUmbravel;
+    ShadeGeometry = {};
+    GeomMode = Geometry::Awning;
+    Layout = DeviceLayout::Drawn;
+    SolAlt = 0;
+    SolAzi = 0;
+    ChosenMode = SourceMode::Beam;
+    DataPath.clear();
+    PrintFileName.clear();
+    AppendToPrintFile = 0;
+    DefaultPathFaultTold = false;
+    MatrixFilesWritten.clear();
+    HeaderText.clear();
+    GeomCaseText = DefaultGeomCaseText;
+    Kept = {};
+}
+
 }  // namespace
 
 void WizardFixture::SetUp() {
@@ -52,7 +71,7 @@ void WizardFixture::SetUp() {
     }
     setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
     FixClock({2026, 12, 8, 13, 5, 9});
-    mduUmbravel::DefaultPathFaultTold = false;
+    StartWithFreshEntries();
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
     InstallEndHandler([this](int) { ++programEnds; });
     InstallQuestionHandler(

@@ -11,10 +11,10 @@
 
 #include "support/TempFolder.h"
 
-// A test of the screens as a user meets them: the program folder lies in a temporary folder and
-// is prepared as at the first start, the clock reads 12-08-2026 13:05:09, and messages, questions,
-// the folder chooser and the program's end are recorded and scripted instead of shown. Every
-// screen is closed afterwards.
+// A test of the screens as a user meets them, in a program that has just started: the program
+// folder lies in a temporary folder and is prepared as at the first start, the clock reads
+// 12-08-2026 13:05:09, and messages, questions, the folder chooser and the program's end are
+// recorded and scripted instead of shown. Every screen is closed afterwards.
 class WizardFixture : public ::testing::Test {
   protected:
     void SetUp() override;

@@ -65,17 +65,19 @@ void Type(const char* screen, const char* box, const char* text) {
     QApplication::processEvents();
 }
 
-// The beam results of the awning with fins for one sun position, then back to the sun entry.
+void Choose(const char* screen, const char* option) {
+    Screen(screen)->findChild<QRadioButton*>(option)->setChecked(true);
+}
+
+// The beam results of the awning with fins for one sun position, then back to the sun entry,
+// which keeps the mode last chosen.
 void PhotographSun(const char* altitude, const char* azimuth, const QString& label) {
+    Choose("frmSourceMode", "OptSingleSun");
     Type("frmSourceMode", "txtSolAlt", altitude);
     Type("frmSourceMode", "txtSolAzi", azimuth);
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults", label);
     Click("frmBeamResults", "cmdNewSource");
-}
-
-void Choose(const char* screen, const char* option) {
-    Screen(screen)->findChild<QRadioButton*>(option)->setChecked(true);
 }
 
 // A cloudless year at the default place, enough to fill the year screen's bars.

@@ -9,6 +9,8 @@
 #include "model/SkyDirection.h"
 #include "modes/beam/BeamCalculation.h"
 #include "output/BeamSection.h"
+#include "platform/Host.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/ShadowView.h"
@@ -22,7 +24,7 @@ frmBeamResults::frmBeamResults()
       lblDate(NewLabel("lblDate", "")),
       lblTime(NewLabel("lblTime", "")),
       lblGeomMode(NewLabel("lblGeomMode", "")),
-      lblDimen(NewLabel("lblDimen", "")),
+      lblDimen(NewLabel("lblDimen", "", LabelKind::Paragraph)),
       lblAltAngle(NewLabel("lblAltAngle", "")),
       lblAziAngle(NewLabel("lblAziAngle", "")),
       lblBeamUSF(NewLabel("lblBeamUSF", "")),
@@ -50,6 +52,7 @@ frmBeamResults::frmBeamResults()
         NewButton("cmdNewGeom", "New &Geometry", [this] { cmdNewGeom_Click(); }),
         NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
         NewButton("cmdFinish", "&Finish and Save", [this] { cmdFinish_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
@@ -59,8 +62,8 @@ void frmBeamResults::Form_Load() {
     shadingCase = CurrentCase();
     beam = EvaluateBeam(shadingCase);
     exact = EvaluateExactBeam(shadingCase);
-    lblGeomMode->setText(ToQt(BeamGeometryCaption(shadingCase.geometry)));
-    lblDimen->setText(ToQt(BeamDimensionsCaption(shadingCase.dimensions)));
+    lblGeomMode->setText(ToQt(GeometryInWords(shadingCase.geometry)));
+    lblDimen->setText(ToQt(DimensionsInWords(shadingCase.geometry, shadingCase.dimensions)));
     lblAltAngle->setText(ToQt(BeamAltitudeCaption(shadingCase.sun)));
     lblAziAngle->setText(ToQt(BeamAzimuthCaption(shadingCase.sun)));
     lblBeamUSF->setText(ToQt(BeamUSFCaption(beam.usf)));
@@ -77,6 +80,23 @@ void frmBeamResults::cmdNewGeom_Click() {
 
 void frmBeamResults::cmdNewSource_Click() {
     Wizard::HandOver(this, Wizard::Step::SourceMode);
+}
+
+// The result shown is not in the print file until the screen is left toward a new geometry or
+// the closing screen.
+void frmBeamResults::cmdExit_Click() {
+    switch (AskQuestion("The result shown is not in the print file yet.",
+                        {"Save and Exit", "Exit Without Saving", "Stay Here"})) {
+        case 0:
+            AppendBeamSection(shadingCase, beam, exact);
+            EndProgram();
+            break;
+        case 1:
+            EndProgram();
+            break;
+        default:
+            break;
+    }
 }
 
 void frmBeamResults::cmdFinish_Click() {

@@ -10,8 +10,8 @@ class ExactBeamPanel;
 
 // The beam results screen: computes the unshaded fraction for the entered sun
 // position while it opens, and appends the beam section to the print file when
-// it is left toward a new geometry or the closing screen. It has no default
-// button.
+// it is left toward a new geometry or the closing screen; Exit asks whether to
+// append it first. It has no default button.
 class frmBeamResults : public WizardScreen {
     Q_OBJECT
 
@@ -25,6 +25,7 @@ class frmBeamResults : public WizardScreen {
     void cmdNewGeom_Click();
     void cmdNewSource_Click();
     void cmdFinish_Click();
+    void cmdExit_Click();
 
     QLabel* lblDate;
     QLabel* lblTime;

@@ -8,6 +8,8 @@
 #include "modes/diffuse/DiffuseCalculation.h"
 #include "modes/diffuse/screens/PhysicalDiffuseNote.h"
 #include "output/DiffuseSection.h"
+#include "platform/Host.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
@@ -28,7 +30,7 @@ frmDiffuseResults::frmDiffuseResults()
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
         "lblTitle",
-        "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Diffuse Sky" + QString(11, ' '),
+        "UMBRAVEL 3.0  Awning Shading Algorithm  Results -- Diffuse Sky" + QString(11, ' '),
         LabelKind::Title));
     for (QLabel* label : {lblDate, lblTime, lblGeomMode, lblDimen, lblCaseText}) {
         screen->addWidget(label);
@@ -41,9 +43,10 @@ frmDiffuseResults::frmDiffuseResults()
     screen->addLayout(NewWarnedValueRow(lblGroundUSF, lblGroundWarning));
     screen->addStretch();
     screen->addLayout(NewButtonRow({
-        NewButton("cmdExit", "Save &Results", [this] { cmdExit_Click(); }),
+        NewButton("cmdFinish", "Save &Results", [this] { cmdFinish_Click(); }),
         NewButton("cmdNewSource", "New &Source Mode", [this] { cmdNewSource_Click(); }),
         NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
@@ -51,7 +54,7 @@ void frmDiffuseResults::Form_Load() {
     lblDate->setText(ToQt(DiffuseDateCaption()));
     lblTime->setText(ToQt(DiffuseTimeCaption()));
     const ShadingCase c = mduUmbravel::CurrentCase();
-    lblGeomMode->setText(ToQt(DiffuseGeomModeCaption(c.geometry)));
+    lblGeomMode->setText(ToQt(GeometryInWords(c.geometry)));
     lblDimen->setText(ToQt(c.output.headerText));
     lblCaseText->setText(ToQt(DiffuseCaseTextCaption(c.output.geomCaseText)));
     const mduUmbravel::DiffuseShading d = EvaluateDiffuseMode(c);
@@ -63,8 +66,13 @@ void frmDiffuseResults::Form_Load() {
     physicalFactors->Show(DeviceShapeOf(c));
 }
 
-void frmDiffuseResults::cmdExit_Click() {
+void frmDiffuseResults::cmdFinish_Click() {
     Wizard::HandOver(this, Wizard::Step::Saved);
+}
+
+// The section went into the print file as the screen opened: nothing is left unsaved.
+void frmDiffuseResults::cmdExit_Click() {
+    EndProgram();
 }
 
 void frmDiffuseResults::cmdNewSource_Click() {

@@ -17,6 +17,7 @@ class frmDiffuseResults : public WizardScreen {
     void Form_Load() override;
 
   private:
+    void cmdFinish_Click();
     void cmdExit_Click();
     void cmdNewSource_Click();
     void cmdNewGeom_Click();

@@ -13,6 +13,7 @@
 #include "modes/matrix/screens/MatrixChart.h"
 #include "output/MatrixReport.h"
 #include "output/MatrixRun.h"
+#include "platform/Host.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
@@ -58,7 +59,7 @@ frmMatrixResults::frmMatrixResults()
       chart(new MatrixChart) {
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(NewLabel(
-        "lblTitle", "UMBRAVEL 3.0  Awnining Shading Algorithm  Results -- Matrix of Beam Values",
+        "lblTitle", "UMBRAVEL 3.0  Awning Shading Algorithm  Results -- Matrix of Beam Values",
         LabelKind::Title));
     screen->addWidget(lblDate);
     screen->addWidget(lblTime);
@@ -68,12 +69,13 @@ frmMatrixResults::frmMatrixResults()
     results->addWidget(chart, 1);
     screen->addLayout(results, 1);
     screen->addWidget(lblMatrixWarning);
-    QPushButton* cmdExit = NewButton("cmdExit", "&Finish", [this] { cmdExit_Click(); });
-    MakeDefault(cmdExit);
+    QPushButton* cmdFinish = NewButton("cmdFinish", "&Finish", [this] { cmdFinish_Click(); });
+    MakeDefault(cmdFinish);
     screen->addLayout(NewButtonRow({
         NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
         NewButton("cmdPrevious", "New &Source Mode", [this] { cmdPrevious_Click(); }),
-        cmdExit,
+        cmdFinish,
+        NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
 }
 
@@ -84,6 +86,7 @@ void frmMatrixResults::Form_Load() {
     lblDimen->setText(ToQt(c.output.headerText));
     // The text box shows lines, not the CR LF that ends each of them.
     const MatrixModeRun run = RunMatrixMode(c);
+    mduUmbravel::MatrixFilesWritten.insert(c.geometry);
     txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
     lblMatrixWarning->setVisible(run.outsideUnitRange);
     chart->Show(run.results.data, c.output.dataPath);
@@ -97,6 +100,11 @@ void frmMatrixResults::cmdPrevious_Click() {
     Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
-void frmMatrixResults::cmdExit_Click() {
+void frmMatrixResults::cmdFinish_Click() {
     Wizard::HandOver(this, Wizard::Step::Saved);
+}
+
+// The data files and the section were written as the screen opened: nothing is left unsaved.
+void frmMatrixResults::cmdExit_Click() {
+    EndProgram();
 }

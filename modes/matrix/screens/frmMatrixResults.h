@@ -20,6 +20,7 @@ class frmMatrixResults : public WizardScreen {
   private:
     void cmdNewGeom_Click();
     void cmdPrevious_Click();
+    void cmdFinish_Click();
     void cmdExit_Click();
 
     QLabel* lblDate;

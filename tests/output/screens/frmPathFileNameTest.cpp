@@ -37,7 +37,8 @@ TEST_F(frmPathFileNameTest, WithoutADefaultFolderTheProgramsOwnDataFolderIsPropo
 }
 
 // Saved as "Continue" would use it: with its final separator.
-TEST_F(frmPathFileNameTest, TheDefaultFolderIsSavedAndOfferedOnTheNextVisit) {
+// The default is saved for later runs; within this run the folder last typed stays.
+TEST_F(frmPathFileNameTest, TheDefaultFolderIsSavedAndTheFolderLastTypedKept) {
     WalkTo("frmPathFileName");
     TypeOver("frmPathFileName", "txtPath", "d/runs");
     Click("frmPathFileName", "cmdDefault");
@@ -45,8 +46,15 @@ TEST_F(frmPathFileNameTest, TheDefaultFolderIsSavedAndOfferedOnTheNextVisit) {
     EXPECT_EQ(ReadBytes(DefaultPathFile()), "d/runs/\r\n");
     TypeOver("frmPathFileName", "txtPath", "elsewhere/");
     Revisit();
+    EXPECT_EQ(Text("frmPathFileName", "txtPath"), "elsewhere/");
+    EXPECT_EQ(DataPath, "elsewhere/");
+    EXPECT_EQ(ReadBytes(DefaultPathFile()), "d/runs/\r\n");
+}
+
+TEST_F(frmPathFileNameTest, TheSavedDefaultFolderIsOfferedWhenTheProgramStarts) {
+    WriteBytes(DefaultPathFile(), "d/runs/\r\n");
+    WalkTo("frmPathFileName");
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), "d/runs/");
-    EXPECT_EQ(DataPath, "d/runs/");
 }
 
 TEST_F(frmPathFileNameTest, RestoreGoesBackToTheProgramsFolderAndForgetsTheDefault) {
@@ -61,6 +69,13 @@ TEST_F(frmPathFileNameTest, RestoreGoesBackToTheProgramsFolderAndForgetsTheDefau
     EXPECT_TRUE(messages.empty());
     Revisit();
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), DataFolder());
+}
+
+TEST_F(frmPathFileNameTest, TheHintNamesTheProgramsOwnDataFolder) {
+    WalkTo("frmPathFileName");
+    const std::string hint = Text("frmPathFileName", "lblHint");
+    EXPECT_NE(hint.find(" is " + DataFolder() + "."), std::string::npos) << hint;
+    EXPECT_EQ(hint.find("Documents"), std::string::npos) << hint;
 }
 
 TEST_F(frmPathFileNameTest, ADefaultPathFileInAnotherLetterCaseCountsAsAbsent) {

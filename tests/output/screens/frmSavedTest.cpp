@@ -23,11 +23,12 @@ struct DataFiles {
 class frmSavedDataFilesTest : public frmSavedTest,
                               public ::testing::WithParamInterface<DataFiles> {};
 
-TEST_P(frmSavedDataFilesTest, TheDataFilesOfTheGeometryAreListed) {
+TEST_P(frmSavedDataFilesTest, TheDataFilesOfTheGeometryAreListedAfterAMatrix) {
     WalkTo("frmGeomChoice");
-    Calculate(GetParam().option, "OptSingleSun");
-    Click("frmBeamResults", "cmdFinish");
+    Calculate(GetParam().option, "optMatrix");
+    Click("frmMatrixResults", "cmdFinish");
     EXPECT_EQ(Text("frmSaved", "lblDataFiles"), GetParam().list);
+    EXPECT_TRUE(Find<QLabel>("frmSaved", "lblDataFile")->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -40,6 +41,26 @@ INSTANTIATE_TEST_SUITE_P(
         DataFiles{"OptGeom3",
                   "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT"}),
     [](const auto& info) { return std::string(info.param.option); });
+
+// Only the files this run wrote are listed: a single sun writes none, each matrix its geometry's.
+TEST_F(frmSavedTest, TheDataFilesListedAreThoseThisRunWrote) {
+    WalkTo("frmGeomChoice");
+    Calculate("optGeom1", "OptSingleSun");
+    Click("frmBeamResults", "cmdFinish");
+    EXPECT_EQ(Text("frmSaved", "lblDataFiles"), "");
+    EXPECT_FALSE(Find<QLabel>("frmSaved", "lblDataFile")->isVisible());
+
+    Click("frmSaved", "cmdRepeat");
+    answers = {"Append Instead"};
+    Click("frmPathFileName", "cmdContinue");
+    Calculate("optGeom2", "optMatrix");
+    Click("frmMatrixResults", "cmdNewGeom");
+    Calculate("OptGeom3", "optMatrix");
+    Click("frmMatrixResults", "cmdFinish");
+    EXPECT_EQ(Text("frmSaved", "lblDataFiles"),
+              "SIDEFIN1.dat  SIDEFIN2.DAT  SIDEFIN3.DAT   SIDEFIN4.DAT    SIDEFIN5.DAT\n"
+              "AWN&FIN1.dat  AWN&FIN2.DAT  AWN&FIN3.DAT   AWN&FIN4.DAT    AWN&FIN5.DAT");
+}
 
 TEST_F(frmSavedTest, TheFolderTypedOnThisPassIsShown) {
     WalkTo("frmPathFileName");
@@ -81,7 +102,7 @@ TEST_F(frmSavedTest, TheViewerShowsThePrintFileReadOnlyInFixedPitchAndPrintsIt) 
     EXPECT_EQ(programEnds, 0);
 }
 
-TEST_F(frmSavedTest, RepeatOffersTheDefaultPrintFileAndAFreshStartAgain) {
+TEST_F(frmSavedTest, RepeatKeepsThePrintFileNameAndOffersAFreshStartAgain) {
     WalkTo("frmPathFileName");
     TypeOver("frmPathFileName", "txtPrintFileName", "test.prt");
     Click("frmPathFileName", "cmdKeep");
@@ -90,8 +111,8 @@ TEST_F(frmSavedTest, RepeatOffersTheDefaultPrintFileAndAFreshStartAgain) {
     Click("frmBeamResults", "cmdFinish");
     Click("frmSaved", "cmdRepeat");
 
-    EXPECT_EQ(Text("frmPathFileName", "txtPrintFileName"), "Umbravel.prt");
-    EXPECT_EQ(PrintFileName, "Umbravel.prt");
+    EXPECT_EQ(Text("frmPathFileName", "txtPrintFileName"), "test.prt");
+    EXPECT_EQ(PrintFileName, "test.prt");
     EXPECT_EQ(AppendToPrintFile, 0);
     EXPECT_FALSE(Find<QLabel>("frmPathFileName", "lblAppending")->isVisible());
 }

@@ -47,21 +47,22 @@ TEST_F(frmGeomChoiceTest, ExactlyOneGeometryIsSelectedAtAnyTime) {
     EXPECT_TRUE(Selected("OptGeom3"));
 }
 
-TEST_F(frmGeomChoiceTest, EachVisitStartsFromTheFirstGeometry) {
+TEST_F(frmGeomChoiceTest, EachVisitStartsFromTheGeometryLastChosen) {
     WalkTo("frmGeomChoice");
     Click("frmGeomChoice", "optGeom2");
     Click("frmGeomChoice", "cmdOK");
     Click("frmGeomValues", "cmdPrevious");
-    EXPECT_TRUE(Selected("optGeom1"));
+    EXPECT_TRUE(Selected("optGeom2"));
+    EXPECT_FALSE(Selected("optGeom1"));
     Click("frmGeomChoice", "cmdOK");
-    EXPECT_EQ(GeomMode, Geometry::Awning);
+    EXPECT_EQ(GeomMode, Geometry::Fins);
 }
 
 TEST_F(frmGeomChoiceTest, TheAmpersandsOfTheCaptionAreCharactersNotTheAccessKey) {
     WalkTo("frmGeomChoice");
     const auto* option = Find<QRadioButton>("frmGeomChoice", "OptGeom3");
     EXPECT_EQ(option->text().toStdString(),
-              "Both awining and side fins." + std::string(23, ' ') +
+              "Both awning and side fins." + std::string(23, ' ') +
                   "Output can go to five data files:" + std::string(27, ' ') +
                   "AWN&FIN1.DAT through AWN&FIN5.DAT.");
     EXPECT_EQ(option->shortcut(), QKeySequence(Qt::ALT | Qt::Key_B))

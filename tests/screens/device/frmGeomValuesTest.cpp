@@ -12,7 +12,7 @@ class frmGeomValuesTest : public WizardFixture {};
 class frmGeomValuesDefaultsTest : public frmGeomValuesTest,
                                   public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheDefaults) {
+TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheEntriesLastLeft) {
     WalkTo("frmGeomChoice");
     Click("frmGeomChoice", GetParam());
     Click("frmGeomChoice", "cmdOK");
@@ -22,19 +22,46 @@ TEST_P(frmGeomValuesDefaultsTest, EveryVisitStartsFromTheDefaults) {
     Click("frmGeomChoice", GetParam());
     Click("frmGeomChoice", "cmdOK");
 
-    const std::pair<const char*, const char*> defaults[] = {
-        {"txtWP", "3"}, {"txtW", "2"},   {"lblDelW", " 1"}, {"txtH", "4"},
-        {"txtLh", "3"}, {"txtLhP", "1"}, {"txtL", "3"},     {"txtGeomCase", "Default Dimensions"},
+    const std::pair<const char*, const char*> kept[] = {
+        {"txtWP", "3"}, {"txtW", "7"},   {"lblDelW", "-4"}, {"txtH", "4"},
+        {"txtLh", "3"}, {"txtLhP", "1"}, {"txtL", "3"},     {"txtGeomCase", "edited"},
     };
-    for (const auto& [control, text] : defaults) {
+    for (const auto& [control, text] : kept) {
         EXPECT_EQ(Text("frmGeomValues", control), text) << control;
     }
-    EXPECT_EQ(GeomCaseText, "Default Dimensions");
+    EXPECT_EQ(GeomCaseText, "edited");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGeometry, frmGeomValuesDefaultsTest,
                          ::testing::Values("optGeom1", "optGeom2", "OptGeom3"),
                          [](const auto& info) { return std::string(info.param); });
+
+// The screen is titled and labelled for the device chosen: fins have no awning.
+TEST_F(frmGeomValuesTest, TitleAndLabelsNameTheChosenDevice) {
+    const struct {
+        const char* option;
+        const char* title;
+        const char* widthLabel;
+        const char* depthLabel;
+    } rows[] = {
+        {"optGeom1", "Setting Awning Dimensions", "Awning Width",
+         "Perpendicular distance from wall to front edge of awning"},
+        {"optGeom2", "Setting Side Fin Dimensions",
+         "Distance from the window's far edge to the fin",
+         "Perpendicular distance from wall to front edge of side fin"},
+        {"OptGeom3", "Setting Awning and Side Fin Dimensions", "Awning Width, out to the fin",
+         "Perpendicular distance from wall to front edge of awning and side fin"},
+    };
+    WalkTo("frmGeomChoice");
+    for (const auto& row : rows) {
+        Click("frmGeomChoice", row.option);
+        Click("frmGeomChoice", "cmdOK");
+        EXPECT_EQ(Screen("frmGeomValues")->windowTitle().toStdString(), row.title);
+        EXPECT_EQ(Text("frmGeomValues", "lblAwnWidth"), row.widthLabel);
+        EXPECT_EQ(Text("frmGeomValues", "lblBL"), row.depthLabel);
+        Click("frmGeomValues", "cmdPrevious");
+    }
+}
 
 struct Widths {
     const char* name;
@@ -73,7 +100,7 @@ TEST_F(frmGeomValuesTest, TheDifferenceFollowsEveryKeystroke) {
 TEST_F(frmGeomValuesTest, ContinueStoresTheDimensionsAndTheShownDifference) {
     WalkTo("frmGeomValues");
     TypeOver("frmGeomValues", "txtWP", "3.3");
-    TypeOver("frmGeomValues", "txtW", "1.1 m");
+    TypeOver("frmGeomValues", "txtW", "1.1");
     TypeOver("frmGeomValues", "txtH", "5");
     TypeOver("frmGeomValues", "txtLh", "4.5");
     TypeOver("frmGeomValues", "txtLhP", "-0.5");
@@ -133,7 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
                      "Distance L from the wall to the front edge cannot be zero."},
         RefusedEntry{"AwningBelowWindow", "txtLhP", "-3.5",
                      "The back edge of the awning would lie below the bottom of the window: h + h' "
-                     "cannot be below zero."}),
+                     "cannot be below zero."},
+        RefusedEntry{"NegativeWindowHeight", "txtH", "-4",
+                     "Window Height H is below zero while h + h' = 4 is not: the back edge of the "
+                     "awning would lie below the bottom of the window."},
+        RefusedEntry{"UnitAfterTheNumber", "txtW", "2.5 m",
+                     "Window Width W is not a number in full: \"2.5 m\" would be read as 2.5."},
+        RefusedEntry{"SecondPoint", "txtL", "1.5.2",
+                     "Distance L from the wall to the front edge is not a number in full: "
+                     "\"1.5.2\" would be read as 1.5."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(frmGeomValuesTest, NegativeLengthsAreTakenAsTheyAre) {
@@ -157,7 +192,8 @@ TEST_F(frmGeomValuesTest, TheCaseTextFollowsItsBoxAndOutlivesPrevious) {
     Click("frmGeomValues", "cmdPrevious");
     EXPECT_EQ(GeomCaseText, "South");
     Click("frmGeomChoice", "cmdOK");
-    EXPECT_EQ(GeomCaseText, "Default Dimensions");
+    EXPECT_EQ(GeomCaseText, "South");
+    EXPECT_EQ(Text("frmGeomValues", "txtGeomCase"), "South");
 }
 
 TEST_F(frmGeomValuesTest, PreviousStoresNothing) {

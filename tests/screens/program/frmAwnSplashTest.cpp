@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <string>
 
 #include "support/WizardFixture.h"
@@ -6,10 +7,21 @@ namespace {
 
 class frmAwnSplashTest : public WizardFixture {};
 
-TEST_F(frmAwnSplashTest, OpeningSetsTheVersionAndTheDateOfTheLastChange) {
+// The screen speaks of this release: its version, its licence and where it keeps its files, and
+// no words of a draft.
+TEST_F(frmAwnSplashTest, TheScreenShowsTheReleaseAndNoDraftWords) {
     StartProgram();
-    EXPECT_EQ(Text("frmAwnSplash", "lblVersion"), "Version 3.0  BETA Release");
-    EXPECT_EQ(Text("frmAwnSplash", "lblDate"), "2 JUNE 2004");
+    EXPECT_EQ(Text("frmAwnSplash", "lblVersion"), "Version 3.0");
+    EXPECT_EQ(Text("frmAwnSplash", "lblCity"), "Free software under the MIT licence");
+    EXPECT_EQ(Text("frmAwnSplash", "lblPhone"),
+              "Files and default data folder: " + ProgramFolder());
+    std::string shown;
+    for (const QLabel* label : Screen("frmAwnSplash")->findChildren<QLabel*>()) {
+        shown += label->text().toStdString() + "\n";
+    }
+    for (const char* draftWords : {"BETA", "DRAFT", "Do Not Distribute", "2004", "Last modified"}) {
+        EXPECT_EQ(shown.find(draftWords), std::string::npos) << draftWords << " in\n" << shown;
+    }
 }
 
 TEST_F(frmAwnSplashTest, TheDescriptionKeepsItsQuotesAndBlanksLineByLine) {

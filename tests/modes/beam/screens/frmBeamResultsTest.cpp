@@ -15,8 +15,11 @@ TEST_F(frmBeamResultsTest, TheScreenShowsInputsResultAndCase) {
     const std::pair<const char*, const char*> labels[] = {
         {"lblDate", "Date:  12-08-2026"},
         {"lblTime", "Time:  13:05:09"},
-        {"lblGeomMode", "Geometry: AWNING ONLY"},
-        {"lblDimen", "Dimensions: W'= 3 W= 2 DelW= 1 H= 4 h= 3 LhP= 1 L= 3"},
+        {"lblGeomMode", "Geometry: Awning only"},
+        {"lblDimen",
+         "Dimensions: awning width W' = 3, window width W = 2, their difference W' - W = 1, "
+         "window height H = 4, front height h = 3, height difference h' = 1, depth from the "
+         "wall L = 3"},
         {"lblAltAngle", "Solar Altitude  30 deg"},
         {"lblAziAngle", "Solar Azimuth  .0001 deg, relative to the window"},
         {"lblBeamUSF", "Beam USF = 0.31699"},
@@ -45,9 +48,10 @@ TEST_P(frmBeamResultsGeometryTest, TheGeometryAndItsResultAreShown) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryGeometry, frmBeamResultsGeometryTest,
-    ::testing::Values(GeometryChoice{"optGeom1", "Geometry: AWNING ONLY", "Beam USF = 0.31699"},
-                      GeometryChoice{"optGeom2", "Geometry: FIN ONLY", "Beam USF = 1."},
-                      GeometryChoice{"OptGeom3", "Geometry: AWNING & FIN", "Beam USF = 0.31699"}),
+    ::testing::Values(GeometryChoice{"optGeom1", "Geometry: Awning only", "Beam USF = 0.31699"},
+                      GeometryChoice{"optGeom2", "Geometry: Side fins only", "Beam USF = 1."},
+                      GeometryChoice{"OptGeom3", "Geometry: Awning and fins",
+                                     "Beam USF = 0.31699"}),
     [](const auto& info) { return std::string(info.param.option); });
 
 // The section holds the case and result the screen showed, whatever is stored afterwards.

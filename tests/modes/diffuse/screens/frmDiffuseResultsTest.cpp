@@ -31,7 +31,7 @@ TEST_F(frmDiffuseResultsTest, AwningAndFinsShowTheRunAndAppendTheSection) {
     const std::pair<const char*, std::string> captions[] = {
         {"lblDate", "Run date: 12-08-2026"},
         {"lblTime", "Run time: 13:05:09"},
-        {"lblGeomMode", "Geometry mode:  3"},
+        {"lblGeomMode", "Geometry: Awning and fins"},
         {"lblDimen",
          "UMBRAVEL 3.0 Output L =  3 W =  2 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWN&FIN"},
         {"lblCaseText", "Geometry description: Default Dimensions"},
@@ -78,7 +78,7 @@ TEST_P(frmDiffuseResultsMoveTest, ButtonsMoveOnAndWriteNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, frmDiffuseResultsMoveTest,
-                         ::testing::Values(Move{"cmdExit", "frmSaved"},
+                         ::testing::Values(Move{"cmdFinish", "frmSaved"},
                                            Move{"cmdNewSource", "frmSourceMode"},
                                            Move{"cmdNewGeom", "frmGeomChoice"}),
                          [](const auto& info) { return std::string(info.param.button); });

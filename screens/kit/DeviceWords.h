@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "model/CaseKinds.h"
+#include "model/ShadeGeometry.h"
+
+// What the screens call the device and its dimensions, for each geometry: the fins have no
+// awning, and W' places the fin rather than giving a plate's width.
+struct DeviceWords {
+    const char* dimensionsTitle;  // the dimensions screen's window title
+    const char* widthName;        // W', short, as the results name it
+    const char* widthLabel;       // W' on the dimensions screen
+    const char* frontHeightLabel;
+    const char* heightDifferenceLabel;
+    const char* depthLabel;
+};
+
+const DeviceWords& WordsFor(Geometry geometry);
+
+// "Geometry: Awning only".
+std::string GeometryInWords(Geometry geometry);
+
+// Every dimension named in words with its symbol and value, for the results screens.
+std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g);
