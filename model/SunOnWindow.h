@@ -14,10 +14,6 @@ inline constexpr std::string_view SunPastZenith =
 inline constexpr std::string_view SunBehindWall =
     "The sun is behind the wall: no direct sun reaches the window";
 
-// The print file's line for such a direction.
-inline constexpr std::string_view NoDirectSunLine =
-    "No direct sun reaches the window from this direction.";
-
 // The sentence saying why no sun reaches the window, nothing when it can. The wall plane
 // (|azimuth| = 90) and the zenith belong to the directions that reach it, as their limits.
 std::optional<std::string_view> NoDirectSunReason(double altitude, double azimuth);

@@ -4,7 +4,6 @@
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
 #include "model/SkyDirection.h"
-#include "model/SunOnWindow.h"
 #include "output/ReportLines.h"
 
 using namespace mduUmbravel;
