@@ -1,7 +1,6 @@
 #include "output/screens/frmViewPrint.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -12,6 +11,7 @@
 #include "base/PathText.h"
 #include "output/OutputFiles.h"
 #include "platform/Host.h"
+#include "screens/kit/FixedPitchFont.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/mduUmbravel.h"
 
@@ -46,7 +46,7 @@ frmViewPrint::frmViewPrint()
     txtPrintFile->setObjectName("txtPrintFile");
     txtPrintFile->setReadOnly(true);
     txtPrintFile->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtPrintFile->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtPrintFile->setFont(FixedPitchFont());
     const QFontMetrics metrics(txtPrintFile->font());
     txtPrintFile->setMinimumSize(metrics.horizontalAdvance(QString(kColumns, 'M')),
                                  metrics.lineSpacing() * kLines);
