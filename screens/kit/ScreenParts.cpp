@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +48,19 @@ QLineEdit* NewTextBox(const char* name, const QString& initialText,
         QObject::connect(box, &QLineEdit::textChanged, box,
                          [handler = std::move(onChange)] { Guarded(handler); });
     }
+    return box;
+}
+
+QLineEdit* NewNumberBox(const char* name, const QString& initialText,
+                        std::function<void()> onChange) {
+    QLineEdit* box = NewTextBox(name, initialText, std::move(onChange));
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        if (QLocale().decimalPoint() != ',' || text.count(',') != 1 || text.contains('.'))
+            return;
+        const int cursor = box->cursorPosition();
+        box->setText(QString(text).replace(',', '.'));
+        box->setCursorPosition(cursor);
+    });
     return box;
 }
 

@@ -34,6 +34,12 @@ QLabel* NewLabel(const char* name, const QString& text, LabelKind kind = LabelKi
 QLineEdit* NewTextBox(const char* name, const QString& initialText = {},
                       std::function<void()> onChange = {});
 
+// A box for a number: where the user's locale writes a decimal comma, a comma typed as the one
+// separator of a number ("2,5") becomes the point the program reads ("2.5"); elsewhere the
+// comma stays, to be refused with the advice to use a point.
+QLineEdit* NewNumberBox(const char* name, const QString& initialText = {},
+                        std::function<void()> onChange = {});
+
 // Widens a one-line box, as far as the display allows, so that the text it holds now shows whole.
 void FitWholeText(QLineEdit* box);
 

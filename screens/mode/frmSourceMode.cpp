@@ -47,8 +47,9 @@ frmSourceMode::frmSourceMode()
                                   "facilitate plotting of results",
                                   'M')),
       sourceModes(new QButtonGroup(this)),
-      txtSolAlt(NewTextBox("txtSolAlt", ToQt(Kept.solarAltitude), [this] { txtSolAlt_Change(); })),
-      txtSolAzi(NewTextBox("txtSolAzi", ToQt(Kept.solarAzimuth), [this] { txtSolAzi_Change(); })),
+      txtSolAlt(
+          NewNumberBox("txtSolAlt", ToQt(Kept.solarAltitude), [this] { txtSolAlt_Change(); })),
+      txtSolAzi(NewNumberBox("txtSolAzi", ToQt(Kept.solarAzimuth), [this] { txtSolAzi_Change(); })),
       lblAltUnit(NewLabel("lblAltUnit", "deg")),
       lblAziUnit(NewLabel("lblAziUnit", "deg")) {
     sourceModes->addButton(OptSingleSun, static_cast<int>(SourceMode::Beam));

@@ -1,3 +1,4 @@
+#include <QLocale>
 #include <string>
 
 #include "screens/kit/mduUmbravel.h"
@@ -235,6 +236,33 @@ TEST_F(frmGeomValuesTest, TheLayoutIsChosenHereAndCrossedEndsAreRefused) {
             EXPECT_EQ(CurrentCase().layout, row.stored);
         }
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(frmGeomValuesTest, ADecimalCommaIsAPointWhereTheLocaleWritesOne) {
+    WalkTo("frmGeomValues");
+    const struct {
+        QLocale locale;
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "2,5", "2.5"},
+        {QLocale(QLocale::German, QLocale::Germany), "1,2,3", "1.2,3"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "2,5", "2,5"},
+    };
+    for (const auto& c : cases) {
+        QLocale::setDefault(c.locale);
+        TypeOver("frmGeomValues", "txtL", c.typed);
+        EXPECT_EQ(Text("frmGeomValues", "txtL"), c.shown) << c.typed;
+    }
+    // Where a comma is no decimal separator, it is refused with the advice to use a point.
+    Click("frmGeomValues", "cmdContinue");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("use a point: 2.5"), std::string::npos) << messages[0];
+    QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace
