@@ -4,6 +4,7 @@
 
 #include "base/QuotedText.h"
 #include "batch/OptionValues.h"
+#include "batch/ProjectOptions.h"
 #include "model/CaseKinds.h"
 #include "modes/beam/SunEntry.h"
 #include "modes/year/PlaceBounds.h"
@@ -33,6 +34,17 @@ std::vector<BatchOption> MakeTable() {
     const std::string year = "Shading year (--mode year)";
     const std::string help = "Help";
     return {
+        {"Project", "--project", "FILE.umbravel",
+         "a design saved by the wizard: its device, sun, place, year, weather file and data "
+         "folder, as if given by their options here; options after it override its values",
+         [](BatchOptions& o, Option n, Value v) {
+             try {
+                 for (const auto& [option, value] : ProjectOptionValues(LoadProject(v)))
+                     TakeOption(o, option, value);
+             } catch (const ProjectRefused& refused) {
+                 throw UsageError(std::string(n) + ": " + refused.what());
+             }
+         }},
         {files, "--folder", "DIR",
          "data folder for the print and data files, ending in \"/\"; files are named by joining "
          "it with the file name, created when missing (default: the saved default folder, else "

@@ -13,16 +13,6 @@
 
 // Readers of the values options take; each throws UsageError naming the option.
 
-struct FinSideNames {
-    FinSide side;
-    std::string_view option;  // --fin-side
-};
-
-inline constexpr std::array<FinSideNames, 2> FinSideTable = {{
-    {FinSide::Left, "left"},
-    {FinSide::Right, "right"},
-}};
-
 // The words of a name table, with `between` between them and `last` before the last one.
 template <class Row, std::size_t N>
 std::string WordList(const std::array<Row, N>& table, std::string_view between,

@@ -35,6 +35,8 @@ qt_add_resources(umbravel window_icon
 install(TARGETS umbravel umbravel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES desktop/${UMBRAVEL_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES desktop/${UMBRAVEL_APP_ID}.mime.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${UMBRAVEL_APP_ID}.xml)
 install(FILES desktop/${UMBRAVEL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${UMBRAVEL_ICON_SVG}

@@ -6,8 +6,11 @@ add_library(umbravel_screens STATIC
     screens/kit/mduUmbravel.cpp
     screens/kit/EventGuard.cpp
     screens/kit/ScreenParts.cpp
+    screens/kit/FixedPitchFont.cpp
     screens/kit/WizardScreen.cpp
     wizard/Wizard.cpp
+    wizard/ProjectEntries.cpp
+    wizard/ProjectMenu.cpp
     screens/kit/WrappedOption.cpp
     screens/kit/RangeWarning.cpp
     screens/kit/DeviceWords.cpp

@@ -25,12 +25,14 @@ struct GeometryNames {
     std::string_view sectionCaption;  // the beam section's "Geometry: " line
     std::string_view headerTag;       // the end of the default header line
     std::string_view dataFileStem;    // the matrix data files: stem, then 1 to 5, ".DAT"
+    std::string_view projectName;     // project files
 };
 
 inline constexpr std::array<GeometryNames, 3> GeometryTable = {{
-    {Geometry::Awning, "1", "Awning only", "AWNING ONLY", "AWNONLY", "AWNONLY"},
-    {Geometry::Fins, "2", "Side fins only", "FIN ONLY", "FINONLY", "SIDEFIN"},
-    {Geometry::AwningAndFins, "3", "Awning and fins", "AWNING & FIN", "AWN&FIN", "AWN&FIN"},
+    {Geometry::Awning, "1", "Awning only", "AWNING ONLY", "AWNONLY", "AWNONLY", "awning"},
+    {Geometry::Fins, "2", "Side fins only", "FIN ONLY", "FINONLY", "SIDEFIN", "fins"},
+    {Geometry::AwningAndFins, "3", "Awning and fins", "AWNING & FIN", "AWN&FIN", "AWN&FIN",
+     "awning and fins"},
 }};
 
 struct SourceModeNames {
@@ -75,11 +77,13 @@ inline constexpr const LayoutNames& NamesOf(DeviceLayout l) {
     return RowOf(LayoutTable, &LayoutNames::layout, l);
 }
 
-// The value whose option name is the word; nothing for a word no row has.
+// The row whose name (its option name unless another column is given) is the word; nothing for
+// a word no row has.
 template <class Row, std::size_t N>
-constexpr std::optional<Row> RowNamed(const std::array<Row, N>& table, std::string_view word) {
+constexpr std::optional<Row> RowNamed(const std::array<Row, N>& table, std::string_view word,
+                                      std::string_view Row::*name = &Row::option) {
     for (const Row& row : table) {
-        if (row.option == word)
+        if (row.*name == word)
             return row;
     }
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include "base/NumberText.h"
 #include "model/GroundDirection.h"
 #include "model/TypedNumber.h"
+#include "model/WizardDefaults.h"
 
 using mduUmbravel::ShadeGeometryRecord;
 
@@ -30,6 +31,13 @@ DimensionBox BoxOf(DividingLength length) {
 }
 
 }  // namespace
+
+DimensionTexts DefaultDimensionTexts() {
+    const DefaultDimensionValues& d = DefaultDimensions;
+    return {PlainNumberText(d.WP), PlainNumberText(d.W),  "",
+            PlainNumberText(d.H),  PlainNumberText(d.Lh), PlainNumberText(d.LhP),
+            PlainNumberText(d.L)};
+}
 
 std::string DelWText(std::string_view wpText, std::string_view wText) {
     return SignedNumberText(ReadNumber(wpText) - ReadNumber(wText));

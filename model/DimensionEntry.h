@@ -10,7 +10,11 @@
 // The dimensions as typed: each text is read as its leading decimal number.
 struct DimensionTexts {
     std::string WP, W, DelW, H, Lh, LhP, L;  // DelW is the shown W' - W text
+    bool operator==(const DimensionTexts&) const = default;
 };
+
+// The dimension boxes filled with the defaults.
+DimensionTexts DefaultDimensionTexts();
 
 // The W' - W text shown beside the width boxes: the difference of the two readings in the
 // caption number form (" 1", " .5", "-2").

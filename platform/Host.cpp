@@ -9,6 +9,7 @@ namespace {
 MessageHandler messageHandler;
 QuestionHandler questionHandler;
 FolderChooser folderChooser;
+FileChooser fileChooser;
 EndHandler endHandler;
 
 void EndWith(int status) {
@@ -44,6 +45,12 @@ std::optional<std::string> ChooseFolder(const std::string& start) {
     return std::nullopt;
 }
 
+std::optional<std::string> ChooseFile(const FileQuestion& question) {
+    if (fileChooser)
+        return fileChooser(question);
+    return std::nullopt;
+}
+
 void EndProgram() {
     EndWith(EXIT_SUCCESS);
 }
@@ -62,6 +69,10 @@ void InstallQuestionHandler(QuestionHandler handler) {
 
 void InstallFolderChooser(FolderChooser chooser) {
     folderChooser = std::move(chooser);
+}
+
+void InstallFileChooser(FileChooser chooser) {
+    fileChooser = std::move(chooser);
 }
 
 void InstallEndHandler(EndHandler handler) {

@@ -15,6 +15,13 @@ using MessageHandler = std::function<void(const std::string& text)>;
 using QuestionHandler =
     std::function<std::size_t(const std::string& text, const std::vector<std::string>& answers)>;
 using FolderChooser = std::function<std::optional<std::string>(const std::string& start)>;
+// What a file dialog asks: to open an existing file or name one to save, its title, the file to
+// start from and the name filter ("Projects (*.umbravel)").
+struct FileQuestion {
+    bool save;
+    std::string title, start, filter;
+};
+using FileChooser = std::function<std::optional<std::string>(const FileQuestion& question)>;
 // The status is the program's exit status.
 using EndHandler = std::function<void(int status)>;
 
@@ -29,6 +36,9 @@ std::size_t AskQuestion(const std::string& text, const std::vector<std::string>&
 // Lets the user pick a folder, starting from the given one; nothing when the user cancels.
 std::optional<std::string> ChooseFolder(const std::string& start);
 
+// Lets the user pick a file to open or name one to save; nothing when the user cancels.
+std::optional<std::string> ChooseFile(const FileQuestion& question);
+
 // Ends the program at once, closing every screen: with status 0 when the user ends it, with
 // status 1 when a fault ends it.
 void EndProgram();
@@ -39,4 +49,5 @@ void EndProgramAfterFault();
 void InstallMessageHandler(MessageHandler handler);
 void InstallQuestionHandler(QuestionHandler handler);
 void InstallFolderChooser(FolderChooser chooser);
+void InstallFileChooser(FileChooser chooser);
 void InstallEndHandler(EndHandler handler);

@@ -9,6 +9,7 @@ add_executable(umbravel_screen_tests
     wizard/WizardWalkTest.cpp
     wizard/KeyboardTest.cpp
     wizard/EntriesKeptTest.cpp
+    wizard/ProjectFilesTest.cpp
     screens/program/frmAwnSplashTest.cpp
     screens/program/frmUsingTest.cpp
     screens/program/frmAboutTest.cpp

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libboost-dev liberfa-dev
           nlohmann-json3-dev libcli11-dev libtbb-dev clang libclang-rt-14-dev xvfb xauth
-          desktop-file-utils appstream dpkg-dev fakeroot file)
+          desktop-file-utils appstream libxml2-utils dpkg-dev fakeroot file)
 
 missing=()
 for package in "${packages[@]}"; do

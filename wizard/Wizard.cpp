@@ -12,10 +12,12 @@
 #include "output/screens/frmSaved.h"
 #include "screens/device/frmGeomChoice.h"
 #include "screens/device/frmGeomValues.h"
+#include "screens/kit/WizardScreen.h"
 #include "screens/mode/frmSourceMode.h"
 #include "screens/program/frmAbout.h"
 #include "screens/program/frmAwnSplash.h"
 #include "screens/program/frmUsing.h"
+#include "wizard/ProjectMenu.h"
 
 namespace Wizard {
 
@@ -68,6 +70,22 @@ void HandOver(QWidget* owner, Step target) {
     WithScreen(target, [owner](auto kind) { HandOver<typename decltype(kind)::type>(owner); });
 }
 
+void Restart(QWidget* owner, Step target) {
+    WithScreen(target, [owner](auto kind) {
+        auto* fresh = new typename decltype(kind)::type;
+        if (!fresh->Open()) {
+            delete fresh;
+            return;
+        }
+        Place(fresh, owner);
+        BringToFront(fresh);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != fresh && qobject_cast<WizardScreen*>(window) && window->isVisible())
+                window->close();
+        }
+    });
+}
+
 void CloseIfOpen(Step target) {
     WithScreen(target, [](auto kind) { CloseIfOpen<typename decltype(kind)::type>(); });
 }
@@ -82,6 +100,7 @@ void BringToFront(QWidget* screen) {
 }
 
 void Place(QWidget* screen, const QWidget* placeOf) {
+    AddProjectMenu(screen);
     const QRect room = (placeOf != nullptr ? placeOf : screen)->screen()->availableGeometry();
     QSize size = screen->sizeHint();
     // Wrapping captions need more height than the hint gives at the hint's width.

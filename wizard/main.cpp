@@ -5,11 +5,15 @@
 
 #include "base/Temporaries.h"
 #include "base/VersionText.h"
+#include "screens/device/frmGeomChoice.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/QtHost.h"
+#include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/program/frmAwnSplash.h"
 #include "wizard/ProgramFolderSetup.h"
+#include "wizard/ProjectEntries.h"
+#include "wizard/ProjectMenu.h"
 
 namespace {
 
@@ -27,6 +31,7 @@ bool AnswerHelpAndVersion(QCommandLineParser& parser, int argc, char* argv[]) {
         "Shading of a window by an awning, side fins or both.\n"
         "A wizard leads through the entries. Licence: MIT.");
     parser.addHelpOption();
+    parser.addPositionalArgument("project", "A project file to open.", "[FILE.umbravel]");
     const QCommandLineOption version({"v", "version"}, "Displays version and licence.");
     parser.addOption(version);
     QStringList arguments;
@@ -67,8 +72,14 @@ int main(int argc, char* argv[]) {
     parser.process(application);
     QApplication::setWindowIcon(WindowIcon());
     InstallQtHost();
-    if (!Guarded(PrepareProgramFolder) || Wizard::Show<frmAwnSplash>() == nullptr) {
+    if (!Guarded(PrepareProgramFolder))
         return 1;
-    }
+    // A design opened from a file starts at its device; the start screen otherwise.
+    LastSavedProject.design = CurrentProject();
+    const QStringList projects = parser.positionalArguments();
+    const bool opened = !projects.isEmpty() && OpenProjectFile(FromQt(projects.front()));
+    if ((opened ? static_cast<QWidget*>(Wizard::Show<frmGeomChoice>())
+                : Wizard::Show<frmAwnSplash>()) == nullptr)
+        return 1;
     return QApplication::exec();
 }

@@ -1,15 +1,29 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "modes/year/SunPosition.h"
 
 // Which side of the window the fin stands on, seen from outside, facing the wall.
 enum class FinSide { Left, Right };
+
+struct FinSideNames {
+    FinSide side;
+    std::string_view option;  // --fin-side, project files and settings
+};
+
+inline constexpr std::array<FinSideNames, 2> FinSideTable = {{
+    {FinSide::Left, "left"},
+    {FinSide::Right, "right"},
+}};
 
 // The window's orientation: the compass bearing of its outward normal (degrees from north,
 // clockwise) and its fin side.
 struct WindowFacing {
     double bearing = 180;
     FinSide finSide = FinSide::Right;
+    bool operator==(const WindowFacing&) const = default;
 };
 
 // The sun as the shading procedures see it: altitude above the horizon and azimuth from the

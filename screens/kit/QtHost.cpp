@@ -48,6 +48,16 @@ void InstallQtHost() {
         }
         return FromQt(folder);
     });
+    InstallFileChooser([](const FileQuestion& q) -> std::optional<std::string> {
+        QWidget* parent = QApplication::activeWindow();
+        const QString path = q.save ? QFileDialog::getSaveFileName(parent, ToQt(q.title),
+                                                                   ToQt(q.start), ToQt(q.filter))
+                                    : QFileDialog::getOpenFileName(parent, ToQt(q.title),
+                                                                   ToQt(q.start), ToQt(q.filter));
+        if (path.isEmpty())
+            return std::nullopt;
+        return FromQt(path);
+    });
     InstallEndHandler([](int status) {
         // Closing the last screen would otherwise end the event loop with status 0.
         QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -36,6 +36,10 @@ void Show(Step target, const QWidget* placeOf = nullptr);
 // so the program never finds itself without a window in between.
 void HandOver(QWidget* owner, Step target);
 
+// Opens a fresh screen of the step in the owner's place and closes every other screen, so that
+// all of them show the entries just put in place.
+void Restart(QWidget* owner, Step target);
+
 // Closes the step's screen when it is open.
 void CloseIfOpen(Step target);
 

@@ -41,15 +41,6 @@ inline std::set<Geometry> MatrixFilesWritten;
 inline std::string HeaderText;
 inline std::string GeomCaseText{DefaultGeomCaseText};
 
-// The dimension boxes filled with the defaults. Inline, so that the program-wide values need
-// no screen code.
-inline DimensionTexts DefaultDimensionTexts() {
-    const DefaultDimensionValues& d = DefaultDimensions;
-    return {PlainNumberText(d.WP), PlainNumberText(d.W),  "",
-            PlainNumberText(d.H),  PlainNumberText(d.Lh), PlainNumberText(d.LhP),
-            PlainNumberText(d.L)};
-}
-
 // What the boxes and choices of the screens held when the user last left them, so that every
 // screen opens as it was left: the defaults until its first visit. The data folder and print
 // file name are DataPath and PrintFileName, empty until the output-files screen first opens.
@@ -58,6 +49,10 @@ struct KeptEntries {
     DeviceLayout layout = DeviceLayout::Drawn;
     std::string solarAltitude{DefaultSolarAltitudeText};
     std::string solarAzimuth{DefaultSolarAzimuthText};
+    // The year screen's entries besides the place, which the user's settings keep.
+    int year = 2025;
+    std::string weatherFile;
+    double groundReflectance = 0.2;
 };
 inline KeptEntries Kept;
 

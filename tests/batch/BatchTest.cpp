@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "batch/BatchOptions.h"
+#include "output/ProjectFile.h"
 #include "support/BatchProgram.h"
 #include "support/ExpectedReports.h"
 #include "support/TempFolder.h"
@@ -231,6 +233,51 @@ TEST_F(BatchProgram, JsonResultsForEveryMode) {
     ASSERT_EQ(matrix["usf"].size(), 25u);
     EXPECT_EQ(matrix["usf"][24].size(), 7u);
     EXPECT_EQ(matrix["azimuths"].size(), 7u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BatchOptions, AProjectGivesItsValuesAndLaterOptionsOverrideThem) {
+    const TempFolder folder;
+    Project p;
+    p.geometry = Geometry::AwningAndFins;
+    p.layout = DeviceLayout::Mirrored;
+    p.dimensions = {"3.5", "2", "", "1.5", "0.25", "-0.5", "0.75"};
+    p.mode = SourceMode::Diffuse;
+    p.solarAltitude = "41.5";
+    p.place = {51.25, 7.5, "Europe/Berlin", 1, {135.5, FinSide::Left}};
+    p.year = {2024, "", 0.35};
+    p.dataFolder = folder.Slash();
+    const std::string path = folder.Slash() + "design.umbravel";
+    SaveProject(path, p);
+
+    const BatchOptions o = ParseBatchOptions(
+        {"--projection", "2", "--project", path, "--window-height", "4", "--mode", "beam"});
+    EXPECT_EQ(o.geometry, Geometry::AwningAndFins);
+    EXPECT_EQ(o.layout, DeviceLayout::Mirrored);
+    EXPECT_EQ(o.awningWidth, "3.5");
+    EXPECT_EQ(o.heightDifference, "-0.5");
+    EXPECT_EQ(o.projection, "0.75");  // the project's, given after --projection
+    EXPECT_EQ(o.windowHeight, "4");   // the option's, given after the project
+    EXPECT_EQ(o.sourceMode, SourceMode::Beam);
+    EXPECT_EQ(o.altitude, "41.5");
+    EXPECT_EQ(o.folder, folder.Slash());
+    EXPECT_EQ(o.year.latitude, 51.25);
+    EXPECT_EQ(o.year.facing, 135.5);
+    EXPECT_EQ(o.year.finSide, FinSide::Left);
+    EXPECT_EQ(o.year.year, 2024);
+    EXPECT_EQ(o.year.reflectance, 0.35);
+
+    std::ofstream(folder.Slash() + "broken.umbravel") << "{\"format\": \"Umbravel project\",\n{";
+    try {
+        ParseBatchOptions({"--project", folder.Slash() + "broken.umbravel"});
+        ADD_FAILURE() << "a broken project was taken";
+    } catch (const UsageError& refused) {
+        EXPECT_NE(std::string(refused.what()).find("--project: "), std::string::npos);
+        EXPECT_NE(std::string(refused.what()).find("line 2"), std::string::npos);
+    }
 }
 
 }  // namespace

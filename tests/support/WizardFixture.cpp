@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "screens/kit/mduUmbravel.h"
 #include "screens/program/frmAwnSplash.h"
 #include "wizard/ProgramFolderSetup.h"
+#include "wizard/ProjectEntries.h"
 
 namespace {
 
@@ -60,6 +62,7 @@ void StartWithFreshEntries() {
     HeaderText.clear();
     GeomCaseText = DefaultGeomCaseText;
     Kept = {};
+    LastSavedProject = {};
 }
 
 }  // namespace
@@ -70,7 +73,11 @@ void WizardFixture::SetUp() {
         savedDataHome_ = dataHome;
     }
     setenv("XDG_DATA_HOME", home_.Path().c_str(), 1);
+    // The user's own settings and recent projects are not the tests'.
+    setenv("XDG_CONFIG_HOME", (home_.Path() / "config").c_str(), 1);
     FixClock({2026, 12, 8, 13, 5, 9});
+    // Whatever the machine's locale, the number boxes see one with a decimal point.
+    QLocale::setDefault(QLocale::c());
     StartWithFreshEntries();
     InstallMessageHandler([this](const std::string& text) { messages.push_back(text); });
     InstallEndHandler([this](int) { ++programEnds; });
@@ -94,6 +101,13 @@ void WizardFixture::SetUp() {
         chosenFolders.pop_front();
         return folder;
     });
+    InstallFileChooser([this](const FileQuestion&) -> std::optional<std::string> {
+        if (chosenFiles.empty())
+            return std::nullopt;
+        std::string file = chosenFiles.front();
+        chosenFiles.pop_front();
+        return file;
+    });
     PrepareProgramFolder();
 }
 
@@ -111,6 +125,7 @@ void WizardFixture::TearDown() {
     InstallMessageHandler({});
     InstallQuestionHandler({});
     InstallFolderChooser({});
+    InstallFileChooser({});
     InstallEndHandler({});
     ReleaseClock();
     if (hadDataHome_) {

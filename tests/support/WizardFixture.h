@@ -77,6 +77,8 @@ class WizardFixture : public ::testing::Test {
 
     // What the folder chooser returns in turn; a cancelled choice when none is waiting.
     std::deque<std::string> chosenFolders;
+    // Files the file dialogs choose in turn; cancelled when none is left.
+    std::deque<std::string> chosenFiles;
 
   private:
     TempFolder home_;

@@ -12,15 +12,8 @@ namespace {
 // not the program's and is left alone.
 constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 
-// The settings file where Qt keeps a program's settings on this system, named here so that it
-// can be checked before Qt reads it.
-QString SettingsFilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/Helioran/Umbravel.conf";
-}
-
 std::string SettingsFileProblem() {
-    const std::string path = SettingsFilePath().toStdString();
+    const std::string path = UserSettingsPath().toStdString();
     const std::string problem = SmallFileProblem(path, MaxSettingsBytes);
     if (problem.empty())
         return {};
@@ -35,13 +28,18 @@ std::optional<std::string> Stored(const QSettings& s, const char* key) {
 
 }  // namespace
 
+QString UserSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/Helioran/Umbravel.conf";
+}
+
 PlaceSettings LoadPlaceSettings() {
     if (std::string problem = SettingsFileProblem(); !problem.empty()) {
         PlaceSettings p;
         p.problem = std::move(problem);
         return p;
     }
-    const QSettings s(SettingsFilePath(), QSettings::IniFormat);
+    const QSettings s(UserSettingsPath(), QSettings::IniFormat);
     const StoredPlace stored = CheckStoredPlace(
         {Stored(s, "place/latitude"), Stored(s, "place/longitude"), Stored(s, "place/utcOffset"),
          Stored(s, "window/facing"), Stored(s, "window/finSide")});
@@ -58,7 +56,7 @@ PlaceSettings LoadPlaceSettings() {
 void SavePlaceSettings(const PlaceSettings& p) {
     if (!SettingsFileProblem().empty())
         return;
-    QSettings s(SettingsFilePath(), QSettings::IniFormat);
+    QSettings s(UserSettingsPath(), QSettings::IniFormat);
     s.setValue("place/latitude", p.latitude);
     s.setValue("place/longitude", p.longitude);
     s.setValue("place/timeZone", p.timeZone);

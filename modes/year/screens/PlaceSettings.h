@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <string>
 
 #include "modes/year/StoredPlace.h"
@@ -16,6 +17,10 @@ struct PlaceSettings {
     WindowFacing facing;
     std::string problem;  // stored values refused on loading, to be told once
 };
+
+// The settings file where Qt keeps a program's settings on this system, named here so that it
+// can be checked before Qt reads it.
+QString UserSettingsPath();
 
 // The stored values, each checked as an entry of its kind; a refused one gives its default.
 PlaceSettings LoadPlaceSettings();
