@@ -103,7 +103,8 @@ class UnsavedChangesOnClose : public QObject {
 };
 
 QMenu* NewFileMenu(QWidget* screen) {
-    auto* file = new QMenu("&File", screen);
+    // Alt+F is the results screens' Finish.
+    auto* file = new QMenu("F&ile", screen);
     file->setObjectName("mnuFile");
     auto add = [&](const char* name, const char* text, const QKeySequence& keys, auto act) {
         QAction* action = file->addAction(text, screen, act);
