@@ -18,8 +18,8 @@ void Take(const std::optional<std::string>& text, const char* key, const NumberB
 
 }  // namespace
 
-StoredPlace CheckStoredPlace(const StoredPlaceTexts& texts) {
-    StoredPlace p;
+StoredPlace CheckStoredPlace(const StoredPlaceTexts& texts, const StoredPlace& start) {
+    StoredPlace p = start;
     Take(texts.latitude, "place/latitude", LatitudeBounds, p.latitude, p.problem);
     Take(texts.longitude, "place/longitude", LongitudeBounds, p.longitude, p.problem);
     Take(texts.utcOffset, "place/utcOffset", UtcOffsetBounds, p.utcOffset, p.problem);

@@ -12,8 +12,8 @@ struct StoredPlaceTexts {
 };
 
 // The values to start from: each stored text that is a number within its bounds (or a fin
-// side), else the default. problem names the keys whose stored values were refused, empty when
-// none was.
+// side), else the starting value. problem names the keys whose stored values were refused, empty
+// when none was.
 struct StoredPlace {
     double latitude = 39.742476;
     double longitude = -105.1786;
@@ -22,4 +22,5 @@ struct StoredPlace {
     std::string problem;
 };
 
-StoredPlace CheckStoredPlace(const StoredPlaceTexts& texts);
+// Values the texts do not give, or give refused, are those of start.
+StoredPlace CheckStoredPlace(const StoredPlaceTexts& texts, const StoredPlace& start = {});

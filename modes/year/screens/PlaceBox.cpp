@@ -7,13 +7,14 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "modes/year/ZoneLocations.h"
 #include "modes/year/screens/CompassRose.h"
 #include "screens/kit/ScreenParts.h"
 
 namespace {
 
-QDoubleSpinBox* NewNumberBox(const char* name, double low, double high, int decimals, double value,
-                             const char* suffix) {
+QDoubleSpinBox* NewSpinBox(const char* name, double low, double high, int decimals, double value,
+                           const char* suffix) {
     auto* box = new QDoubleSpinBox;
     box->setObjectName(name);
     box->setRange(low, high);
@@ -30,11 +31,11 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
     : QGroupBox("Place and window"), onChange_(std::move(onChange)) {
     setObjectName("framePlace");
     const PlaceSettings last = LoadPlaceSettings();
-    txtLatitude = NewNumberBox("txtLatitude", -90, 90, 6, last.latitude, " deg");
-    txtLongitude = NewNumberBox("txtLongitude", -180, 180, 6, last.longitude, " deg");
-    txtUtcOffset = NewNumberBox("txtUtcOffset", -12, 14, 2, last.utcOffset, " h");
+    txtLatitude = NewSpinBox("txtLatitude", -90, 90, 6, last.latitude, " deg");
+    txtLongitude = NewSpinBox("txtLongitude", -180, 180, 6, last.longitude, " deg");
+    txtUtcOffset = NewSpinBox("txtUtcOffset", -12, 14, 2, last.utcOffset, " h");
     txtUtcOffset->setSingleStep(0.5);
-    txtFacing = NewNumberBox("txtFacing", 0, 360, 1, last.facing.bearing, " deg");
+    txtFacing = NewSpinBox("txtFacing", 0, 360, 1, last.facing.bearing, " deg");
     txtFacing->setWrapping(true);
     cboTimeZone = new QComboBox;
     cboTimeZone->setObjectName("cboTimeZone");
@@ -77,9 +78,18 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
             6, 0, 1, 3);
     }
 
+    lblZoneCheck = NewLabel("lblZoneCheck", "", LabelKind::Paragraph);
+    grid->addWidget(lblZoneCheck, 7, 0, 1, 3);
+    ShowZoneCheck();
+
     const auto changed = [this] { onChange_(); };
-    for (QDoubleSpinBox* box : {txtLatitude, txtLongitude, txtUtcOffset})
-        connect(box, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(txtLatitude, &QDoubleSpinBox::valueChanged, this, changed);
+    for (QDoubleSpinBox* box : {txtLongitude, txtUtcOffset}) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
+            ShowZoneCheck();
+            onChange_();
+        });
+    }
     connect(txtFacing, &QDoubleSpinBox::valueChanged, this, [this](double bearing) {
         picCompassRose->SetBearing(bearing);
         onChange_();
@@ -90,7 +100,15 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
 
 void PlaceBox::cboTimeZone_Change() {
     txtUtcOffset->setEnabled(cboTimeZone->currentIndex() == 0);
+    ShowZoneCheck();
     onChange_();
+}
+
+void PlaceBox::ShowZoneCheck() {
+    const QString warning = QString::fromStdString(
+        ZoneDistanceWarning(txtLongitude->value(), StandardOffset(QDate::currentDate().year())));
+    lblZoneCheck->setText(warning);
+    lblZoneCheck->setVisible(!warning.isEmpty());
 }
 
 PlaceSettings PlaceBox::Values() const {
@@ -124,5 +142,6 @@ void PlaceBox::SetPlace(double latitude, double longitude, double utcOffset) {
     cboTimeZone->setCurrentIndex(0);
     txtUtcOffset->setValue(utcOffset);
     txtUtcOffset->setEnabled(true);
+    ShowZoneCheck();
     onChange_();
 }

@@ -9,6 +9,7 @@
 class CompassRose;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 
 // The entries of a place and a window: latitude, longitude, time zone (one of the system's, with
 // daylight saving, or a fixed UTC offset), the window's facing (a bearing or a click on the
@@ -26,6 +27,8 @@ class PlaceBox : public QGroupBox {
 
   private:
     void cboTimeZone_Change();
+    // A line under the entries when the longitude and the zone do not belong together.
+    void ShowZoneCheck();
 
     std::function<void()> onChange_;
     QDoubleSpinBox* txtLatitude;
@@ -35,4 +38,5 @@ class PlaceBox : public QGroupBox {
     QDoubleSpinBox* txtFacing;
     CompassRose* picCompassRose;
     QComboBox* cboFinSide;
+    QLabel* lblZoneCheck;
 };

@@ -1,10 +1,13 @@
 #include "modes/year/screens/PlaceSettings.h"
 
+#include <QDateTime>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimeZone>
 
 #include "base/InputLines.h"
 #include "base/QuotedText.h"
+#include "modes/year/ZoneLocations.h"
 
 namespace {
 
@@ -33,20 +36,45 @@ QString UserSettingsPath() {
            "/Helioran/Umbravel.conf";
 }
 
+PlaceSettings FirstPlace() {
+    PlaceSettings p;
+    const QByteArray zoneId = QTimeZone::systemTimeZoneId();
+    const QTimeZone zone(zoneId);
+    p.utcOffset =
+        zone.isValid() ? zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) / 3600.0 : 0;
+    p.timeZone = zone.isValid() ? zoneId : QByteArray();
+    if (const auto at = ReadZoneLocation(std::string(ZoneTablePath), zoneId.toStdString())) {
+        p.latitude = at->latitude;
+        p.longitude = at->longitude;
+    } else {
+        // A zone without a place of its own, such as UTC: the equator under its sun time.
+        p.latitude = 0;
+        p.longitude = 15 * p.utcOffset;
+    }
+    return p;
+}
+
 PlaceSettings LoadPlaceSettings() {
+    PlaceSettings first = FirstPlace();
     if (std::string problem = SettingsFileProblem(); !problem.empty()) {
-        PlaceSettings p;
-        p.problem = std::move(problem);
-        return p;
+        first.problem = std::move(problem);
+        return first;
     }
     const QSettings s(UserSettingsPath(), QSettings::IniFormat);
+    StoredPlace start;
+    start.latitude = first.latitude;
+    start.longitude = first.longitude;
+    start.utcOffset = first.utcOffset;
     const StoredPlace stored = CheckStoredPlace(
         {Stored(s, "place/latitude"), Stored(s, "place/longitude"), Stored(s, "place/utcOffset"),
-         Stored(s, "window/facing"), Stored(s, "window/finSide")});
+         Stored(s, "window/facing"), Stored(s, "window/finSide")},
+        start);
     PlaceSettings p;
     p.latitude = stored.latitude;
     p.longitude = stored.longitude;
-    p.timeZone = s.value("place/timeZone", p.timeZone).toByteArray();
+    // A place the user gave keeps its own zone, the fixed offset included.
+    p.timeZone =
+        s.contains("place/latitude") ? s.value("place/timeZone").toByteArray() : first.timeZone;
     p.utcOffset = stored.utcOffset;
     p.facing = stored.facing;
     p.problem = stored.problem;

@@ -22,6 +22,11 @@ struct PlaceSettings {
 // can be checked before Qt reads it.
 QString UserSettingsPath();
 
-// The stored values, each checked as an entry of its kind; a refused one gives its default.
+// The place offered before the user has given one: the system time zone's own place, in that
+// zone.
+PlaceSettings FirstPlace();
+
+// The stored values, each checked as an entry of its kind; a missing or refused one is the
+// first place's.
 PlaceSettings LoadPlaceSettings();
 void SavePlaceSettings(const PlaceSettings& settings);
