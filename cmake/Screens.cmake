@@ -46,6 +46,7 @@ add_library(umbravel_screens STATIC
     modes/year/screens/HeatMapLegend.cpp
     modes/year/screens/PlaceBox.cpp
     modes/year/screens/PlaceSettings.cpp
+    modes/year/screens/LocalTime.cpp
     modes/year/screens/YearCalculation.cpp
     modes/year/screens/frmSunFromPlace.cpp
     modes/year/screens/frmShadingYear.cpp

@@ -26,6 +26,7 @@ add_executable(umbravel_screen_tests
     modes/matrix/screens/frmMatrixResultsTest.cpp
     modes/year/frmYearScreensTest.cpp
     modes/year/YearCalculationTest.cpp
+    modes/year/LocalTimeTest.cpp
 )
 set_target_properties(umbravel_screen_tests PROPERTIES AUTOMOC ON)
 target_include_directories(umbravel_screen_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -4,7 +4,6 @@
 // program folder is a temporary one.
 
 #include <QApplication>
-#include <QDateTimeEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,9 +131,7 @@ int main(int argc, char* argv[]) {
     Click("frmHeaderText", "cmdContinue");
     Photograph("frmSourceMode");
     Click("frmSourceMode", "cmdFromPlace");
-    Screen("frmSunFromPlace")
-        ->findChild<QDateTimeEdit*>("txtWhen")
-        ->setDateTime(QDateTime(QDate(2026, 6, 21), QTime(15, 0)));
+    Screen("frmSunFromPlace")->findChild<QLineEdit*>("txtWhen")->setText("2026-06-21 15:00");
     Photograph("frmSunFromPlace");
     Click("frmSunFromPlace", "cmdUse");
     Click("frmSourceMode", "cmdShadingYear");

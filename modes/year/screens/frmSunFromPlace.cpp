@@ -1,12 +1,14 @@
 #include "modes/year/screens/frmSunFromPlace.h"
 
-#include <QDateTimeEdit>
+#include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "modes/year/SunPosition.h"
 #include "modes/year/WindowAngles.h"
+#include "modes/year/screens/LocalTime.h"
 #include "modes/year/screens/PlaceBox.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/ScreenParts.h"
@@ -28,35 +30,47 @@ frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
     : WizardScreen("frmSunFromPlace", "From place and time"), onUse_(std::move(onUse)) {
     setParent(parent, Qt::Dialog);
     framePlace = new PlaceBox([this] { Guarded([this] { Form_Change(); }); });
-    txtWhen = new QDateTimeEdit(QDateTime::currentDateTime());
-    txtWhen->setObjectName("txtWhen");
-    txtWhen->setDisplayFormat("yyyy-MM-dd HH:mm:ss");
-    txtWhen->setCalendarPopup(true);
+    // Noon today: the sun is up at most places, which the computer's clock at night is not.
+    txtWhen = NewTextBox("txtWhen", QDate::currentDate().toString("yyyy-MM-dd") + " 12:00",
+                         [this] { Form_Change(); });
+    txtWhen->setPlaceholderText("2026-06-21 12:30");
+    lblWhenNote = NewLabel("lblWhenNote", "", LabelKind::Paragraph);
     lblSun = NewLabel("lblSun", "", LabelKind::Paragraph);
     lblWindow = NewLabel("lblWindow", "", LabelKind::Paragraph);
     cmdUse = NewButton("cmdUse", "&Use these angles", [this] { cmdUse_Click(); });
     MakeDefault(cmdUse);
 
     auto* when = new QHBoxLayout;
-    when->addWidget(NewLabel("lblWhen", "Local date and time"));
+    when->addWidget(NewLabel("lblWhen", "Local date and time (YYYY-MM-DD hh:mm[:ss])"));
     when->addWidget(txtWhen);
     when->addStretch();
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(framePlace);
     screen->addLayout(when);
+    screen->addWidget(lblWhenNote);
     screen->addWidget(lblSun);
     screen->addWidget(lblWindow);
     screen->addStretch();
     screen->addLayout(
         NewButtonRow({cmdUse, NewButton("cmdCancel", "Ca&ncel", [this] { cmdCancel_Click(); })}));
-    connect(txtWhen, &QDateTimeEdit::dateTimeChanged, this,
-            [this] { Guarded([this] { Form_Change(); }); });
     Form_Change();
 }
 
 void frmSunFromPlace::Form_Change() {
     const PlaceSettings p = framePlace->Values();
-    const QDateTime utc = QDateTime(txtWhen->date(), txtWhen->time(), framePlace->Zone()).toUTC();
+    const auto typed = ReadLocalDateTime(txtWhen->text());
+    if (!typed) {
+        lblWhenNote->setText("Type the date and time as 2026-06-21 12:30 (seconds may follow).");
+        lblWhenNote->show();
+        lblSun->clear();
+        lblWindow->clear();
+        cmdUse->setEnabled(false);
+        return;
+    }
+    const LocalInstant when = InstantOf(typed->first, typed->second, framePlace->Zone());
+    lblWhenNote->setText(when.note);
+    lblWhenNote->setVisible(!when.note.isEmpty());
+    const QDateTime& utc = when.utc;
     const SunAngles sun = ApparentSunPosition(
         {p.latitude, p.longitude, 0},
         JulianDayUtc(utc.date().year(), utc.date().month(), utc.date().day(), utc.time().hour(),

@@ -6,7 +6,7 @@
 #include <string>
 
 class PlaceBox;
-class QDateTimeEdit;
+class QLineEdit;
 class QLabel;
 class QPushButton;
 
@@ -28,7 +28,8 @@ class frmSunFromPlace : public WizardScreen {
 
     AnglesHandler onUse_;
     PlaceBox* framePlace;
-    QDateTimeEdit* txtWhen;
+    QLineEdit* txtWhen;
+    QLabel* lblWhenNote;  // a time the clocks skip or repeat, or one that cannot be read
     QLabel* lblSun;
     QLabel* lblWindow;
     QPushButton* cmdUse;

@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
@@ -16,6 +15,11 @@
 #include "support/WizardFixture.h"
 
 namespace {
+
+// The screen tests run in America/Denver, whose place in the zone table is 39°44'21" N,
+// 104°59'03" W: the first place offered, to the boxes' six decimals.
+constexpr double DenverLatitude = 39.739167;
+constexpr double DenverLongitude = -104.984167;
 
 class frmYearScreensTest : public WizardFixture {
   protected:
@@ -87,8 +91,7 @@ class frmYearScreensTest : public WizardFixture {
 TEST_F(frmYearScreensTest, PlaceAndTimeTypeTheWindowAnglesIntoTheBoxes) {
     Click("frmSourceMode", "cmdFromPlace");
     EnterPlace(39.742476, -105.1786, -7, 180, "left");
-    Find<QDateTimeEdit>("frmSunFromPlace", "txtWhen")
-        ->setDateTime(QDateTime(QDate(2003, 10, 17), QTime(12, 30, 30)));
+    TypeOver("frmSunFromPlace", "txtWhen", "2003-10-17 12:30:30");
     EXPECT_EQ(Text("frmSunFromPlace", "lblSun").substr(0, 45),
               "Sun: altitude 39.89 deg, azimuth 194.34 deg f");
     Click("frmSunFromPlace", "cmdUse");
@@ -106,11 +109,32 @@ TEST_F(frmYearScreensTest, PlaceAndTimeTypeTheWindowAnglesIntoTheBoxes) {
     Click("frmSourceMode", "cmdFromPlace");
     EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), 39.742476);
     Find<QDoubleSpinBox>("frmSunFromPlace", "txtFacing")->setValue(0);
-    Find<QDateTimeEdit>("frmSunFromPlace", "txtWhen")
-        ->setDateTime(QDateTime(QDate(2003, 10, 17), QTime(12, 30, 30)));
+    TypeOver("frmSunFromPlace", "txtWhen", "2003-10-17 12:30:30");
     EXPECT_EQ(Text("frmSunFromPlace", "lblWindow").substr(0, 54),
               "The sun does not reach the window: it is behind the wa");
     EXPECT_FALSE(Find<QPushButton>("frmSunFromPlace", "cmdUse")->isEnabled());
+}
+
+// The first place is the system zone's own; a place far from its zone's meridian is pointed
+// out, and a time typed in full is taken in full, the clocks' changes explained.
+TEST_F(frmYearScreensTest, ThePlaceStartsInTheUsersZoneAndTheTimeIsTakenAsTyped) {
+    Click("frmSourceMode", "cmdFromPlace");
+    EXPECT_EQ(Find<QComboBox>("frmSunFromPlace", "cboTimeZone")->currentText(), "America/Denver");
+    EXPECT_TRUE(Find<QLabel>("frmSunFromPlace", "lblZoneCheck")->isHidden());
+    Find<QComboBox>("frmSunFromPlace", "cboTimeZone")->setCurrentText("Europe/Berlin");
+    EXPECT_FALSE(Find<QLabel>("frmSunFromPlace", "lblZoneCheck")->isHidden());
+
+    TypeOver("frmSunFromPlace", "txtWhen", "2026-03-29 02:28");
+    EXPECT_EQ(Text("frmSunFromPlace", "lblWhenNote").substr(0, 48),
+              "2026-03-29 02:28 does not exist in Europe/Berlin");
+    EXPECT_NE(Text("frmSunFromPlace", "lblSun").find("(at 2026-03-29 01:28:00 UTC)"),
+              std::string::npos);
+    TypeOver("frmSunFromPlace", "txtWhen", "2026-12-21 12:30:00");
+    EXPECT_NE(Text("frmSunFromPlace", "lblSun").find("(at 2026-12-21 11:30:00 UTC)"),
+              std::string::npos);
+    TypeOver("frmSunFromPlace", "txtWhen", "2026-12-21 12");
+    EXPECT_FALSE(Find<QPushButton>("frmSunFromPlace", "cmdUse")->isEnabled());
+    Click("frmSunFromPlace", "cmdCancel");
 }
 
 // Stored values that are not numbers within their bounds are told on the dialog and give the
@@ -122,8 +146,8 @@ TEST_F(frmYearScreensTest, RefusedStoredPlaceIsToldAndCancelSavesNothing) {
     std::filesystem::create_directories(settings_.Path() / "Helioran");
     WriteBytes(settings_.Path() / "Helioran" / "Umbravel.conf", stored);
     Click("frmSourceMode", "cmdFromPlace");
-    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), 39.742476);
-    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLongitude")->value(), -105.1786);
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), DenverLatitude);
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLongitude")->value(), DenverLongitude);
     EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtUtcOffset")->value(), -7);
     EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtFacing")->value(), 90);
     EXPECT_EQ(Text("frmSunFromPlace", "lblStoredPlace"),
@@ -148,12 +172,11 @@ TEST_F(frmYearScreensTest, SettingsFileThatIsNotTheProgramsIsIgnored) {
         if (!folder)
             WriteBytes(file, large);
         Click("frmSourceMode", "cmdFromPlace");
-        EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), 39.742476);
+        EXPECT_EQ(Find<QDoubleSpinBox>("frmSunFromPlace", "txtLatitude")->value(), DenverLatitude);
         EXPECT_EQ(Text("frmSunFromPlace", "lblStoredPlace"),
                   "The settings file \"" + file.string() + "\" was ignored: " +
                       (folder ? "it is not a plain file." : "it is larger than 64 KiB."));
-        Find<QDateTimeEdit>("frmSunFromPlace", "txtWhen")
-            ->setDateTime(QDateTime(QDate(2003, 10, 17), QTime(12, 30, 30)));
+        TypeOver("frmSunFromPlace", "txtWhen", "2003-10-17 12:30:30");
         Click("frmSunFromPlace", "cmdUse");
         FinishEvents();
         EXPECT_EQ(OpenScreens().count("frmSunFromPlace"), 0u);
