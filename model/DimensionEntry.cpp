@@ -14,7 +14,7 @@ namespace {
 
 struct Entry {
     DimensionBox box;
-    const char* name;
+    std::string_view name;
     std::string_view text;
 };
 
@@ -55,9 +55,11 @@ ShadeGeometryRecord ReadDimensions(const DimensionTexts& texts) {
     return mduUmbravel::WithRatios(g);
 }
 
-std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts) {
+std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts,
+                                                 std::string_view widthName) {
+    const std::string wpName = std::string(widthName) + " W'";
     const Entry entries[] = {
-        {DimensionBox::WP, "Awning Width W'", texts.WP},
+        {DimensionBox::WP, wpName, texts.WP},
         {DimensionBox::W, "Window Width W", texts.W},
         {DimensionBox::H, "Window Height H", texts.H},
         {DimensionBox::Lh, "Height h of the front edge", texts.Lh},

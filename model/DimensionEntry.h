@@ -37,7 +37,9 @@ struct RefusedDimension {
 // is not a number in full, a value that is not finite (W' - W included), a zero W, H or L (the
 // ratios divide by them), or an awning whose back edge lies below the window bottom, where the
 // ground-direction procedure stops.
-std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts);
+// The width W' is named as the device's screen names it.
+std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts,
+                                                 std::string_view widthName = "Awning Width");
 
 inline constexpr std::string_view CrossedEndsMessage =
     "With the device the same on both sides, the awning width W' must be at least half the "

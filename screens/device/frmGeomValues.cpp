@@ -154,7 +154,7 @@ DimensionTexts frmGeomValues::Entries() const {
 
 void frmGeomValues::cmdContinue_Click() {
     const DimensionTexts entries = Entries();
-    if (const auto refused = RefuseDimensions(entries)) {
+    if (const auto refused = RefuseDimensions(entries, WordsFor(GeomMode).widthLabel)) {
         ShowMessage(refused->message);
         QLineEdit* box = DimensionBoxes()[static_cast<std::size_t>(refused->box)];
         box->setFocus();

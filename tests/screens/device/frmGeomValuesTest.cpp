@@ -266,3 +266,17 @@ TEST_F(frmGeomValuesTest, ADecimalCommaIsAPointWhereTheLocaleWritesOne) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(frmGeomValuesTest, TheFinsScreenNamesItsOwnWidthWhenRefusingIt) {
+    WalkTo("frmGeomChoice");
+    Click("frmGeomChoice", "optGeom2");
+    Click("frmGeomChoice", "cmdOK");
+    TypeOver("frmGeomValues", "txtWP", "abc");
+    Click("frmGeomValues", "cmdContinue");
+    EXPECT_EQ(messages, std::vector<std::string>{"Distance from the window's far edge to the fin "
+                                                 "W' is not a number: \"abc\"."});
+}
+
+}  // namespace
