@@ -43,6 +43,7 @@ frmViewPrint::frmViewPrint()
     : WizardScreen("frmViewPrint", "Print file"),
       txtPrintFile(new QPlainTextEdit),
       cmdPrint(NewButton("cmdPrint", "&Print\u2026", [this] { cmdPrint_Click(); })) {
+    CloseOnEscape();
     txtPrintFile->setObjectName("txtPrintFile");
     txtPrintFile->setReadOnly(true);
     txtPrintFile->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -25,6 +25,8 @@ void WizardScreen::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
         event->accept();
+        if (closesOnEscape_)
+            close();
         return;
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -135,6 +135,10 @@ void frmSourceMode::txtSolAzi_Validate() {
 // The angles count only for a single sun position.
 void frmSourceMode::frameSolarChoice_Click() {
     const bool singleSun = OptSingleSun->isChecked();
+    // A box about to be disabled would hand the focus on to the next button, which Enter would
+    // then press: the chosen mode takes it, so that Enter calculates.
+    if (!singleSun && (focusWidget() == txtSolAlt || focusWidget() == txtSolAzi))
+        sourceModes->checkedButton()->setFocus(Qt::OtherFocusReason);
     for (QWidget* control :
          std::initializer_list<QWidget*>{txtSolAlt, txtSolAzi, lblAltUnit, lblAziUnit}) {
         control->setEnabled(singleSun);

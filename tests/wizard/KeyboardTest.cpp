@@ -1,3 +1,4 @@
+#include <QRadioButton>
 #include <QTest>
 #include <set>
 #include <string>
@@ -176,5 +177,40 @@ INSTANTIATE_TEST_SUITE_P(
             "HeaderAltP", "frmHeaderText", "txtHeaderInfo", Qt::Key_P, kAlt, {"frmGeomValues"}, 0},
         KeyPress{"SavedAltR", "frmSaved", "cmdExit", Qt::Key_R, kAlt, {"frmPathFileName"}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+class KeyboardFlowTest : public WizardFixture {
+  protected:
+    static void PressOn(const char* screen, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QWidget* window = Screen(screen);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QWidget* focus = window->focusWidget() != nullptr ? window->focusWidget() : window;
+        QTest::keyClick(focus, key, modifiers);
+        FinishEvents();
+    }
+};
+
+TEST_F(KeyboardFlowTest, EscapeClosesTheDialogsBesideTheWizardAndNoStep) {
+    WalkTo("frmSourceMode");
+    PressOn("frmSourceMode", Qt::Key_Escape);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSourceMode"});
+    Click("frmSourceMode", "cmdFromPlace");
+    PressOn("frmSunFromPlace", Qt::Key_Escape);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmSourceMode"});
+}
+
+TEST_F(KeyboardFlowTest, EnterAfterAnAltShortcutPressesTheDefaultButton) {
+    WalkTo("frmSourceMode");
+    PressOn("frmSourceMode", Qt::Key_D, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] { return Find<QRadioButton>("frmSourceMode", "optDiffuse")->isChecked(); }));
+    PressOn("frmSourceMode", Qt::Key_Return);
+    QTest::qWaitFor([] { return OpenScreens().count("frmDiffuseResults") == 1; }, 1000);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmDiffuseResults"});
+}
 
 }  // namespace

@@ -73,6 +73,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
       device_(DeviceShapeOf(mduUmbravel::CurrentCase())),
       calculation_(new YearCalculation([this] { return Entries(); }, this)) {
     setParent(parent, Qt::Dialog);
+    CloseOnEscape();
 
     const auto changed = [this] { Guarded([this] { Form_Change(); }); };
     framePlace = new PlaceBox(changed);

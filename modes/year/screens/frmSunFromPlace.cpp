@@ -29,6 +29,7 @@ std::string AngleText(double x) {
 frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
     : WizardScreen("frmSunFromPlace", "From place and time"), onUse_(std::move(onUse)) {
     setParent(parent, Qt::Dialog);
+    CloseOnEscape();
     framePlace = new PlaceBox([this] { Guarded([this] { Form_Change(); }); });
     // Noon today: the sun is up at most places, which the computer's clock at night is not.
     txtWhen = NewTextBox("txtWhen", QDate::currentDate().toString("yyyy-MM-dd") + " 12:00",
