@@ -39,8 +39,13 @@ void CheckYearOptions(YearOptions& y) {
         if (!given)
             throw UsageError(std::string("--mode year needs ") + option);
     }
-    if (!y.monthlyCsv.empty() && !y.weather)
-        throw UsageError("--monthly-csv needs --weather");
+    if (y.clearSky && y.weather)
+        throw UsageError("--clear-sky and --weather exclude each other");
+    const bool irradiated = y.weather || y.clearSky;
+    if (!y.monthlyCsv.empty() && !irradiated)
+        throw UsageError("--monthly-csv needs --weather or --clear-sky");
+    if (y.glazingPanes > 0 && !irradiated)
+        throw UsageError("--glazing needs --weather or --clear-sky");
     if (y.energyPlusSchedule.empty() != y.surface.empty())
         throw UsageError("--energyplus-schedule and --surface go together");
     if (!y.surface.empty())

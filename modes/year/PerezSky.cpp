@@ -60,6 +60,12 @@ PerezSkyParts PerezVerticalSky(double directNormal, double diffuseHorizontal, do
     const PerezIndices p = PerezSkyIndices(directNormal, diffuseHorizontal, zenithDeg, dayOfYear);
     // The circumsolar disc is seen from the horizontal as from at most 85 degrees of zenith.
     const double b = std::max(std::cos(85 * Degree), std::cos(zenithDeg * Degree));
-    return {diffuseHorizontal * (1 - p.f1) / 2,
-            diffuseHorizontal * p.f1 * std::max(0.0, cosIncidence) / b, diffuseHorizontal * p.f2};
+    PerezSkyParts parts{diffuseHorizontal * (1 - p.f1) / 2,
+                        diffuseHorizontal * p.f1 * std::max(0.0, cosIncidence) / b,
+                        diffuseHorizontal * p.f2};
+    // With the sun at the horizon the air mass drives the brightness, and with it F2, far past
+    // the range the table was fitted on: a darker horizon band may take the sky to nothing,
+    // never below.
+    parts.horizon = std::max(parts.horizon, -(parts.isotropic + parts.circumsolar));
+    return parts;
 }

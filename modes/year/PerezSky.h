@@ -24,6 +24,7 @@ struct PerezSkyParts {
 
 // The three parts on a vertical surface; cosIncidence is that of the sun on it (0 when it is
 // behind). With the sun at or below the horizon the whole diffuse is taken as isotropic: the
-// model's indices are not defined there.
+// model's indices are not defined there. A negative horizon band (F2 < 0) takes the sky to
+// nothing at most.
 PerezSkyParts PerezVerticalSky(double directNormal, double diffuseHorizontal, double zenithDeg,
                                double cosIncidence, int dayOfYear);

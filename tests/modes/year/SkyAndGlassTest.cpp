@@ -55,6 +55,11 @@ TEST(PerezSkyTest, HandWorkedHours) {
     const PerezSkyParts night = PerezVerticalSky(0, 10, 95, 0, 172);
     EXPECT_EQ(night.isotropic, 5);
     EXPECT_EQ(night.circumsolar + night.horizon, 0);
+    // At sunrise the air mass of 36 makes Delta about 2.7 and F2 about -1 (bin 5): the band
+    // darkens the sky to nothing.
+    const PerezSkyParts sunrise = PerezVerticalSky(600, 100, 89.86, 0, 64);
+    EXPECT_LT(sunrise.horizon, 0);
+    EXPECT_NEAR(sunrise.isotropic + sunrise.circumsolar + sunrise.horizon, 0, 1e-12);
 }
 
 // Reference values from a separate computation that bounces the light between the 2N surfaces
