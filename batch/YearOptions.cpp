@@ -1,20 +1,13 @@
 #include "batch/YearOptions.h"
 
 #include "batch/BatchOptions.h"
+#include "output/EnergyPlusName.h"
 
 namespace {
 
-// A name EnergyPlus reads back from a CSV cell or an input field: a comma, a semicolon or an
-// exclamation mark would end it early, a control character break its line.
 void RequireEnergyPlusName(const char* option, const std::string& name) {
-    if (name.empty())
-        throw UsageError(std::string(option) + " must not be empty");
-    for (const char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || c == ',' || c == ';' || c == '!')
-            throw UsageError(std::string(option) +
-                             " must not hold a comma, a semicolon, an exclamation mark or a "
-                             "control character");
-    }
+    if (const std::string problem = EnergyPlusNameProblem(name); !problem.empty())
+        throw UsageError(std::string(option) + " " + problem);
 }
 
 }  // namespace
