@@ -7,6 +7,7 @@
 #include "batch/ProjectOptions.h"
 #include "model/CaseKinds.h"
 #include "modes/beam/SunEntry.h"
+#include "modes/year/ClearSky.h"
 #include "modes/year/PlaceBounds.h"
 #include "platform/ProgramFolder.h"
 
@@ -180,6 +181,25 @@ std::vector<BatchOption> MakeTable() {
                  throw UsageError(std::string(n) + " " + QuotedText(v) + ": " + e.what());
              }
          }},
+        {year, "--clear-sky", "",
+         "without a weather file, the irradiation of the " + std::string(ClearSkyModelName) +
+             " (monthly constants for the 21st, taken for the whole month): direct normal A "
+             "exp(-B / sin(altitude)), diffuse horizontal C times it, global horizontal their "
+             "sum on the horizontal for the ground; not with --weather",
+         [](BatchOptions& o, Option, Value) { o.year.clearSky = true; }},
+        {year, "--sky", WordList(SkyModelTable, "|", "|"),
+         "how the diffuse sky is spread: perez, the Perez 1990 all-weather model (isotropic part "
+         "shaded by the physically weighted sky factor, circumsolar part like the beam, horizon "
+         "band by the exact unshaded fraction along the horizon), or isotropic (default perez)",
+         [](BatchOptions& o, Option n, Value v) { o.year.sky = WordRow(n, SkyModelTable, v).sky; }},
+        {year, "--glazing", WordList(GlazingTable, "|", "|"),
+         "panes of clear float glass (3.175 mm, refractive index 1.526, extinction 19.6 /m) the "
+         "solar gain goes through: the beam at its angle of incidence, sky and ground at the "
+         "hemispherical diffuse transmittance; adds the solar gain without and with the device "
+         "to the CSV files and the print section (default none; needs --weather or --clear-sky)",
+         [](BatchOptions& o, Option n, Value v) {
+             o.year.glazingPanes = WordRow(n, GlazingTable, v).panes;
+         }},
         {year, "--reflectance", "R",
          "ground reflectance, 0 to 1" + Default(PlainNumberText(d.year.reflectance)),
          [](BatchOptions& o, Option n, Value v) {
@@ -187,9 +207,12 @@ std::vector<BatchOption> MakeTable() {
          }},
         {year, "--csv", "FILE",
          "one row per step: time, sun, window angles, beam USF (and the irradiation on the "
-         "window without and with the device)",
+         "window without and with the device; with the Perez sky its isotropic, circumsolar and "
+         "horizon parts, and with --glazing the solar gain, in columns at the end)",
          [](BatchOptions& o, Option, Value v) { o.year.csv = v; }},
-        {year, "--monthly-csv", "FILE", "irradiation on the window by month (needs --weather)",
+        {year, "--monthly-csv", "FILE",
+         "irradiation on the window by month, its columns as in --csv (needs --weather or "
+         "--clear-sky)",
          [](BatchOptions& o, Option, Value v) { o.year.monthlyCsv = v; }},
         {year, "--energyplus-schedule", "FILE",
          "the window's beam sunlit fraction for EnergyPlus's Schedule:File:Shading (with "

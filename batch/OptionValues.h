@@ -9,9 +9,32 @@
 #include "base/Clock.h"
 #include "base/QuotedText.h"
 #include "batch/BatchOptions.h"
+#include "modes/year/ShadingYear.h"
 #include "modes/year/WindowAngles.h"
 
 // Readers of the values options take; each throws UsageError naming the option.
+
+struct SkyModelNames {
+    SkyModel sky;
+    std::string_view option;  // --sky
+};
+
+inline constexpr std::array<SkyModelNames, 2> SkyModelTable = {{
+    {SkyModel::Perez, "perez"},
+    {SkyModel::Isotropic, "isotropic"},
+}};
+
+struct GlazingNames {
+    int panes;
+    std::string_view option;  // --glazing
+};
+
+inline constexpr std::array<GlazingNames, 4> GlazingTable = {{
+    {0, "none"},
+    {1, "1"},
+    {2, "2"},
+    {3, "3"},
+}};
 
 // The words of a name table, with `between` between them and `last` before the last one.
 template <class Row, std::size_t N>

@@ -1,20 +1,13 @@
 #include "batch/YearOptions.h"
 
 #include "batch/BatchOptions.h"
+#include "output/EnergyPlusName.h"
 
 namespace {
 
-// A name EnergyPlus reads back from a CSV cell or an input field: a comma, a semicolon or an
-// exclamation mark would end it early, a control character break its line.
 void RequireEnergyPlusName(const char* option, const std::string& name) {
-    if (name.empty())
-        throw UsageError(std::string(option) + " must not be empty");
-    for (const char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || c == ',' || c == ';' || c == '!')
-            throw UsageError(std::string(option) +
-                             " must not hold a comma, a semicolon, an exclamation mark or a "
-                             "control character");
-    }
+    if (const std::string problem = EnergyPlusNameProblem(name); !problem.empty())
+        throw UsageError(std::string(option) + " " + problem);
 }
 
 }  // namespace
@@ -39,8 +32,13 @@ void CheckYearOptions(YearOptions& y) {
         if (!given)
             throw UsageError(std::string("--mode year needs ") + option);
     }
-    if (!y.monthlyCsv.empty() && !y.weather)
-        throw UsageError("--monthly-csv needs --weather");
+    if (y.clearSky && y.weather)
+        throw UsageError("--clear-sky and --weather exclude each other");
+    const bool irradiated = y.weather || y.clearSky;
+    if (!y.monthlyCsv.empty() && !irradiated)
+        throw UsageError("--monthly-csv needs --weather or --clear-sky");
+    if (y.glazingPanes > 0 && !irradiated)
+        throw UsageError("--glazing needs --weather or --clear-sky");
     if (y.energyPlusSchedule.empty() != y.surface.empty())
         throw UsageError("--energyplus-schedule and --surface go together");
     if (!y.surface.empty())

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "modes/year/ShadingYear.h"
 #include "modes/year/WeatherFile.h"
 #include "modes/year/WindowAngles.h"
 
@@ -16,6 +17,9 @@ struct YearOptions {
     std::optional<int> year;
     int stepMinutes = 60;
     std::shared_ptr<const WeatherYear> weather;
+    bool clearSky = false;  // the clear-sky model's irradiation, without a weather file
+    SkyModel sky = SkyModel::Perez;
+    int glazingPanes = 0;
     double reflectance = 0.2;
     std::string csv;
     std::string monthlyCsv;

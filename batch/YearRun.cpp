@@ -26,14 +26,18 @@ YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
     e.stepMinutes = y.stepMinutes;
     e.device = DeviceShapeOf(c);
     e.weather = y.weather.get();
+    e.clearSky = y.clearSky;
+    e.sky = y.sky;
+    e.glazingPanes = y.glazingPanes;
     e.groundReflectance = y.reflectance;
     return YearSettingsFrom(e);
 }
 
-// The weather's run has the device's diffuse factors already; a run without weather has none.
+// A run with irradiation has the device's diffuse factors already; one without has none.
 void WriteEnergyPlusDevice(StagedFiles& files, const YearOptions& y, const YearSettings& s) {
-    const PhysicalDiffuseFactors factors =
-        y.weather ? PhysicalDiffuseFactors{s.skyFactor, s.groundFactor} : PhysicalDiffuse(s.device);
+    const PhysicalDiffuseFactors factors = s.Irradiated()
+                                               ? PhysicalDiffuseFactors{s.skyFactor, s.groundFactor}
+                                               : PhysicalDiffuse(s.device);
     PrintChannel idf(files, y.energyPlusIdf, StagedFiles::Kind::Replace);
     idf.Print(
         {EnergyPlusDeviceText(s.device, {y.window, *y.finSide, y.sillHeight.value_or(0)}, factors),
@@ -48,7 +52,7 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
     const YearSettings settings = Settings(y, c);
     HourlyCsvFile csv(files, y.csv, settings);
     std::optional<PrintChannel> monthly;
-    if (y.weather && !y.monthlyCsv.empty())
+    if (settings.Irradiated() && !y.monthlyCsv.empty())
         monthly.emplace(files, y.monthlyCsv, StagedFiles::Kind::Replace);
     if (!y.energyPlusIdf.empty())
         WriteEnergyPlusDevice(files, y, settings);
@@ -71,17 +75,27 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
     if (schedule)
         schedule->Close();
     err << "shading year: month 12 of 12 done" << std::endl;
-    WriteYearSection(print, c, settings, ShadingOnThe21st(settings), y.weather ? &totals : nullptr);
+    WriteYearSection(print, c, settings, ShadingOnThe21st(settings),
+                     settings.Irradiated() ? &totals : nullptr);
     out << "Hours with sun on the window: "
         << PatternText(sunnySteps * settings.stepMinutes / 60.0, "0.0") << '\n';
-    if (!y.weather)
+    if (!settings.Irradiated())
         return;
     if (monthly) {
-        monthly->Print({MonthlyCsvText(totals), Sep::Join});
+        monthly->Print({MonthlyCsvText(settings, totals), Sep::Join});
         monthly->Close();
     }
-    out << "Hours without weather data: " << totals.missingHours << '\n'
-        << "Irradiation on the window over the year: " << KWhText(YearSum(totals.without).Total())
+    if (y.weather)
+        out << "Hours without weather data: " << totals.missingHours << '\n';
+    else
+        out << "Weather: " << ClearSkyText() << '\n';
+    out << "Irradiation on the window over the year: " << KWhText(YearSum(totals.without).Total())
         << " without the device, " << KWhText(YearSum(totals.with).Total()) << " with it\n"
         << RemovedSummaryLine(settings, totals) << '\n';
+    if (settings.glazingPanes > 0) {
+        out << "Solar gain through " << GlazingText(settings.glazingPanes) << ": "
+            << KWhText(YearSum(totals.without).throughGlass) << " without the device, "
+            << KWhText(YearSum(totals.with).throughGlass) << " with it\n"
+            << RemovedThroughGlassLine(settings, totals) << '\n';
+    }
 }

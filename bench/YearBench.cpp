@@ -1,11 +1,14 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "model/ExactShadow.h"
+#include "modes/year/EpwText.h"
 #include "modes/year/ShadingYear.h"
 #include "modes/year/SunPosition.h"
 #include "modes/year/SunTrack.h"
+#include "modes/year/YearEntries.h"
 #include "output/YearCsv.h"
 #include "screens/kit/mduUmbravel.h"
 
@@ -89,5 +92,35 @@ void BM_YearWithCsv(benchmark::State& state) {
 }
 BENCHMARK(BM_YearWithCsv)->Arg(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearWithCsv)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The batch's weather run with the Perez sky and two panes of glass, from reading the weather
+// file to the hourly CSV: the settings' diffuse and horizon factors included.
+void BM_PerezGlazingYearFromWeatherFile(benchmark::State& state) {
+    const std::filesystem::path epw =
+        std::filesystem::temp_directory_path() / "umbravel-year-bench.epw";
+    std::ofstream(epw, std::ios::binary) << SteadyDaysEpw();
+    for (auto _ : state) {
+        const WeatherYear weather = ReadWeatherFile(epw.string());
+        YearEntries e;
+        e.latitude = Golden.latitude;
+        e.longitude = Golden.longitude;
+        e.utcOffset = -7;
+        e.facing = {200, FinSide::Right};
+        e.stepMinutes = static_cast<int>(state.range(0));
+        e.device = Settings(nullptr, 60).device;
+        e.weather = &weather;
+        e.sky = SkyModel::Perez;
+        e.glazingPanes = 2;
+        const YearSettings settings = YearSettingsFrom(e);
+        HourlyCsvFile csv(CsvPath(), settings);
+        benchmark::DoNotOptimize(
+            RunShadingYear(settings, [&](const YearStep& step) { csv.Write(step); }));
+        csv.Close();
+    }
+    std::filesystem::remove(CsvPath());
+    std::filesystem::remove(epw);
+}
+BENCHMARK(BM_PerezGlazingYearFromWeatherFile)->Arg(60)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PerezGlazingYearFromWeatherFile)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

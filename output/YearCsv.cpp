@@ -16,11 +16,41 @@ void AppendTwoDigits(std::string& out, int n) {
     out += static_cast<char>('0' + n % 10);
 }
 
-void AppendKWh(std::string& out, const WindowIrradiation& w) {
-    for (double x : {w.beam, w.sky, w.ground, w.Total()}) {
+constexpr std::string_view SkyPartNames[3] = {"sky_isotropic", "sky_circumsolar", "sky_horizon"};
+
+void AppendKWh(std::string& out, std::initializer_list<double> wh) {
+    for (double x : wh) {
         out += ',';
         AppendRoundTripText(out, x * KWhPerWh);
     }
+}
+
+void AppendKWh(std::string& out, const WindowIrradiation& w) {
+    AppendKWh(out, {w.beam, w.sky, w.ground, w.Total()});
+}
+
+// The columns at the end: the sky's parts, then the solar gain through the glazing.
+void AppendColumnNames(std::string& out, bool skyParts, bool throughGlass, std::string_view unit) {
+    for (const char* device : {"without", "with"}) {
+        for (std::string_view part : SkyPartNames) {
+            if (skyParts)
+                out.append(",").append(part).append("_").append(device).append(unit);
+        }
+    }
+    for (const char* device : {"without", "with"}) {
+        if (throughGlass)
+            out.append(",through_glass_").append(device).append(unit);
+    }
+}
+
+void AppendEndKWh(std::string& out, const YearSettings& s, const WindowIrradiation& without,
+                  const WindowIrradiation& with) {
+    if (s.sky == SkyModel::Perez) {
+        for (const WindowIrradiation* w : {&without, &with})
+            AppendKWh(out, {w->skyIsotropic, w->circumsolar, w->horizon});
+    }
+    if (s.glazingPanes > 0)
+        AppendKWh(out, {without.throughGlass, with.throughGlass});
 }
 
 // Replaced whole, as the data files are: a reader finds the old file or the new one.
@@ -32,21 +62,25 @@ void WriteWholeFile(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-std::string MonthlyCsvText(const YearTotals& totals) {
+std::string MonthlyCsvText(const YearSettings& settings, const YearTotals& totals) {
     std::string out =
         "month,beam_without_kWh_m2,sky_without_kWh_m2,ground_without_kWh_m2,"
         "total_without_kWh_m2,beam_with_kWh_m2,sky_with_kWh_m2,ground_with_kWh_m2,"
         "total_with_kWh_m2";
+    AppendColumnNames(out, settings.sky == SkyModel::Perez, settings.glazingPanes > 0, "_kWh_m2");
     out += LineEnd;
     for (int month = 0; month < 12; ++month) {
         out += std::to_string(month + 1);
         AppendKWh(out, totals.without[month]);
         AppendKWh(out, totals.with[month]);
+        AppendEndKWh(out, settings, totals.without[month], totals.with[month]);
         out += LineEnd;
     }
     out += "year";
-    AppendKWh(out, YearSum(totals.without));
-    AppendKWh(out, YearSum(totals.with));
+    const WindowIrradiation without = YearSum(totals.without), with = YearSum(totals.with);
+    AppendKWh(out, without);
+    AppendKWh(out, with);
+    AppendEndKWh(out, settings, without, with);
     out += LineEnd;
     return out;
 }
@@ -73,14 +107,19 @@ HourlyCsvFile::HourlyCsvFile(std::unique_ptr<StagedFiles> own, StagedFiles* file
       file_(files != nullptr ? *files : *own_, path, StagedFiles::Kind::Replace),
       offset_(UtcOffsetText(settings.utcOffset)),
       year_(settings.year),
-      withWeather_(settings.weather != nullptr) {
-    file_.Print(
-        {"start,sun_altitude_deg,sun_azimuth_deg,window_altitude_deg,window_azimuth_deg,"
-         "sun_on_window,beam_usf",
-         withWeather_ ? ",beam_without_Wh_m2,sky_without_Wh_m2,ground_without_Wh_m2,"
-                        "beam_with_Wh_m2,sky_with_Wh_m2,ground_with_Wh_m2"
-                      : "",
-         LineEnd, Sep::Join});
+      irradiated_(settings.Irradiated()),
+      skyParts_(irradiated_ && settings.sky == SkyModel::Perez),
+      throughGlass_(irradiated_ && settings.glazingPanes > 0) {
+    std::string header =
+        "start,sun_altitude_deg,sun_azimuth_deg,window_altitude_deg,window_azimuth_deg,"
+        "sun_on_window,beam_usf";
+    if (irradiated_) {
+        header +=
+            ",beam_without_Wh_m2,sky_without_Wh_m2,ground_without_Wh_m2,"
+            "beam_with_Wh_m2,sky_with_Wh_m2,ground_with_Wh_m2";
+    }
+    AppendColumnNames(header, skyParts_, throughGlass_, "_Wh_m2");
+    file_.Print({header, LineEnd, Sep::Join});
 }
 
 void HourlyCsvFile::Write(const YearStep& s) {
@@ -102,14 +141,23 @@ void HourlyCsvFile::Write(const YearStep& s) {
     out += s.window.sunOnWindow ? ",yes," : ",no,";
     if (s.window.sunOnWindow)
         AppendRoundTripText(out, s.beamUSF);
-    if (withWeather_) {
-        for (double x : {s.without.beam, s.without.sky, s.without.ground, s.with.beam, s.with.sky,
-                         s.with.ground}) {
+    const auto append = [&](std::initializer_list<double> values) {
+        for (double x : values) {
             out += ',';
             if (s.weatherKnown)
                 AppendRoundTripText(out, x);
         }
+    };
+    if (irradiated_) {
+        append({s.without.beam, s.without.sky, s.without.ground, s.with.beam, s.with.sky,
+                s.with.ground});
     }
+    if (skyParts_) {
+        append({s.without.skyIsotropic, s.without.circumsolar, s.without.horizon,
+                s.with.skyIsotropic, s.with.circumsolar, s.with.horizon});
+    }
+    if (throughGlass_)
+        append({s.without.throughGlass, s.with.throughGlass});
     out += LineEnd;
     file_.Print({out, Sep::Join});
     out.clear();
@@ -141,6 +189,7 @@ void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
     WriteWholeFile(path, out);
 }
 
-void WriteMonthlyCsv(const std::string& path, const YearTotals& totals) {
-    WriteWholeFile(path, MonthlyCsvText(totals));
+void WriteMonthlyCsv(const std::string& path, const YearSettings& settings,
+                     const YearTotals& totals) {
+    WriteWholeFile(path, MonthlyCsvText(settings, totals));
 }

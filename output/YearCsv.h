@@ -11,7 +11,8 @@
 // Each file is replaced whole when it is put in place; one that cannot be written throws
 // UnexpectedError naming it.
 
-// Every step of the year, written as the run hands them over.
+// Every step of the year, written as the run hands them over; with the Perez sky its three parts
+// and with glazing the solar gain through it in columns at the end.
 class HourlyCsvFile {
   public:
     // A file of its own, put in place by Close.
@@ -31,17 +32,19 @@ class HourlyCsvFile {
     std::string buffer_;  // the row being built, its memory kept from row to row
     std::string offset_;  // "+01:00", the stamps' UTC offset
     int year_;
-    bool withWeather_;
+    bool irradiated_, skyParts_, throughGlass_;
 };
 
 // Beam unshaded fraction by month and hour; empty cells where the sun is not on the window.
 void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table);
 
-// Irradiation on the window by month and for the year, kWh/m2, without and with the device.
-void WriteMonthlyCsv(const std::string& path, const YearTotals& totals);
+// Irradiation on the window by month and for the year, kWh/m2, without and with the device;
+// the Perez sky's three parts and the solar gain through the glazing in columns at the end.
+void WriteMonthlyCsv(const std::string& path, const YearSettings& settings,
+                     const YearTotals& totals);
 
 // The monthly file's text.
-std::string MonthlyCsvText(const YearTotals& totals);
+std::string MonthlyCsvText(const YearSettings& settings, const YearTotals& totals);
 
 // "+05:30" for 5.5.
 std::string UtcOffsetText(double hours);

@@ -6,6 +6,7 @@
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
+#include "modes/year/ClearSky.h"
 #include "output/BeamSection.h"
 #include "output/KWhText.h"
 #include "output/ReportLines.h"
@@ -53,14 +54,41 @@ std::string IrradiationCells(const WindowIrradiation& w) {
            RightAligned(KWhFigure(w.ground), 8) + RightAligned(KWhFigure(w.Total()), 8);
 }
 
+std::string KWhPair(double without, double with) {
+    return KWhFigure(without) + " / " + KWhFigure(with);
+}
+
+void PrintPerezLines(PrintChannel& file, const YearTotals& t) {
+    const WindowIrradiation without = YearSum(t.without), with = YearSum(t.with);
+    file.Print({"Sky parts over the year, kWh per m2 without / with the device: isotropic " +
+                KWhPair(without.skyIsotropic, with.skyIsotropic) + ", circumsolar " +
+                KWhPair(without.circumsolar, with.circumsolar) + ", horizon band " +
+                KWhPair(without.horizon, with.horizon)});
+}
+
+void PrintGlazingLines(PrintChannel& file, const YearSettings& s, const YearTotals& t) {
+    file.Print({"Solar gain through " + GlazingText(s.glazingPanes) +
+                ", kWh per m2 of window: " + KWhFigure(YearSum(t.without).throughGlass) +
+                " without the device, " + KWhFigure(YearSum(t.with).throughGlass) + " with it"});
+    file.Print({RemovedThroughGlassLine(s, t)});
+}
+
 void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTotals& t) {
-    file.Print({"Weather file place: " + s.weather->location.name});
-    file.Print({"Hours without weather data: " + PlainNumberText(t.missingHours)});
+    if (s.weather) {
+        file.Print({"Weather file place: " + s.weather->location.name});
+        file.Print({"Hours without weather data: " + PlainNumberText(t.missingHours)});
+    } else {
+        file.Print({"Weather: " + ClearSkyText()});
+    }
     if (const std::string checks = WeatherChecksLine(s, t); !checks.empty())
         file.Print({checks});
     file.Print({"Ground reflectance: " + PlainNumberText(s.groundReflectance)});
     file.Print({"Physically weighted diffuse factors: sky " + PatternText(s.skyFactor, "0.#####") +
                 ", ground " + PatternText(s.groundFactor, "0.#####")});
+    if (s.sky == SkyModel::Perez) {
+        file.Print({"Sky: anisotropic, Perez 1990; horizon band unshaded fraction " +
+                    PatternText(s.horizonFactor, "0.#####")});
+    }
     file.Print({"Irradiation on the window, kWh per m2 of window"});
     file.Print({"       ---------- without device ---------  ----------- with device -----------"});
     file.Print({"Month     Beam     Sky  Ground   Total       Beam     Sky  Ground   Total"});
@@ -71,6 +99,10 @@ void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTota
     file.Print({"Year  " + IrradiationCells(YearSum(t.without)) + "   " +
                 IrradiationCells(YearSum(t.with))});
     file.Print({RemovedSummaryLine(s, t)});
+    if (s.sky == SkyModel::Perez)
+        PrintPerezLines(file, t);
+    if (s.glazingPanes > 0)
+        PrintGlazingLines(file, s, t);
 }
 
 std::string Hours(int n) {
@@ -110,13 +142,35 @@ std::string WeatherChecksLine(const YearSettings& settings, const YearTotals& to
     return line;
 }
 
-std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals) {
+namespace {
+
+std::string SeasonsLine(const YearSettings& settings, const YearTotals& totals,
+                        const std::string& start,
+                        double (*removed)(const YearTotals&, std::initializer_list<int>)) {
     const bool north = settings.place.latitude >= 0;
-    return "Removed by the device: year " +
-           PercentText(RemovedPercent(totals, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})) +
+    return start + PercentText(removed(totals, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})) +
            ", June-August (" + (north ? "summer" : "winter") + ") " +
-           PercentText(RemovedPercent(totals, {6, 7, 8})) + ", December-February (" +
-           (north ? "winter" : "summer") + ") " + PercentText(RemovedPercent(totals, {12, 1, 2}));
+           PercentText(removed(totals, {6, 7, 8})) + ", December-February (" +
+           (north ? "winter" : "summer") + ") " + PercentText(removed(totals, {12, 1, 2}));
+}
+
+}  // namespace
+
+std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals) {
+    return SeasonsLine(settings, totals, "Removed by the device: year ", RemovedPercent);
+}
+
+std::string RemovedThroughGlassLine(const YearSettings& settings, const YearTotals& totals) {
+    return SeasonsLine(settings, totals, "Removed from the solar gain by the device: year ",
+                       RemovedThroughGlassPercent);
+}
+
+std::string ClearSkyText() {
+    return "clear sky (" + std::string(ClearSkyModelName) + ")";
+}
+
+std::string GlazingText(int panes) {
+    return std::to_string(panes) + (panes == 1 ? " pane" : " panes") + " of clear glass";
 }
 
 void AppendYearSection(const ShadingCase& c, const YearSettings& s, const MonthHourTable& table,

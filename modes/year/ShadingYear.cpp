@@ -1,10 +1,15 @@
 #include "modes/year/ShadingYear.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <limits>
 #include <optional>
 
 #include "model/ShadeGeometry.h"
+#include "modes/year/ClearSky.h"
+#include "modes/year/Glazing.h"
+#include "modes/year/PerezSky.h"
 #include "modes/year/SunTrack.h"
 
 using namespace std::chrono;
@@ -28,7 +33,9 @@ std::optional<std::size_t> WeatherIndex(const WeatherYear& weather, unsigned mon
 class YearStepper {
   public:
     YearStepper(const YearSettings& s, double firstJulianDay, double lastJulianDay)
-        : s_(s), track_(s.place, firstJulianDay, lastJulianDay) {}
+        : s_(s),
+          track_(s.place, firstJulianDay, lastJulianDay),
+          diffuseThroughGlass_(GlazingDiffuseTransmittance(s.glazingPanes)) {}
 
     // The step that starts at minuteOfDay on the date and lasts the given minutes.
     YearStep Step(const year_month_day& date, int minuteOfDay, int minutes) const {
@@ -55,8 +62,16 @@ class YearStepper {
                 ExactUnshadedFraction(s_.device, mduUmbravel::DegToRad(step.window.altitude),
                                       mduUmbravel::DegToRad(step.window.azimuth));
         }
-        if (weather && !weather->missing)
-            AddWeather(step, *weather, minutes);
+        if (weather && !weather->missing) {
+            AddIrradiation(step, date, weather->directNormal, weather->diffuseHorizontal,
+                           weather->globalHorizontal, minutes);
+        } else if (!s_.weather && s_.clearSky) {
+            const ClearSkyIrradiance clear = AshraeClearSky(step.month, step.sun.altitude);
+            const double sinAltitude =
+                std::max(0.0, std::sin(mduUmbravel::DegToRad(step.sun.altitude)));
+            AddIrradiation(step, date, clear.directNormal, clear.diffuseHorizontal,
+                           clear.directNormal * sinAltitude + clear.diffuseHorizontal, minutes);
+        }
         return step;
     }
 
@@ -77,19 +92,55 @@ class YearStepper {
                 weather->dryBulb.value_or(s_.air.temperature)};
     }
 
-    void AddWeather(YearStep& step, const WeatherHour& w, int minutes) const {
+    // The hour's irradiation (Wh/m2 over the hour, or W/m2) spread over the step.
+    void AddIrradiation(YearStep& step, const year_month_day& date, double directNormal,
+                        double diffuseHorizontal, double globalHorizontal, int minutes) const {
         const double share = minutes / 60.0;
         step.weatherKnown = true;
-        step.without.beam = w.directNormal * CosIncidence(step.window) * share;
-        step.without.sky = w.diffuseHorizontal * 0.5 * share;
-        step.without.ground = w.globalHorizontal * s_.groundReflectance * 0.5 * share;
+        const double cosIncidence = CosIncidence(step.window);
+        step.without.beam = directNormal * cosIncidence * share;
+        step.without.ground = globalHorizontal * s_.groundReflectance * 0.5 * share;
         step.with.beam = step.window.sunOnWindow ? step.without.beam * step.beamUSF : 0;
-        step.with.sky = step.without.sky * s_.skyFactor;
         step.with.ground = step.without.ground * s_.groundFactor;
+        if (s_.sky == SkyModel::Perez) {
+            const PerezSkyParts sky =
+                PerezVerticalSky(directNormal, diffuseHorizontal, 90 - step.sun.altitude,
+                                 cosIncidence, DayOfYear(date));
+            SetSky(step.without, sky.isotropic * share, sky.circumsolar * share,
+                   sky.horizon * share);
+            SetSky(step.with, step.without.skyIsotropic * s_.skyFactor,
+                   step.window.sunOnWindow ? step.without.circumsolar * step.beamUSF : 0,
+                   step.without.horizon * s_.horizonFactor);
+        } else {
+            step.without.sky = step.without.skyIsotropic = diffuseHorizontal * 0.5 * share;
+            step.with.sky = step.with.skyIsotropic = step.without.sky * s_.skyFactor;
+        }
+        if (s_.glazingPanes > 0) {
+            const double beamThrough =
+                step.window.sunOnWindow
+                    ? GlazingBeamTransmittance(s_.glazingPanes, std::acos(cosIncidence))
+                    : 0;
+            for (WindowIrradiation* w : {&step.without, &step.with}) {
+                w->throughGlass = (w->beam + w->circumsolar) * beamThrough +
+                                  (w->skyIsotropic + w->horizon + w->ground) * diffuseThroughGlass_;
+            }
+        }
+    }
+
+    static void SetSky(WindowIrradiation& w, double isotropic, double circumsolar, double horizon) {
+        w.skyIsotropic = isotropic;
+        w.circumsolar = circumsolar;
+        w.horizon = horizon;
+        w.sky = isotropic + circumsolar + horizon;
+    }
+
+    static int DayOfYear(const year_month_day& date) {
+        return static_cast<int>((sys_days{date} - sys_days{date.year() / 1 / 1}).count()) + 1;
     }
 
     const YearSettings& s_;
     SunTrack track_;
+    double diffuseThroughGlass_;
 };
 
 }  // namespace
@@ -98,6 +149,10 @@ WindowIrradiation& WindowIrradiation::operator+=(const WindowIrradiation& other)
     beam += other.beam;
     sky += other.sky;
     ground += other.ground;
+    skyIsotropic += other.skyIsotropic;
+    circumsolar += other.circumsolar;
+    horizon += other.horizon;
+    throughGlass += other.throughGlass;
     return *this;
 }
 
@@ -160,13 +215,26 @@ MonthHourTable ShadingOnThe21st(const YearSettings& settings) {
     return table;
 }
 
-double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months) {
+namespace {
+
+double Removed(const YearTotals& totals, std::initializer_list<int> months,
+               double (*part)(const WindowIrradiation&)) {
     double without = 0, with = 0;
     for (int m : months) {
-        without += totals.without[m - 1].Total();
-        with += totals.with[m - 1].Total();
+        without += part(totals.without[m - 1]);
+        with += part(totals.with[m - 1]);
     }
     if (without == 0)
         return std::numeric_limits<double>::quiet_NaN();
     return (without - with) / without * 100;
+}
+
+}  // namespace
+
+double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months) {
+    return Removed(totals, months, [](const WindowIrradiation& w) { return w.Total(); });
+}
+
+double RemovedThroughGlassPercent(const YearTotals& totals, std::initializer_list<int> months) {
+    return Removed(totals, months, [](const WindowIrradiation& w) { return w.throughGlass; });
 }

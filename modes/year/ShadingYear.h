@@ -12,7 +12,10 @@
 
 // The device over a year at one place: step by step through the year in local standard time,
 // the sun's position, the beam unshaded fraction from the exact shadow and, with a weather
-// file, the irradiation on the window without and with the device.
+// file or the clear-sky model, the irradiation on the window without and with the device.
+
+// How the diffuse sky is spread over its directions.
+enum class SkyModel { Isotropic, Perez };
 
 struct YearSettings {
     Place place;
@@ -27,11 +30,22 @@ struct YearSettings {
     // The device's physically weighted diffuse factors (PhysicalDiffuse) for the weather's sky
     // and ground irradiation.
     double skyFactor = 1, groundFactor = 1;
+    SkyModel sky = SkyModel::Isotropic;
+    // The exact unshaded fraction of the Perez sky's horizon band (HorizonBand).
+    double horizonFactor = 1;
+    bool clearSky = false;  // without a weather file: the clear-sky model's irradiation
+    int glazingPanes = 0;   // panes of clear glass the solar gain goes through; 0: none
+
+    // The steps have irradiation, from the weather file or the clear sky.
+    bool Irradiated() const { return weather != nullptr || clearSky; }
 };
 
-// Irradiation on one square metre of window, Wh/m2.
+// Irradiation on one square metre of window, Wh/m2. The sky is the sum of its three parts; the
+// isotropic sky has the first only. throughGlass is what the glazing transmits of the whole.
 struct WindowIrradiation {
     double beam = 0, sky = 0, ground = 0;
+    double skyIsotropic = 0, circumsolar = 0, horizon = 0;
+    double throughGlass = 0;
     double Total() const { return beam + sky + ground; }
     WindowIrradiation& operator+=(const WindowIrradiation& other);
 };
@@ -43,7 +57,7 @@ struct YearStep {
     SunAngles sun;
     WindowAngles window;
     double beamUSF;     // NaN when the sun is not on the window
-    bool weatherKnown;  // a weather file is given and holds this hour
+    bool weatherKnown;  // the step has irradiation: the weather file holds its hour, or clear sky
     WindowIrradiation without, with;
 };
 
@@ -72,3 +86,5 @@ MonthHourTable ShadingOnThe21st(const YearSettings& settings);
 // Share of the irradiation the device removes over the given months (1 to 12), in percent;
 // NaN when nothing reaches the window.
 double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months);
+// The same for the solar gain through the glazing.
+double RemovedThroughGlassPercent(const YearTotals& totals, std::initializer_list<int> months);

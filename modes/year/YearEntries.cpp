@@ -1,6 +1,7 @@
 #include "modes/year/YearEntries.h"
 
 #include "model/PhysicalDiffuse.h"
+#include "modes/year/HorizonBand.h"
 
 YearSettings YearSettingsFrom(const YearEntries& e) {
     YearSettings s;
@@ -14,10 +15,15 @@ YearSettings YearSettingsFrom(const YearEntries& e) {
     s.device = e.device;
     s.weather = e.weather;
     s.groundReflectance = e.groundReflectance;
-    if (e.weather) {
+    s.clearSky = !e.weather && e.clearSky;
+    s.sky = e.sky;
+    s.glazingPanes = e.glazingPanes;
+    if (s.Irradiated()) {
         const PhysicalDiffuseFactors diffuse = PhysicalDiffuse(e.device);
         s.skyFactor = diffuse.sky;
         s.groundFactor = diffuse.ground;
+        if (s.sky == SkyModel::Perez)
+            s.horizonFactor = HorizonBandUnshadedFraction(e.device);
     }
     return s;
 }

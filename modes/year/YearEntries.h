@@ -13,12 +13,15 @@ struct YearEntries {
     int year = 2025;
     int stepMinutes = 60;  // divides 60
     DeviceShape device;
-    const WeatherYear* weather = nullptr;  // none: the beam fraction only
+    const WeatherYear* weather = nullptr;  // none: the clear sky, or the beam fraction only
+    bool clearSky = false;                 // without a weather file
     double groundReflectance = 0.2;
+    SkyModel sky = SkyModel::Perez;
+    int glazingPanes = 0;
 };
 
 // The year's settings with the defaults filled in, the standard air of the elevation for the
-// refraction and, with a weather file, the device's physically weighted diffuse factors (only
-// the weather's sky and ground irradiation use them, so without one they stay 1 and are not
-// worked out).
+// refraction and, with irradiation, the device's physically weighted diffuse factors and, for
+// the Perez sky, its horizon band's unshaded fraction (only the irradiation uses them, so
+// without it they stay 1 and are not worked out).
 YearSettings YearSettingsFrom(const YearEntries& entries);

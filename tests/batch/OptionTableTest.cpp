@@ -53,6 +53,10 @@ TEST(OptionTable, EveryWordOfANameTableIsTakenByItsOption) {
         EXPECT_EQ(parsed("--layout", row.option).layout, row.layout) << row.option;
     for (const auto& row : FinSideTable)
         EXPECT_EQ(parsed("--fin-side", row.option).year.finSide, row.side) << row.option;
+    for (const auto& row : SkyModelTable)
+        EXPECT_EQ(parsed("--sky", row.option).year.sky, row.sky) << row.option;
+    for (const auto& row : GlazingTable)
+        EXPECT_EQ(parsed("--glazing", row.option).year.glazingPanes, row.panes) << row.option;
 }
 
 // The first unusable argument is the one refused, in the runner's own words.

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -52,6 +54,11 @@ TEST_F(YearBatchTest, BadValuesAreRefusedWithTheirOption) {
         {{"--weather", folder_.Slash() + "golden.epw", "--reflectance", "1.5"}, "--reflectance"},
         {{"--latitude", "40", "--longitude", "0", "--utc-offset", "0", "--monthly-csv", "m.csv"},
          "--monthly-csv needs --weather"},
+        {{"--latitude", "40", "--longitude", "0", "--utc-offset", "0", "--glazing", "1"},
+         "--glazing needs --weather or --clear-sky"},
+        {{"--weather", folder_.Slash() + "golden.epw", "--clear-sky"},
+         "--clear-sky and --weather exclude each other"},
+        {{"--weather", folder_.Slash() + "golden.epw", "--sky", "tilted"}, "--sky must be"},
         {{"--weather", folder_.Slash() + "absent.epw"}, "absent.epw\": cannot be opened"},
         {{"--weather", folder_.Slash() + "pipe.epw"}, "pipe.epw\": this is a pipe"},
         {{"--weather", folder_.Slash()}, "this is a folder, not a file to read"},
@@ -95,7 +102,7 @@ TEST_F(YearBatchTest, WeatherRunWritesFilesSectionAndFigures) {
     EXPECT_EQ(figures[3].substr(0, 28), "Removed by the device: year ");
 
     const std::vector<std::string> section = Lines(ReadBytes(folder_.Path() / "Umbravel.prt"));
-    ASSERT_EQ(section.size(), 1 + 9 + 15 + 1 + 23 + 2u);
+    ASSERT_EQ(section.size(), 1 + 9 + 15 + 1 + 25 + 2u);
     EXPECT_EQ(section[1], "UMBRAVEL 3.0 Shading Over the Year\r");
     EXPECT_EQ(section[2], "Date: 12-08-2026         Time: 13:05:09\r");
     EXPECT_EQ(section[6],
@@ -108,7 +115,7 @@ TEST_F(YearBatchTest, WeatherRunWritesFilesSectionAndFigures) {
     // The steady days' beam from 6 o'clock is beam before sunrise in winter, and above the
     // global at noon in summer.
     EXPECT_EQ(section[29].substr(0, 30), "Weather data checks: 251 hours");
-    EXPECT_EQ(section[47].substr(0, 4), "Year");
+    EXPECT_EQ(section[48].substr(0, 4), "Year");
     EXPECT_EQ(section.back(), std::string(82, '=') + "\r");
 }
 
@@ -157,6 +164,75 @@ TEST_F(YearBatchTest, EnergyPlusScheduleHasARowPerStepOfTheHourlyFile) {
         EXPECT_EQ(leapDays, row.year == "2024" ? row.rows / 366 : 0u);
         EXPECT_GT(sunlit, row.rows / 4);
     }
+}
+
+// A CSV row's fields as numbers, 0 for a text or an empty one.
+std::vector<double> Numbers(const std::string& line) {
+    std::vector<double> numbers;
+    for (const std::string& field : CsvFields(std::string_view(line).substr(0, line.size() - 1)))
+        numbers.push_back(std::strtod(field.c_str(), nullptr));
+    return numbers;
+}
+
+// The Perez sky's three parts make up the sky column, step by step and month by month; the
+// glazing passes less than reaches the window, and the files agree on the year.
+TEST_F(YearBatchTest, PerezSkyAndGlazingColumnsAddUp) {
+    const BatchOptions options = ParseBatchOptions(
+        With({"--weather", folder_.Slash() + "golden.epw", "--sky", "perez", "--glazing", "2",
+              "--monthly-csv", folder_.Slash() + "months.csv"}));
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch(options, out, err), 0) << err.str();
+    const std::vector<std::string> hours = Lines(ReadBytes(folder_.Path() / "hours.csv"));
+    const std::vector<std::string> months = Lines(ReadBytes(folder_.Path() / "months.csv"));
+    EXPECT_TRUE(hours[0].ends_with(
+        ",sky_isotropic_without_Wh_m2,sky_circumsolar_without_Wh_m2,sky_horizon_without_Wh_m2,"
+        "sky_isotropic_with_Wh_m2,sky_circumsolar_with_Wh_m2,sky_horizon_with_Wh_m2,"
+        "through_glass_without_Wh_m2,through_glass_with_Wh_m2\r"))
+        << hours[0];
+    EXPECT_TRUE(months[0].ends_with(",through_glass_without_kWh_m2,through_glass_with_kWh_m2\r"));
+    double circumsolar = 0, throughGlass = 0;
+    for (std::size_t i = 1; i < hours.size(); ++i) {
+        const std::vector<double> h = Numbers(hours[i]);
+        ASSERT_EQ(h.size(), 21u) << hours[i];
+        EXPECT_NEAR(h[8], h[13] + h[14] + h[15], 1e-9) << hours[i];
+        EXPECT_NEAR(h[11], h[16] + h[17] + h[18], 1e-9) << hours[i];
+        EXPECT_LE(h[19], h[7] + h[8] + h[9] + 1e-9) << hours[i];
+        EXPECT_LE(h[20], h[19] + 1e-9) << hours[i];
+        circumsolar += h[14];
+        throughGlass += h[19];
+    }
+    EXPECT_GT(circumsolar, 0);
+    std::vector<double> sum(17, 0);
+    for (std::size_t m = 1; m <= 12; ++m) {
+        const std::vector<double> month = Numbers(months[m]);
+        ASSERT_EQ(month.size(), 17u) << months[m];
+        EXPECT_NEAR(month[2], month[9] + month[10] + month[11], 1e-9);
+        for (std::size_t k = 1; k < 17; ++k)
+            sum[k] += month[k];
+    }
+    const std::vector<double> year = Numbers(months[13]);
+    for (std::size_t k = 1; k < 17; ++k)
+        EXPECT_NEAR(year[k], sum[k], 1e-9 * std::fabs(sum[k]) + 1e-12) << k;
+    EXPECT_NEAR(year[15], throughGlass / 1000, 1e-9 * year[15]);
+    EXPECT_NE(out.str().find("Solar gain through 2 panes of clear glass: "), std::string::npos);
+    EXPECT_NE(ReadBytes(folder_.Path() / "Umbravel.prt")
+                  .find("\r\nRemoved from the solar gain by the device: year "),
+              std::string::npos);
+}
+
+TEST_F(YearBatchTest, ClearSkyGivesTheIrradiationWithoutAWeatherFile) {
+    const BatchOptions options =
+        ParseBatchOptions(With({"--latitude", "40", "--longitude", "-105", "--utc-offset", "-7",
+                                "--clear-sky", "--monthly-csv", folder_.Slash() + "months.csv"}));
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch(options, out, err), 0) << err.str();
+    EXPECT_EQ(Lines(out.str())[1], "Weather: clear sky (ASHRAE 1972 clear-sky model)");
+    const std::vector<std::string> months = Lines(ReadBytes(folder_.Path() / "months.csv"));
+    ASSERT_EQ(months.size(), 14u);
+    EXPECT_GT(Numbers(months[13])[4], 100);
+    EXPECT_NE(ReadBytes(folder_.Path() / "Umbravel.prt")
+                  .find("\r\nWeather: clear sky (ASHRAE 1972 clear-sky model)\r\n"),
+              std::string::npos);
 }
 
 TEST_F(YearBatchTest, LayoutReachesTheYearWithoutWeather) {

@@ -23,7 +23,7 @@ YearResult Calculate(const YearRequest& request, std::stop_token stop) {
     entries.weather = request.weather.get();
     YearResult result{request.weather, YearSettingsFrom(entries)};
     result.table = ShadingOnThe21st(result.settings);
-    if (request.weather)
+    if (result.settings.Irradiated())
         result.totals = RunShadingYear(result.settings, {}, std::move(stop));
     return result;
 }

@@ -21,7 +21,7 @@ struct YearResult {
     std::shared_ptr<const WeatherYear> weather;  // what settings.weather points to
     YearSettings settings;
     MonthHourTable table{};
-    std::optional<YearTotals> totals;  // with a weather file
+    std::optional<YearTotals> totals;  // with a weather file or the clear sky
 };
 
 // The year screen's calculation, off the GUI thread. It starts a short delay after the last

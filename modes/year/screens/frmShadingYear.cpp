@@ -5,13 +5,17 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDate>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFutureWatcher>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -27,6 +31,8 @@
 #include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/PlaceBox.h"
+#include "output/EnergyPlusName.h"
+#include "output/EnergyPlusSchedule.h"
 #include "output/KWhText.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
@@ -86,8 +92,22 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     txtReflectance->setRange(0, 1);
     txtReflectance->setSingleStep(0.05);
     txtReflectance->setValue(0.2);
-    lblWeather =
-        NewLabel("lblWeather", "No weather file: the beam fraction only.", LabelKind::Paragraph);
+    cboSky = new QComboBox;
+    cboSky->setObjectName("cboSky");
+    cboSky->addItem("Perez sky", static_cast<int>(SkyModel::Perez));
+    cboSky->addItem("Isotropic sky", static_cast<int>(SkyModel::Isotropic));
+    cboSky->setToolTip(
+        "Perez 1990: the circumsolar part shaded like the beam, the horizon band by the exact "
+        "unshaded fraction along the horizon, the rest by the physically weighted sky factor");
+    cboGlazing = new QComboBox;
+    cboGlazing->setObjectName("cboGlazing");
+    cboGlazing->addItems({"No glazing", "1 pane", "2 panes", "3 panes"});
+    cboGlazing->setToolTip(
+        "Panes of clear float glass, 3.175 mm: the solar gain through them beside the "
+        "irradiation on the window");
+    chkClearSky = new QCheckBox("Clear sky without a weather file");
+    chkClearSky->setObjectName("chkClearSky");
+    lblWeather = NewLabel("lblWeather", "", LabelKind::Paragraph);
     lblBusy = NewLabel("lblBusy", "Computing…");
     // The entries do not move when it comes and goes.
     QSizePolicy busyPolicy = lblBusy->sizePolicy();
@@ -139,8 +159,11 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     entries->addWidget(NewLabel("lblYear", "Year"));
     entries->addWidget(txtYear);
     entries->addWidget(cmdLoadWeather);
+    entries->addWidget(chkClearSky);
     entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
     entries->addWidget(txtReflectance);
+    entries->addWidget(cboSky);
+    entries->addWidget(cboGlazing);
     entries->addStretch();
     entries->addWidget(lblBusy);
     auto* screen = new QVBoxLayout(this);
@@ -153,6 +176,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
                   [this] { cmdSaveMonthHour_Click(); }),
         cmdSaveMonthly,
+        NewButton("cmdSaveSchedule", "Save &EnergyPlus schedule…",
+                  [this] { cmdSaveSchedule_Click(); }),
         NewButton("cmdCopyPicture", "&Copy picture", [this] { cmdCopyPicture_Click(); }),
         NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
         NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
@@ -160,6 +185,13 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     }));
     connect(txtYear, &QSpinBox::valueChanged, this, changed);
     connect(txtReflectance, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(cboSky, &QComboBox::currentIndexChanged, this, changed);
+    connect(cboGlazing, &QComboBox::currentIndexChanged, this, changed);
+    connect(chkClearSky, &QCheckBox::toggled, this, [this, changed] {
+        ShowWeather();
+        changed();
+    });
+    ShowWeather();
     connect(calculation_, &YearCalculation::ResultReady, this, [this] { Calculation_Ready(); });
     ShowMonths({});
     calculation_->Start();
@@ -176,6 +208,9 @@ YearRequest frmShadingYear::Entries() const {
     e.facing = p.facing;
     e.device = device_;
     e.groundReflectance = txtReflectance->value();
+    e.clearSky = chkClearSky->isChecked();
+    e.sky = static_cast<SkyModel>(cboSky->currentData().toInt());
+    e.glazingPanes = cboGlazing->currentIndex();
     return {e, weather_};
 }
 
@@ -187,6 +222,20 @@ void frmShadingYear::Form_Change() {
 void frmShadingYear::ShowBusy() {
     lblBusy->setText(reading_.isRunning() ? "Reading the weather file…" : "Computing…");
     lblBusy->setVisible(reading_.isRunning() || calculation_->Busy());
+}
+
+void frmShadingYear::ShowWeather() {
+    chkClearSky->setVisible(!weather_);
+    if (weather_) {
+        const WeatherLocation& at = weather_->location;
+        lblWeather->setText(ToQt("Weather: " + at.name + ", " +
+                                 std::to_string(weather_->missingHours) +
+                                 " missing hours in the file"));
+    } else if (chkClearSky->isChecked()) {
+        lblWeather->setText(ToQt("No weather file: " + ClearSkyText() + "."));
+    } else {
+        lblWeather->setText("No weather file: the beam fraction only.");
+    }
 }
 
 void frmShadingYear::Calculation_Ready() {
@@ -281,10 +330,17 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     axisKWh_->setRange(0, highest);
     axisKWh_->applyNiceNumbers();
 
-    lblTotals->setText("Over the year " + KWh(YearSum(totals->without).Total()) +
-                       " reach each square metre of the window without the device and " +
-                       KWh(YearSum(totals->with).Total()) + " with it. " +
-                       ToQt(RemovedSummaryLine(r.settings, *totals)) + ".");
+    QString text = "Over the year " + KWh(YearSum(totals->without).Total()) +
+                   " reach each square metre of the window without the device and " +
+                   KWh(YearSum(totals->with).Total()) + " with it. " +
+                   ToQt(RemovedSummaryLine(r.settings, *totals)) + ".";
+    if (const int panes = r.settings.glazingPanes; panes > 0) {
+        text += " Through " + ToQt(GlazingText(panes)) + " " +
+                KWh(YearSum(totals->without).throughGlass) + " without the device and " +
+                KWh(YearSum(totals->with).throughGlass) + " with it. " +
+                ToQt(RemovedThroughGlassLine(r.settings, *totals)) + ".";
+    }
+    lblTotals->setText(text);
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {
@@ -320,9 +376,8 @@ void frmShadingYear::WeatherRead_Done(const QString& path, const WeatherRead& re
 
 void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
     weather_ = std::move(weather);
+    ShowWeather();
     const WeatherLocation& at = weather_->location;
-    lblWeather->setText(ToQt("Weather: " + at.name + ", " + std::to_string(weather_->missingHours) +
-                             " missing hours in the file"));
     framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
     Form_Change();
 }
@@ -352,7 +407,31 @@ void frmShadingYear::cmdSaveMonthly_Click() {
         return;
     const YearResult& r = calculation_->Settled();
     if (r.totals)
-        WriteMonthlyCsv(FromQt(path), *r.totals);
+        WriteMonthlyCsv(FromQt(path), r.settings, *r.totals);
+}
+
+// The schedule the batch's --energyplus-schedule writes, for the surface name asked for.
+void frmShadingYear::cmdSaveSchedule_Click() {
+    const QString path = QFileDialog::getSaveFileName(this, "Save EnergyPlus schedule",
+                                                      "shading.csv", "CSV (*.csv)");
+    if (path.isEmpty())
+        return;
+    bool given = false;
+    const std::string surface = FromQt(QInputDialog::getText(
+        this, "Save EnergyPlus schedule",
+        "The window's surface name in EnergyPlus:", QLineEdit::Normal, {}, &given));
+    if (!given)
+        return;
+    if (const std::string problem = EnergyPlusNameProblem(surface); !problem.empty()) {
+        ShowMessage("The surface name " + problem + ".");
+        return;
+    }
+    const YearSettings& s = calculation_->Settled().settings;
+    StagedFiles files;
+    ShadingScheduleFile schedule(files, FromQt(path), surface, s);
+    RunShadingYear(s, [&](const YearStep& step) { schedule.Write(step); });
+    schedule.Close();
+    files.Commit();
 }
 
 void frmShadingYear::cmdCopyPicture_Click() {

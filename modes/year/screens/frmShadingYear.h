@@ -10,6 +10,8 @@
 
 class PlaceBox;
 class QBarSet;
+class QCheckBox;
+class QComboBox;
 class QChart;
 class QChartView;
 class QDoubleSpinBox;
@@ -20,8 +22,9 @@ class QTableWidget;
 class QValueAxis;
 
 // "Shading over the year": for the device on the stored geometry at a place, the beam unshaded
-// fraction on the 21st of each month by hour as a heat map and, with a weather file, the
-// irradiation on the window by month, without and with the device. Every entry recalculates in
+// fraction on the 21st of each month by hour as a heat map and, with a weather file or the
+// clear sky, the irradiation on the window by month, without and with the device (and the
+// solar gain through the glazing chosen). Every entry recalculates in
 // the background; the last figures stay until the new ones are in, and saving waits for them.
 class frmShadingYear : public WizardScreen {
     Q_OBJECT
@@ -49,12 +52,14 @@ class frmShadingYear : public WizardScreen {
     void cmdSaveHourly_Click();
     void cmdSaveMonthHour_Click();
     void cmdSaveMonthly_Click();
+    void cmdSaveSchedule_Click();
     void cmdCopyPicture_Click();
     void cmdSavePicture_Click();
     void cmdAppend_Click();
 
     YearRequest Entries() const;
     void ShowBusy();
+    void ShowWeather();
     void ShowTable(const YearResult& r);
     QChart* NewMonthsChart();
     void ShowMonths(const YearResult& r);
@@ -62,6 +67,9 @@ class frmShadingYear : public WizardScreen {
     PlaceBox* framePlace;
     QSpinBox* txtYear;
     QDoubleSpinBox* txtReflectance;
+    QComboBox* cboSky;
+    QComboBox* cboGlazing;  // its index is the number of panes
+    QCheckBox* chkClearSky;
     QLabel* lblWeather;
     QLabel* lblBusy;
     QPushButton* cmdLoadWeather;

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "modes/year/ClearSky.h"
 #include "modes/year/EpwText.h"
+#include "modes/year/Glazing.h"
+#include "modes/year/PerezSky.h"
 #include "modes/year/ShadingYear.h"
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
@@ -106,6 +109,49 @@ TEST_F(ShadingYearTest, HandWorkedHourAndItsCsvRow) {
     EXPECT_EQ(night[0], "2025-01-01T00:00-07:00");
     EXPECT_EQ(std::vector<std::string>(night.begin() + 5, night.begin() + 11),
               (std::vector<std::string>{"no", "", "0", "50", "60", "0"}));
+}
+
+// Each Perez part is shaded its own way, and the glazing takes the beam and the circumsolar at
+// the sun's incidence, the rest at the diffuse transmittance; the clear sky stands in for the
+// weather file.
+TEST_F(ShadingYearTest, PerezPartsGlazingAndClearSkyOnTheSolsticeAfternoon) {
+    UseWeather(false, [](int, int, int) { return EpwHour{400, 600, 100}; });
+    settings_.sky = SkyModel::Perez;
+    settings_.horizonFactor = 0.5;
+    settings_.glazingPanes = 1;
+    for (const bool clear : {false, true}) {
+        SCOPED_TRACE(clear ? "clear sky" : "weather file");
+        if (clear) {
+            settings_.weather = nullptr;
+            settings_.clearSky = true;
+        }
+        const MonthHourTable table = ShadingOnThe21st(settings_);
+        const YearStep& s = table[5][14];
+        ASSERT_TRUE(s.window.sunOnWindow);
+        const double cosIncidence = CosIncidence(s.window);
+        const ClearSkyIrradiance sky = AshraeClearSky(6, s.sun.altitude);
+        const double dni = clear ? sky.directNormal : 600,
+                     dhi = clear ? sky.diffuseHorizontal : 100;
+        const PerezSkyParts p = PerezVerticalSky(dni, dhi, 90 - s.sun.altitude, cosIncidence, 172);
+        ASSERT_GT(p.circumsolar, 0);
+        EXPECT_DOUBLE_EQ(s.without.circumsolar, p.circumsolar);
+        EXPECT_DOUBLE_EQ(s.with.skyIsotropic, p.isotropic * 0.625);
+        EXPECT_DOUBLE_EQ(s.with.circumsolar, p.circumsolar * s.beamUSF);
+        EXPECT_DOUBLE_EQ(s.with.horizon, p.horizon * 0.5);
+        EXPECT_DOUBLE_EQ(s.with.sky, s.with.skyIsotropic + s.with.circumsolar + s.with.horizon);
+        const double ground =
+            (clear ? dni * std::sin(DegToRad(s.sun.altitude)) + dhi : 400) * 0.3 * 0.5;
+        EXPECT_NEAR(s.without.ground, ground, 1e-9);
+        const double beamTau = GlazingBeamTransmittance(1, std::acos(cosIncidence));
+        EXPECT_NEAR(s.with.throughGlass,
+                    (dni * cosIncidence * s.beamUSF + p.circumsolar * s.beamUSF) * beamTau +
+                        (p.isotropic * 0.625 + p.horizon * 0.5 + ground * 0.875) *
+                            GlazingDiffuseTransmittance(1),
+                    1e-9);
+        // In the morning the sun is behind the south-south-west window: no circumsolar.
+        EXPECT_FALSE(table[5][7].window.sunOnWindow);
+        EXPECT_EQ(table[5][7].with.circumsolar, 0);
+    }
 }
 
 TEST_F(ShadingYearTest, MonthSumsCountEveryHourAndMissingOnes) {

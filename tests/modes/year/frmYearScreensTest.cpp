@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -204,6 +205,21 @@ TEST_F(frmYearScreensTest, YearScreenShowsTheTableAndWithWeatherTheTotals) {
     EXPECT_TRUE(Text("frmShadingYear", "lblChecks").starts_with("Weather data checks: "));
     EXPECT_TRUE(Find<QLabel>("frmShadingYear", "lblChecks")->isVisibleTo(Screen("frmShadingYear")));
     EXPECT_TRUE(Find<QPushButton>("frmShadingYear", "cmdSaveMonthly")->isEnabled());
+}
+
+TEST_F(frmYearScreensTest, ClearSkyAndGlazingGiveTheSolarGainWithoutAWeatherFile) {
+    Click("frmSourceMode", "cmdShadingYear");
+    WaitForYear();
+    Find<QComboBox>("frmShadingYear", "cboGlazing")->setCurrentIndex(2);
+    Find<QCheckBox>("frmShadingYear", "chkClearSky")->setChecked(true);
+    WaitForYear();
+    EXPECT_EQ(Text("frmShadingYear", "lblWeather"),
+              "No weather file: clear sky (ASHRAE 1972 clear-sky model).");
+    EXPECT_TRUE(Find<QLabel>("frmShadingYear", "lblTotals")->isVisibleTo(Screen("frmShadingYear")));
+    const std::string totals = Text("frmShadingYear", "lblTotals");
+    EXPECT_NE(totals.find(". Through 2 panes of clear glass "), std::string::npos) << totals;
+    EXPECT_NE(totals.find("Removed from the solar gain by the device: year "), std::string::npos)
+        << totals;
 }
 
 TEST_F(frmYearScreensTest, AChangeShowsTheBusyStateAndTheLastFiguresUntilTheNewOnes) {
