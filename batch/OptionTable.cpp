@@ -104,7 +104,8 @@ std::vector<BatchOption> MakeTable() {
          "takes the value of the options above; numbers must be plain decimal numbers",
          [](BatchOptions& o, Option, Value v) { o.cases = v; }},
         {study, "--results", "OUT.csv",
-         "the cases in input order with their results, numbers to 17 significant digits; a row "
+         "the cases in input order with their results, each number the shortest text that reads "
+         "back to the same double; a row "
          "that cannot be computed gets the reason in its error column; the print file is "
          "written only with --print-file, one whole section per case in input order (and the "
          "matrix mode's data files, as single runs leave them); a text cell that starts with "
