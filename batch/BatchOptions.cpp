@@ -168,6 +168,8 @@ void CheckBatchOptions(BatchOptions& o) {
             "--layout mirrored needs --awning-width at least half of --window-width: "
             "the two ends of the plate would cross");
     }
+    if (o.shard && !o.cases)
+        throw UsageError("--shard needs --cases");
     if (o.cases && o.json)
         throw UsageError("--json does not go with --cases: a study's results go to --results");
     if (!o.help && !o.version) {

@@ -112,6 +112,12 @@ std::vector<BatchOption> MakeTable() {
          "=, +, -, @, a tab or a carriage return and is not a number gets a leading apostrophe, "
          "so that a spreadsheet shows it rather than running it as a formula",
          [](BatchOptions& o, Option, Value v) { o.results = v; }},
+        {study, "--shard", "K/N",
+         "run only rows K, K+N, K+2N, ... of the cases file (K from 0 to N-1), each with its "
+         "row number, so that N runs side by side (a cluster's array jobs) share the study: "
+         "their results files, the header kept once and the lines sorted by row number, make "
+         "the whole study's file",
+         [](BatchOptions& o, Option n, Value v) { o.shard = ReadShard(n, v); }},
 
         {results, "--json", "",
          "write the results as one JSON object: for beam the USF and case, the exact USF of the "
