@@ -21,6 +21,7 @@
 #include "batch/CaseTable.h"
 #include "batch/StudyCase.h"
 #include "batch/StudyResults.h"
+#include "batch/YearCase.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
 
@@ -116,11 +117,14 @@ class Study {
   private:
     // Each row is parsed and computed once; its case is kept only when it has a section to
     // write.
-    ComputedCase ComputeRow(std::size_t row) const {
+    ComputedCase ComputeRow(std::size_t row) {
         ComputedCase computed;
         try {
-            ShadingCase c = CaseOf(CaseOptions(options_, columns_, (*rows_)[row]), output_);
-            computed.result = EvaluateCase(c);
+            const BatchOptions o = CaseOptions(options_, columns_, (*rows_)[row]);
+            ShadingCase c = CaseOf(o, output_);
+            computed.result = c.mode == SourceMode::Year
+                                  ? EvaluateYearCase(c, o.year, suns_, print_ != nullptr)
+                                  : EvaluateCase(c);
             if (print_ != nullptr)
                 computed.shadingCase = std::move(c);
         } catch (const std::exception& unusable) {
@@ -203,6 +207,7 @@ class Study {
     std::vector<ComputedCase> computed_;
     std::vector<std::atomic<bool>> ready_;
     std::atomic<std::size_t> next_ = 0;
+    YearSuns suns_;  // for the whole study: its windows share them
     std::size_t done_ = 0;
     std::size_t failed_ = 0;
     std::chrono::steady_clock::time_point shown_ = std::chrono::steady_clock::now();

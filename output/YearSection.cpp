@@ -112,11 +112,11 @@ std::string WeatherChecksLine(const YearSettings& settings, const YearTotals& to
 
 std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals) {
     const bool north = settings.place.latitude >= 0;
-    return "Removed by the device: year " +
-           PercentText(RemovedPercent(totals, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})) +
+    return "Removed by the device: year " + PercentText(RemovedPercent(totals, WholeYear)) +
            ", June-August (" + (north ? "summer" : "winter") + ") " +
-           PercentText(RemovedPercent(totals, {6, 7, 8})) + ", December-February (" +
-           (north ? "winter" : "summer") + ") " + PercentText(RemovedPercent(totals, {12, 1, 2}));
+           PercentText(RemovedPercent(totals, JuneToAugust)) + ", December-February (" +
+           (north ? "winter" : "summer") + ") " +
+           PercentText(RemovedPercent(totals, DecemberToFebruary));
 }
 
 void AppendYearSection(const ShadingCase& c, const YearSettings& s, const MonthHourTable& table,

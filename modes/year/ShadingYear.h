@@ -2,7 +2,9 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <stop_token>
+#include <vector>
 
 #include "model/ExactShadow.h"
 #include "modes/year/SunPosition.h"
@@ -27,6 +29,9 @@ struct YearSettings {
     // The device's physically weighted diffuse factors (PhysicalDiffuse) for the weather's sky
     // and ground irradiation.
     double skyFactor = 1, groundFactor = 1;
+    // The sun at every step (SunAtEveryStep of settings with the same place, time zone, air,
+    // year, step and weather), when many runs there share it; none: worked out by the run.
+    const std::vector<SunAngles>* sun = nullptr;
 };
 
 // Irradiation on one square metre of window, Wh/m2.
@@ -50,25 +55,43 @@ struct YearStep {
 struct YearTotals {
     std::array<WindowIrradiation, 12> without{}, with{};
     int missingHours = 0;  // hours of the year the weather file does not give
+    double sunHours = 0;   // hours with the sun on the window
     WeatherChecks checks;  // with a weather file
 };
 
 // The twelve months summed, in calendar order.
 WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months);
 
+// The periods the year's results are given for: the whole year, June-August and
+// December-February (all months of the one calendar year).
+inline constexpr std::array<int, 12> WholeYear = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+inline constexpr std::array<int, 3> JuneToAugust = {6, 7, 8};
+inline constexpr std::array<int, 3> DecemberToFebruary = {12, 1, 2};
+
+// The months of the period (1 to 12) summed in the period's order.
+WindowIrradiation PeriodSum(const std::array<WindowIrradiation, 12>& months,
+                            std::span<const int> period);
+
 // True for a year with 29 February.
 bool LeapYear(int year);
 
+// The steps of the settings' year.
+std::size_t YearStepCount(const YearSettings& settings);
+
 // Goes through the year, hands every step to onStep (when given) and sums by month. A stop
-// request ends the run at the next day, its totals incomplete.
+// request ends the run at the next day, its totals incomplete. Throws std::invalid_argument for
+// a sun of another number of steps.
 YearTotals RunShadingYear(const YearSettings& settings,
                           const std::function<void(const YearStep&)>& onStep = {},
                           std::stop_token stop = {});
+
+// The sun at every step of the settings' year, in order, for runs that share it.
+std::vector<SunAngles> SunAtEveryStep(const YearSettings& settings);
 
 // The 21st of each month, one step per hour with the sun at the half hour: [month][hour].
 using MonthHourTable = std::array<std::array<YearStep, 24>, 12>;
 MonthHourTable ShadingOnThe21st(const YearSettings& settings);
 
-// Share of the irradiation the device removes over the given months (1 to 12), in percent;
-// NaN when nothing reaches the window.
-double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months);
+// Share of the irradiation the device removes over the period's months, in percent; NaN when
+// nothing reaches the window.
+double RemovedPercent(const YearTotals& totals, std::span<const int> period);

@@ -57,7 +57,7 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--timestamp", "12-08-2026 13:05:9 "}, "--timestamp"},
         {{"--layout", "left"}, "--layout"},
         {{"--mode", "year", "--json"}, "--json"},
-        {{"--cases", "c.csv", "--results", "r.csv", "--mode", "year"}, "--mode year"},
+        {{"--cases", "c.csv", "--results", "r.csv", "--csv", "h.csv"}, "--csv, --monthly-csv"},
         {{"--cases", "c.csv", "--results", "r.csv", "--json"}, "--json does not go with --cases"},
         {{"--layout", "mirrored", "--awning-width", "0.9"},
          "the two ends of the plate would cross"},
