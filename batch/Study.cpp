@@ -123,7 +123,7 @@ class Study {
             const BatchOptions o = CaseOptions(options_, columns_, (*rows_)[row]);
             ShadingCase c = CaseOf(o, output_);
             computed.result = c.mode == SourceMode::Year
-                                  ? EvaluateYearCase(c, o.year, suns_, print_ != nullptr)
+                                  ? EvaluateYearCase(c, o.year, shares_, print_ != nullptr)
                                   : EvaluateCase(c);
             if (print_ != nullptr)
                 computed.shadingCase = std::move(c);
@@ -207,7 +207,7 @@ class Study {
     std::vector<ComputedCase> computed_;
     std::vector<std::atomic<bool>> ready_;
     std::atomic<std::size_t> next_ = 0;
-    YearSuns suns_;  // for the whole study: its windows share them
+    YearShares shares_;  // for the whole study: its windows share them
     std::size_t done_ = 0;
     std::size_t failed_ = 0;
     std::chrono::steady_clock::time_point shown_ = std::chrono::steady_clock::now();

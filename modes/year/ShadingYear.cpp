@@ -55,10 +55,16 @@ void ForEachStep(const YearSettings& s, std::stop_token stop, Visit visit) {
 
 class YearStepper {
   public:
-    // The sun comes from `sun` by the step's index when given, else from a track of its own.
-    YearStepper(const YearSettings& s, double lastJulianDay, const std::vector<SunAngles>* sun)
+    // The sun comes from `sun` by the step's index when given, else from a track of its own on
+    // the settings' earth track, if any.
+    YearStepper(const YearSettings& s, double lastJulianDay, const std::vector<SunAngles>* sun,
+                const EarthTrack* earth)
         : s_(s), sun_(sun) {
-        if (!sun)
+        if (sun)
+            return;
+        if (earth)
+            track_.emplace(s.place, *earth);
+        else
             track_.emplace(s.place, FirstJulianDay(s), lastJulianDay);
     }
 
@@ -168,7 +174,7 @@ YearTotals RunShadingYear(const YearSettings& settings,
     if (settings.sun && settings.sun->size() != YearStepCount(settings))
         throw std::invalid_argument("the sun given is not at the steps of this year");
     const YearStepper stepper(settings, FirstJulianDay(settings) + DayCount(settings.year),
-                              settings.sun);
+                              settings.sun, settings.earth);
     const int minutes = settings.stepMinutes;
     const int stepsPerHour = 60 / minutes;
     YearTotals totals;
@@ -197,8 +203,8 @@ YearTotals RunShadingYear(const YearSettings& settings,
 }
 
 std::vector<SunAngles> SunAtEveryStep(const YearSettings& settings) {
-    const YearStepper stepper(settings, FirstJulianDay(settings) + DayCount(settings.year),
-                              nullptr);
+    const YearStepper stepper(settings, FirstJulianDay(settings) + DayCount(settings.year), nullptr,
+                              settings.earth);
     std::vector<SunAngles> sun;
     sun.reserve(YearStepCount(settings));
     ForEachStep(settings, {}, [&](const year_month_day& date, int m, double jd, std::size_t k) {
@@ -208,9 +214,14 @@ std::vector<SunAngles> SunAtEveryStep(const YearSettings& settings) {
     return sun;
 }
 
+EarthTrack YearEarthTrack(const YearSettings& settings) {
+    const double firstJd = FirstJulianDay(settings);
+    return EarthTrack(firstJd, firstJd + DayCount(settings.year));
+}
+
 MonthHourTable ShadingOnThe21st(const YearSettings& settings) {
     const double firstJd = FirstJulianDay(settings);
-    const YearStepper stepper(settings, firstJd + 366, nullptr);
+    const YearStepper stepper(settings, firstJd + 366, nullptr, nullptr);
     MonthHourTable table;
     for (unsigned month = 1; month <= 12; ++month) {
         const year_month_day date{year{settings.year} / month / 21};

@@ -8,6 +8,7 @@
 
 #include "model/ExactShadow.h"
 #include "modes/year/SunPosition.h"
+#include "modes/year/SunTrack.h"
 #include "modes/year/WeatherChecks.h"
 #include "modes/year/WeatherFile.h"
 #include "modes/year/WindowAngles.h"
@@ -32,6 +33,9 @@ struct YearSettings {
     // The sun at every step (SunAtEveryStep of settings with the same place, time zone, air,
     // year, step and weather), when many runs there share it; none: worked out by the run.
     const std::vector<SunAngles>* sun = nullptr;
+    // Without a sun: the earth's track over the year (YearEarthTrack of settings with the same
+    // year and time zone), when runs at many places share it; none: worked out by the run.
+    const EarthTrack* earth = nullptr;
 };
 
 // Irradiation on one square metre of window, Wh/m2.
@@ -87,6 +91,9 @@ YearTotals RunShadingYear(const YearSettings& settings,
 
 // The sun at every step of the settings' year, in order, for runs that share it.
 std::vector<SunAngles> SunAtEveryStep(const YearSettings& settings);
+
+// The earth's track over the settings' year, for runs that share it.
+EarthTrack YearEarthTrack(const YearSettings& settings);
 
 // The 21st of each month, one step per hour with the sun at the half hour: [month][hour].
 using MonthHourTable = std::array<std::array<YearStep, 24>, 12>;
