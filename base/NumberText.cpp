@@ -198,7 +198,7 @@ std::string RoundTripText(double x) {
 
 void AppendRoundTripText(std::string& out, double x) {
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 17);
+    const auto end = std::to_chars(text, text + sizeof text, x);
     out.append(text, end.ptr);
 }
 

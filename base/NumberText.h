@@ -23,7 +23,7 @@ std::string PrintItemText(double x);
 // The general form with '-' only when negative and no blanks.
 std::string PlainNumberText(double x);
 
-// 17 significant digits in the general form, so that the text reads back to the same double;
+// The shortest text that reads back to the same double ("0.1", "0.30000000000000004", "1e-300"),
 // the point as decimal separator whatever the locale. For files meant for other programs.
 std::string RoundTripText(double x);
 // The same appended to out, for files of many numbers.

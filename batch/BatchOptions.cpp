@@ -168,6 +168,14 @@ void CheckBatchOptions(BatchOptions& o) {
             "--layout mirrored needs --awning-width at least half of --window-width: "
             "the two ends of the plate would cross");
     }
+    if (o.shard && !o.cases)
+        throw UsageError("--shard needs --cases");
+    if (o.cases && (!o.year.csv.empty() || !o.year.monthlyCsv.empty() ||
+                    !o.year.energyPlusSchedule.empty() || !o.year.energyPlusIdf.empty())) {
+        throw UsageError(
+            "--csv, --monthly-csv, --energyplus-schedule and --energyplus-idf do not go with "
+            "--cases: a study's results go to --results");
+    }
     if (o.cases && o.json)
         throw UsageError("--json does not go with --cases: a study's results go to --results");
     if (!o.help && !o.version) {
@@ -184,13 +192,13 @@ void CheckBatchOptions(BatchOptions& o) {
     if (!o.help && o.sourceMode == SourceMode::Year) {
         if (o.json)
             throw UsageError("--json does not go with --mode year: the year's results go to --csv");
-        if (o.cases)
-            throw UsageError(
-                "--mode year does not go with --cases: a study runs beam, diffuse or "
-                "matrix cases");
-        CheckYearOptions(o.year);
-        if (!o.year.energyPlusIdf.empty() && o.geometry != Geometry::Awning && !o.year.sillHeight)
-            throw UsageError("--energyplus-idf needs --sill-height for the fins");
+        // A study's rows complete and check their place each (CaseOptions).
+        if (!o.cases) {
+            CheckYearOptions(o.year);
+            if (!o.year.energyPlusIdf.empty() && o.geometry != Geometry::Awning &&
+                !o.year.sillHeight)
+                throw UsageError("--energyplus-idf needs --sill-height for the fins");
+        }
     }
 }
 

@@ -15,6 +15,13 @@
 #include "model/WizardDefaults.h"
 #include "output/OutputFiles.h"
 
+// The share of a study's rows one run takes, so that N runs side by side (the array jobs of a
+// cluster) run the whole study: rows index, index + count, index + 2 count, ... counted from 0.
+struct StudyShard {
+    std::size_t index = 0;
+    std::size_t count = 1;
+};
+
 // What one batch run is asked to do. Number entries stay texts, read as the wizard reads its
 // boxes, so that "2.5 m" is 2.5.
 struct BatchOptions {
@@ -43,6 +50,7 @@ struct BatchOptions {
     std::optional<std::string> cases;
     std::optional<std::string> results;
     bool printFileGiven = false;
+    std::optional<StudyShard> shard;
     YearOptions year;
 };
 

@@ -16,6 +16,7 @@
 #include "output/MatrixReport.h"
 #include "output/OutputFiles.h"
 #include "output/OutputPlace.h"
+#include "output/YearSection.h"
 
 ShadingCase CaseOf(const BatchOptions& o, OutputTarget output) {
     ShadingCase c;
@@ -97,6 +98,9 @@ void WriteCaseOutput(StagedFiles& files, PrintChannel& print, const ShadingCase&
         WriteMatrixDataFiles(files, c, *r.matrix, again);
     } else if (r.diffuse) {
         WriteDiffuseSection(print, c, *r.diffuse);
+    } else if (r.year) {
+        const YearResult& y = *r.year;
+        WriteYearSection(print, c, y.settings, *y.table, y.settings.weather ? &y.totals : nullptr);
     }
 }
 

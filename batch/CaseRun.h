@@ -13,6 +13,7 @@
 #include "modes/beam/BeamCalculation.h"
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/MatrixCalculation.h"
+#include "modes/year/ShadingYear.h"
 
 // One case of the batch: built from the options, computed without touching any shared value
 // (so that a study's cases run side by side), then written and shown from its results.
@@ -25,6 +26,14 @@ ShadingCase CaseOf(const BatchOptions& o, OutputTarget output);
 // default data folder; an unusable default-path file counts as absent, and err says so.
 OutputTarget OutputTargetOf(const BatchOptions& o, std::ostream& err);
 
+// A year case's results, with the settings they were worked out for.
+struct YearResult {
+    YearSettings settings;
+    YearTotals totals;
+    // The 21st of each month, for the print file; held apart, as it is large beside the rest.
+    std::shared_ptr<const MonthHourTable> table;
+};
+
 // What one case computes: only the parts its mode has.
 struct CaseResult {
     std::string error;  // the reason when the case could not be computed
@@ -32,12 +41,14 @@ struct CaseResult {
     std::optional<ExactBeam> exact;                      // beside the beam
     std::optional<mduUmbravel::DiffuseShading> diffuse;  // diffuse mode, and the matrix mode's
     std::optional<MatrixResults> matrix;
+    std::optional<YearResult> year;
 };
 
 // A case that could not be computed, for the reason given.
 CaseResult FailedCase(std::string reason);
 
-// Computes the beam, diffuse or matrix case; a failure gives its reason as the error.
+// Computes the beam, diffuse or matrix case (a year case needs its place: EvaluateYearCase); a
+// failure gives its reason as the error.
 CaseResult EvaluateCase(const ShadingCase& c);
 
 // Finds what the calculation would refuse once it has begun: the awning check of the ground
@@ -49,7 +60,8 @@ void CheckBeforeWriting(const ShadingCase& c);
 // for a place the file cannot go.
 std::unique_ptr<PrintChannel> StagePrintFile(StagedFiles& files, const OutputTarget& output);
 
-// Writes the case's print-file section to print and the matrix mode's data files into the set.
+// Writes the case's print-file section to print (a year case's needs its table) and the matrix
+// mode's data files into the set.
 // With `again`, data files the set holds already are written afresh.
 void WriteCaseOutput(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
                      const CaseResult& r, bool again = false);

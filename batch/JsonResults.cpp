@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "batch/JsonText.h"
 #include "model/GroundDirection.h"
 #include "model/PhysicalDiffuse.h"
 #include "model/SkyDirection.h"
@@ -52,7 +53,7 @@ std::string BeamJson(const ShadingCase& c, const SkyShading& beam, const ExactBe
             out["exactUsf"] = nullptr;
             out["exactReason"] = *noSun;
             out["shadow"] = json::array();
-            return out.dump();
+            return JsonText(out);
         }
         shadow = ExactShadow(DeviceShapeOf(c), c.sun.AltitudeRad(), c.sun.AzimuthRad());
     }
@@ -65,23 +66,22 @@ std::string BeamJson(const ShadingCase& c, const SkyShading& beam, const ExactBe
     }
     out["exactUsf"] = shadow.unshadedFraction;
     out["shadow"] = std::move(polygons);
-    return out.dump();
+    return JsonText(out);
 }
 
 std::string DiffuseJson(const ShadingCase& c, const DiffuseShading& d) {
     const PhysicalDiffuseFactors physical = PhysicalDiffuse(DeviceShapeOf(c));
-    return json{{"mode", "diffuse"},
-                {"device", Device(c)},
-                {"layout", NamesOf(c.layout).option},
-                {"skyUsf", d.skyUSF},
-                {"groundUsf", d.groundUSF},
-                {"skyDirections", d.steps * d.steps},
-                {"groundDirections", (d.steps - 1) * d.steps},
-                {"skyCases", Counts(d.skyCaseCount, SkyCaseName)},
-                {"groundCases", Counts(d.groundCaseCount, GroundCaseName)},
-                {"physicalSky", physical.sky},
-                {"physicalGround", physical.ground}}
-        .dump();
+    return JsonText(json{{"mode", "diffuse"},
+                         {"device", Device(c)},
+                         {"layout", NamesOf(c.layout).option},
+                         {"skyUsf", d.skyUSF},
+                         {"groundUsf", d.groundUSF},
+                         {"skyDirections", d.steps * d.steps},
+                         {"groundDirections", (d.steps - 1) * d.steps},
+                         {"skyCases", Counts(d.skyCaseCount, SkyCaseName)},
+                         {"groundCases", Counts(d.groundCaseCount, GroundCaseName)},
+                         {"physicalSky", physical.sky},
+                         {"physicalGround", physical.ground}});
 }
 
 std::string MatrixJson(const ShadingCase& c, const MatrixResults& r) {
@@ -90,10 +90,9 @@ std::string MatrixJson(const ShadingCase& c, const MatrixResults& r) {
         altitudes.push_back(a * RadToDeg);
     for (double a : r.report.azimuths)
         azimuths.push_back(a * RadToDeg);
-    return json{{"mode", "matrix"},
-                {"device", Device(c)},
-                {"altitudes", std::move(altitudes)},
-                {"azimuths", std::move(azimuths)},
-                {"usf", r.report.usf}}
-        .dump();
+    return JsonText(json{{"mode", "matrix"},
+                         {"device", Device(c)},
+                         {"altitudes", std::move(altitudes)},
+                         {"azimuths", std::move(azimuths)},
+                         {"usf", r.report.usf}});
 }

@@ -8,8 +8,8 @@
 #include "modes/diffuse/DiffuseIntegration.h"
 #include "modes/matrix/MatrixCalculation.h"
 
-// The results of a batch run as one JSON object. Numbers carry every digit of the double; a
-// value that is not a number is null.
+// The results of a batch run as one JSON object. Numbers are the shortest texts that read back
+// to the same double; a value that is not a number is null.
 
 // Beam: the analytic USF and case, and the exact shadow of the device in the case's layout
 // (a negative altitude is a direction from below the horizon).

@@ -113,17 +113,30 @@ std::vector<BatchOption> MakeTable() {
         {study, "--cases", "FILE.csv",
          "run one case per row of the CSV file; its header names the columns geometry, "
          "awning-width, window-width, window-height, front-height, height-difference, "
-         "projection, case, header, mode, altitude, azimuth; a missing column or empty cell "
-         "takes the value of the options above; numbers must be plain decimal numbers",
+         "projection, case, header, mode, altitude, azimuth, layout and, for the year, "
+         "latitude, longitude, utc-offset, elevation, weather, facing, fin-side, year, step and "
+         "reflectance; a missing column or empty cell takes the value of the options above; "
+         "numbers must be plain decimal numbers; each weather file is read once, and the sun "
+         "of each place, year and step worked out once",
          [](BatchOptions& o, Option, Value v) { o.cases = v; }},
         {study, "--results", "OUT.csv",
-         "the cases in input order with their results, numbers to 17 significant digits; a row "
+         "the cases in input order with their results, each number the shortest text that reads "
+         "back to the same double; a year row gives the irradiation on the window over the year, "
+         "June-August and December-February in kWh/m2 (beam, sky, ground and total, without "
+         "and with the device; with a weather file), the share the device removes in each, "
+         "the hours with sun on the window and the hours without weather data; a row "
          "that cannot be computed gets the reason in its error column; the print file is "
          "written only with --print-file, one whole section per case in input order (and the "
          "matrix mode's data files, as single runs leave them); a text cell that starts with "
          "=, +, -, @, a tab or a carriage return and is not a number gets a leading apostrophe, "
          "so that a spreadsheet shows it rather than running it as a formula",
          [](BatchOptions& o, Option, Value v) { o.results = v; }},
+        {study, "--shard", "K/N",
+         "run only rows K, K+N, K+2N, ... of the cases file (K from 0 to N-1), each with its "
+         "row number, so that N runs side by side (a cluster's array jobs) share the study: "
+         "their results files, the header kept once and the lines sorted by row number, make "
+         "the whole study's file",
+         [](BatchOptions& o, Option n, Value v) { o.shard = ReadShard(n, v); }},
 
         {results, "--json", "",
          "write the results as one JSON object: for beam the USF and case, the exact USF of the "
@@ -174,13 +187,7 @@ std::vector<BatchOption> MakeTable() {
          [](BatchOptions& o, Option n, Value v) { o.year.stepMinutes = ReadStepMinutes(n, v); }},
         {year, "--weather", "FILE",
          "EnergyPlus weather file (.epw) for the irradiation on the window",
-         [](BatchOptions& o, Option n, Value v) {
-             try {
-                 o.year.weather = std::make_shared<const WeatherYear>(ReadWeatherFile(v));
-             } catch (const WeatherFileError& e) {
-                 throw UsageError(std::string(n) + " " + QuotedText(v) + ": " + e.what());
-             }
-         }},
+         [](BatchOptions& o, Option n, Value v) { TakeWeatherFile(o.year, n, v); }},
         {year, "--clear-sky", "",
          "without a weather file, the irradiation of the " + std::string(ClearSkyModelName) +
              " (monthly constants for the 21st, taken for the whole month): direct normal A "

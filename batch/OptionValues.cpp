@@ -1,5 +1,6 @@
 #include "batch/OptionValues.h"
 
+#include <charconv>
 #include <chrono>
 
 namespace {
@@ -53,6 +54,21 @@ int ReadStepMinutes(std::string_view option, const std::string& value) {
                          " must be a whole number of minutes that divides 60, not " + value);
     }
     return minutes;
+}
+
+StudyShard ReadShard(std::string_view option, const std::string& value) {
+    StudyShard shard;
+    const char* const end = value.data() + value.size();
+    const auto index = std::from_chars(value.data(), end, shard.index);
+    const bool slash = index.ec == std::errc() && index.ptr != end && *index.ptr == '/';
+    const auto count = slash ? std::from_chars(index.ptr + 1, end, shard.count) : index;
+    // from_chars takes no sign, blank or plus; it refuses a number beyond the type.
+    if (!slash || count.ec != std::errc() || count.ptr != end || shard.index >= shard.count) {
+        throw UsageError(std::string(option) +
+                         " must be K/N, two whole numbers with K from 0 to N - 1, not " +
+                         QuotedText(value));
+    }
+    return shard;
 }
 
 int ReadYear(std::string_view option, const std::string& value) {

@@ -65,4 +65,7 @@ double OptionNumber(std::string_view option, const std::string& value, const Num
 
 int ReadStepMinutes(std::string_view option, const std::string& value);
 
+// "K/N": two whole numbers, K less than N.
+StudyShard ReadShard(std::string_view option, const std::string& value);
+
 int ReadYear(std::string_view option, const std::string& value);

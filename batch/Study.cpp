@@ -21,6 +21,7 @@
 #include "batch/CaseTable.h"
 #include "batch/StudyCase.h"
 #include "batch/StudyResults.h"
+#include "batch/YearCase.h"
 #include "output/OutputFiles.h"
 #include "platform/ProgramFolder.h"
 
@@ -51,6 +52,26 @@ std::ifstream OpenCasesFile(const std::string& path) {
     return file;
 }
 
+// The rows of a window the study's shard runs, with their numbers in the cases file (from 1).
+struct ShardRows {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::size_t> numbers;
+};
+
+// Moves the window's rows of the shard into `mine`; `read` counts the rows before the window.
+void TakeShardRows(std::vector<std::vector<std::string>>& window, std::size_t& read,
+                   const StudyShard& shard, ShardRows& mine) {
+    mine.rows.clear();
+    mine.numbers.clear();
+    for (std::vector<std::string>& row : window) {
+        if (read % shard.count == shard.index) {
+            mine.rows.push_back(std::move(row));
+            mine.numbers.push_back(read + 1);
+        }
+        ++read;
+    }
+}
+
 // A row's case, kept for its print-file section, and what it computed.
 struct ComputedCase {
     std::optional<ShadingCase> shadingCase;
@@ -71,14 +92,14 @@ class Study {
 
     // Computes the window's cases on every core while this thread writes them out in input
     // order.
-    void Run(const std::vector<std::vector<std::string>>& rows, PrintChannel& results,
-             std::ostream& err) {
-        rows_ = &rows;
-        computed_.assign(rows.size(), {});
-        ready_ = std::vector<std::atomic<bool>>(rows.size());
+    void Run(const ShardRows& window, PrintChannel& results, std::ostream& err) {
+        rows_ = &window.rows;
+        numbers_ = &window.numbers;
+        computed_.assign(rows_->size(), {});
+        ready_ = std::vector<std::atomic<bool>>(rows_->size());
         next_ = 0;
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-        const std::size_t workers = std::min<std::size_t>(cores, rows.size());
+        const std::size_t workers = std::min<std::size_t>(cores, rows_->size());
         std::vector<std::jthread> threads;
         for (std::size_t w = 0; w < workers; ++w)
             threads.emplace_back([this](std::stop_token stop) { Compute(stop); });
@@ -96,11 +117,14 @@ class Study {
   private:
     // Each row is parsed and computed once; its case is kept only when it has a section to
     // write.
-    ComputedCase ComputeRow(std::size_t row) const {
+    ComputedCase ComputeRow(std::size_t row) {
         ComputedCase computed;
         try {
-            ShadingCase c = CaseOf(CaseOptions(options_, columns_, (*rows_)[row]), output_);
-            computed.result = EvaluateCase(c);
+            const BatchOptions o = CaseOptions(options_, columns_, (*rows_)[row]);
+            ShadingCase c = CaseOf(o, output_);
+            computed.result = c.mode == SourceMode::Year
+                                  ? EvaluateYearCase(c, o.year, shares_, print_ != nullptr)
+                                  : EvaluateCase(c);
             if (print_ != nullptr)
                 computed.shadingCase = std::move(c);
         } catch (const std::exception& unusable) {
@@ -146,7 +170,8 @@ class Study {
             ComputedCase computed = std::move(computed_[row]);
             const CaseResult& result = computed.result;
             lines.clear();
-            AppendResultLines(lines, ++done_, Inputs((*rows_)[row]), result);
+            AppendResultLines(lines, (*numbers_)[row], Inputs((*rows_)[row]), result);
+            ++done_;
             results.Print({lines, Sep::Join});
             if (!result.error.empty()) {
                 ++failed_;
@@ -178,9 +203,11 @@ class Study {
     PrintChannel* const print_;
     const bool progress_;
     const std::vector<std::vector<std::string>>* rows_ = nullptr;  // the window
+    const std::vector<std::size_t>* numbers_ = nullptr;            // its rows' numbers
     std::vector<ComputedCase> computed_;
     std::vector<std::atomic<bool>> ready_;
     std::atomic<std::size_t> next_ = 0;
+    YearShares shares_;  // for the whole study: its windows share them
     std::size_t done_ = 0;
     std::size_t failed_ = 0;
     std::chrono::steady_clock::time_point shown_ = std::chrono::steady_clock::now();
@@ -207,9 +234,14 @@ int RunStudy(const BatchOptions& options, std::ostream& err) {
             options.printFileGiven ? StagePrintFile(files, output) : nullptr;
         Study study(options, output, std::move(columns), files, print.get());
         results.Print({ResultsHeaderLine(), Sep::Join});
-        std::vector<std::vector<std::string>> rows;
-        for (table.Next(rows, WindowRows); !rows.empty(); table.Next(rows, WindowRows))
-            study.Run(rows, results, err);
+        const StudyShard shard = options.shard.value_or(StudyShard{});
+        std::vector<std::vector<std::string>> window;
+        ShardRows mine;
+        std::size_t read = 0;
+        for (table.Next(window, WindowRows); !window.empty(); table.Next(window, WindowRows)) {
+            TakeShardRows(window, read, shard, mine);
+            study.Run(mine, results, err);
+        }
         results.Close();
         if (print)
             print->Close();

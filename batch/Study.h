@@ -6,8 +6,9 @@
 
 #include "batch/BatchOptions.h"
 
-// Runs a parametric study: every row of options.cases is one case, computed on all cores a window
-// of rows at a time; the results go to options.results in input order. The results file, the
+// Runs a parametric study: every row of options.cases (with --shard, every row of the shard) is
+// one case, computed on all cores a window of rows at a time; the results go to options.results
+// in input order, each line with its row's number in the cases file. The results file, the
 // print file and the data files are put in place together at the end, or not at all. With
 // --print-file the cases' sections are appended to the print file, in input order and each whole,
 // as single runs would write them. The other options are the study's defaults for missing columns

@@ -6,6 +6,23 @@
 #include "base/NumberText.h"
 #include "base/QuotedText.h"
 #include "batch/OptionTable.h"
+#include "batch/OptionValues.h"
+
+namespace {
+
+std::string NumberOrEmpty(const std::optional<double>& x) {
+    return x ? RoundTripText(*x) : std::string();
+}
+
+std::string FinSideName(const std::optional<FinSide>& side) {
+    for (const FinSideNames& row : FinSideTable) {
+        if (side == row.side)
+            return std::string(row.option);
+    }
+    return {};
+}
+
+}  // namespace
 
 const std::vector<CaseColumn>& CaseColumns() {
     static const std::vector<CaseColumn> columns = {
@@ -24,6 +41,28 @@ const std::vector<CaseColumn>& CaseColumns() {
          [](const BatchOptions& o) { return std::string(NamesOf(o.sourceMode).option); }},
         {"altitude", true, true, [](const BatchOptions& o) { return o.altitude; }},
         {"azimuth", true, true, [](const BatchOptions& o) { return o.azimuth; }},
+        {"layout", false, true,
+         [](const BatchOptions& o) { return std::string(NamesOf(o.layout).option); }},
+        {"latitude", true, true,
+         [](const BatchOptions& o) { return NumberOrEmpty(o.year.latitude); }},
+        {"longitude", true, true,
+         [](const BatchOptions& o) { return NumberOrEmpty(o.year.longitude); }},
+        {"utc-offset", true, true,
+         [](const BatchOptions& o) { return NumberOrEmpty(o.year.utcOffset); }},
+        {"elevation", true, true,
+         [](const BatchOptions& o) { return NumberOrEmpty(o.year.elevation); }},
+        {"weather", false, true, [](const BatchOptions& o) { return o.year.weatherPath; }},
+        {"facing", true, true, [](const BatchOptions& o) { return NumberOrEmpty(o.year.facing); }},
+        {"fin-side", false, true,
+         [](const BatchOptions& o) { return FinSideName(o.year.finSide); }},
+        {"year", true, true,
+         [](const BatchOptions& o) {
+             return o.year.year ? std::to_string(*o.year.year) : std::string();
+         }},
+        {"step", true, true,
+         [](const BatchOptions& o) { return std::to_string(o.year.stepMinutes); }},
+        {"reflectance", true, true,
+         [](const BatchOptions& o) { return RoundTripText(o.year.reflectance); }},
     };
     return columns;
 }
@@ -67,5 +106,7 @@ BatchOptions CaseOptions(const BatchOptions& study, const std::vector<const Case
         TakeOption(o, "--" + columns[k]->name, cells[k]);
     }
     CheckBatchOptions(o);
+    if (o.sourceMode == SourceMode::Year)
+        CheckYearPlace(o.year);
     return o;
 }

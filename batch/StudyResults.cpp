@@ -1,17 +1,57 @@
 #include "batch/StudyResults.h"
 
 #include <cctype>
+#include <cmath>
+#include <span>
+#include <utility>
 
 #include "base/NumberText.h"
 #include "batch/CaseTable.h"
 #include "batch/StudyCase.h"
 #include "model/GroundDirection.h"
+#include "output/KWhText.h"
 
 using namespace mduUmbravel;
 
 namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
+
+// The periods of a year case's results, as their columns name them.
+const std::pair<std::string_view, std::span<const int>> YearPeriods[] = {
+    {"annual", WholeYear},
+    {"jun-aug", JuneToAugust},
+    {"dec-feb", DecemberToFebruary},
+};
+
+// Irradiation on the window in kWh/m2: each part without the device, then with it.
+void AddPeriodColumns(std::vector<std::string>& names, std::string_view period) {
+    for (const std::string_view side : {"without", "with"}) {
+        for (const std::string_view part : {"beam", "sky", "ground", "total"})
+            names.push_back(std::string(period) + '-' + std::string(part) + '-' +
+                            std::string(side) + "-kwh-m2");
+    }
+    names.push_back(std::string(period) + "-removed-percent");
+}
+
+// The irradiation and the shares removed are empty without a weather file, a share also where
+// nothing reaches the window.
+void AddYear(std::vector<std::string>& fields, const YearResult& y) {
+    const bool weather = y.settings.weather != nullptr;
+    for (const auto& [name, period] : YearPeriods) {
+        for (const auto* side : {&y.totals.without, &y.totals.with}) {
+            const WindowIrradiation sum = PeriodSum(*side, period);
+            for (const double wh : {sum.beam, sum.sky, sum.ground, sum.Total()})
+                fields.push_back(weather ? RoundTripText(wh * KWhPerWh) : std::string());
+        }
+        const double removed = RemovedPercent(y.totals, period);
+        fields.push_back(weather && !std::isnan(removed) ? RoundTripText(removed) : std::string());
+    }
+    fields.push_back(RoundTripText(y.totals.sunHours));
+    fields.push_back(weather ? std::to_string(y.totals.missingHours) : std::string());
+}
+
+constexpr std::size_t YearColumnCount = std::size(YearPeriods) * 9 + 2;
 
 // "sky-case-1a" from "CASE 1A", "ground-case-6a" from "6A".
 std::string CountColumn(std::string_view prefix, std::string_view caseName) {
@@ -52,7 +92,11 @@ std::string ResultsHeaderLine() {
         names.push_back(CountColumn("sky-case-", caseName));
     for (const std::string_view caseName : GroundCaseName)
         names.push_back(CountColumn("ground-case-", caseName));
-    for (const std::string_view n : {"matrix-altitude", "matrix-azimuth", "matrix-usf", "error"})
+    for (const std::string_view n : {"matrix-altitude", "matrix-azimuth", "matrix-usf"})
+        names.emplace_back(n);
+    for (const auto& period : YearPeriods)
+        AddPeriodColumns(names, period.first);
+    for (const std::string_view n : {"sun-hours", "missing-hours", "error"})
         names.emplace_back(n);
     std::string line;
     AddLine(line, names);
@@ -84,9 +128,15 @@ void AppendResultLines(std::string& out, std::size_t row, const std::vector<std:
     } else {
         fields.resize(fields.size() + std::size(SkyCaseName) + std::size(GroundCaseName));
     }
+    std::vector<std::string> last;
+    if (r.year)
+        AddYear(last, *r.year);
+    else
+        last.resize(YearColumnCount);
+    last.push_back(r.error);
     if (!r.matrix) {
         fields.resize(fields.size() + 3);
-        fields.push_back(r.error);
+        fields.insert(fields.end(), last.begin(), last.end());
         AddLine(out, fields);
         return;
     }
@@ -97,7 +147,7 @@ void AppendResultLines(std::string& out, std::size_t row, const std::vector<std:
             cell.push_back(RoundTripText(m.altitudes[i] * RadToDeg));
             cell.push_back(RoundTripText(m.azimuths[j] * RadToDeg));
             cell.push_back(RoundTripText(m.usf[i][j]));
-            cell.push_back(r.error);
+            cell.insert(cell.end(), last.begin(), last.end());
             AddLine(out, cell);
         }
     }

@@ -7,8 +7,8 @@
 
 // The results file of a study: one line per case (for the matrix mode one line per cell of its
 // sweep), each repeating the row number and the inputs, then the results of the case's mode,
-// then the error column. Numbers have 17 significant digits, so they read back exactly. Lines
-// end in CR LF.
+// then the error column. Each number is the shortest text that reads back to the same double.
+// Lines end in CR LF.
 
 // The header line.
 std::string ResultsHeaderLine();

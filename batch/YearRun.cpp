@@ -6,7 +6,6 @@
 #include "model/ExactShadow.h"
 #include "model/PhysicalDiffuse.h"
 #include "modes/year/ShadingYear.h"
-#include "modes/year/YearEntries.h"
 #include "output/EnergyPlusDevice.h"
 #include "output/EnergyPlusSchedule.h"
 #include "output/KWhText.h"
@@ -14,24 +13,6 @@
 #include "output/YearSection.h"
 
 namespace {
-
-YearSettings Settings(const YearOptions& y, const ShadingCase& c) {
-    YearEntries e;
-    e.latitude = *y.latitude;
-    e.longitude = *y.longitude;
-    e.elevation = y.elevation;
-    e.utcOffset = *y.utcOffset;
-    e.facing = {*y.facing, *y.finSide};
-    e.year = *y.year;
-    e.stepMinutes = y.stepMinutes;
-    e.device = DeviceShapeOf(c);
-    e.weather = y.weather.get();
-    e.clearSky = y.clearSky;
-    e.sky = y.sky;
-    e.glazingPanes = y.glazingPanes;
-    e.groundReflectance = y.reflectance;
-    return YearSettingsFrom(e);
-}
 
 // A run with irradiation has the device's diffuse factors already; one without has none.
 void WriteEnergyPlusDevice(StagedFiles& files, const YearOptions& y, const YearSettings& s) {
@@ -49,7 +30,7 @@ void WriteEnergyPlusDevice(StagedFiles& files, const YearOptions& y, const YearS
 
 void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
                  const YearOptions& y, std::ostream& out, std::ostream& err) {
-    const YearSettings settings = Settings(y, c);
+    const YearSettings settings = YearSettingsOf(y, c);
     HourlyCsvFile csv(files, y.csv, settings);
     std::optional<PrintChannel> monthly;
     if (settings.Irradiated() && !y.monthlyCsv.empty())
@@ -59,13 +40,11 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
     std::optional<ShadingScheduleFile> schedule;
     if (!y.energyPlusSchedule.empty())
         schedule.emplace(files, y.energyPlusSchedule, y.surface, settings);
-    int sunnySteps = 0;
     int lastMonth = 1;
     const YearTotals totals = RunShadingYear(settings, [&](const YearStep& step) {
         csv.Write(step);
         if (schedule)
             schedule->Write(step);
-        sunnySteps += step.window.sunOnWindow ? 1 : 0;
         if (step.month != lastMonth) {
             err << "shading year: month " << lastMonth << " of 12 done" << std::endl;
             lastMonth = step.month;
@@ -77,8 +56,7 @@ void RunYearMode(StagedFiles& files, PrintChannel& print, const ShadingCase& c,
     err << "shading year: month 12 of 12 done" << std::endl;
     WriteYearSection(print, c, settings, ShadingOnThe21st(settings),
                      settings.Irradiated() ? &totals : nullptr);
-    out << "Hours with sun on the window: "
-        << PatternText(sunnySteps * settings.stepMinutes / 60.0, "0.0") << '\n';
+    out << "Hours with sun on the window: " << PatternText(totals.sunHours, "0.0") << '\n';
     if (!settings.Irradiated())
         return;
     if (monthly) {

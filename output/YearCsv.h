@@ -7,7 +7,8 @@
 #include "modes/year/ShadingYear.h"
 
 // The year's tables as CSV files (RFC 4180: comma separated, CR LF line ends, a header row),
-// numbers with 17 significant digits and the point as decimal separator whatever the locale.
+// each number the shortest text that reads back to the same double, with the point as decimal
+// separator whatever the locale.
 // Each file is replaced whole when it is put in place; one that cannot be written throws
 // UnexpectedError naming it.
 

@@ -146,12 +146,12 @@ namespace {
 
 std::string SeasonsLine(const YearSettings& settings, const YearTotals& totals,
                         const std::string& start,
-                        double (*removed)(const YearTotals&, std::initializer_list<int>)) {
+                        double (*removed)(const YearTotals&, std::span<const int>)) {
     const bool north = settings.place.latitude >= 0;
-    return start + PercentText(removed(totals, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})) +
-           ", June-August (" + (north ? "summer" : "winter") + ") " +
-           PercentText(removed(totals, {6, 7, 8})) + ", December-February (" +
-           (north ? "winter" : "summer") + ") " + PercentText(removed(totals, {12, 1, 2}));
+    return start + PercentText(removed(totals, WholeYear)) + ", June-August (" +
+           (north ? "summer" : "winter") + ") " + PercentText(removed(totals, JuneToAugust)) +
+           ", December-February (" + (north ? "winter" : "summer") + ") " +
+           PercentText(removed(totals, DecemberToFebruary));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <stdexcept>
 
 #include "model/ShadeGeometry.h"
 #include "modes/year/ClearSky.h"
@@ -30,12 +31,47 @@ std::optional<std::size_t> WeatherIndex(const WeatherYear& weather, unsigned mon
     return static_cast<std::size_t>(dayIndex * 24 + hourOfDay);
 }
 
+double FirstJulianDay(const YearSettings& s) {
+    return JulianDayUtc(s.year, 1, 1, 0, 0, 0) - s.utcOffset / 24;
+}
+
+int DayCount(int y) {
+    return LeapYear(y) ? 366 : 365;
+}
+
+int Number(month m) {
+    return static_cast<int>(static_cast<unsigned>(m));
+}
+
+// Calls visit(date, minuteOfDay, julianDayUtc, index) for every step of the year in order; a
+// stop request ends the year at the next day.
+template <class Visit>
+void ForEachStep(const YearSettings& s, std::stop_token stop, Visit visit) {
+    const sys_days first{year{s.year} / 1 / 1};
+    const double firstJd = FirstJulianDay(s);
+    const int minutes = s.stepMinutes;
+    std::size_t index = 0;
+    for (int d = 0; d < DayCount(s.year) && !stop.stop_requested(); ++d) {
+        const year_month_day date{first + days{d}};
+        for (int m = 0; m < 1440; m += minutes, ++index)
+            visit(date, m, firstJd + d + (m + minutes / 2.0) / MinutesPerDay, index);
+    }
+}
+
 class YearStepper {
   public:
-    YearStepper(const YearSettings& s, double firstJulianDay, double lastJulianDay)
-        : s_(s),
-          track_(s.place, firstJulianDay, lastJulianDay),
-          diffuseThroughGlass_(GlazingDiffuseTransmittance(s.glazingPanes)) {}
+    // The sun comes from `sun` by the step's index when given, else from a track of its own on
+    // the settings' earth track, if any.
+    YearStepper(const YearSettings& s, double lastJulianDay, const std::vector<SunAngles>* sun,
+                const EarthTrack* earth)
+        : s_(s), sun_(sun), diffuseThroughGlass_(GlazingDiffuseTransmittance(s.glazingPanes)) {
+        if (sun)
+            return;
+        if (earth)
+            track_.emplace(s.place, *earth);
+        else
+            track_.emplace(s.place, FirstJulianDay(s), lastJulianDay);
+    }
 
     // The step that starts at minuteOfDay on the date and lasts the given minutes.
     YearStep Step(const year_month_day& date, int minuteOfDay, int minutes) const {
@@ -44,17 +80,18 @@ class YearStepper {
                          static_cast<int>(static_cast<unsigned>(date.month())),
                          static_cast<int>(static_cast<unsigned>(date.day())), 0, 0, 0) +
             (minuteOfDay + minutes / 2.0) / MinutesPerDay - s_.utcOffset / 24;
-        return StepAt(date, minuteOfDay, minutes, jd);
+        return StepAt(date, minuteOfDay, minutes, jd, 0);
     }
 
-    YearStep StepAt(const year_month_day& date, int minuteOfDay, int minutes, double jd) const {
+    YearStep StepAt(const year_month_day& date, int minuteOfDay, int minutes, double jd,
+                    std::size_t index) const {
         YearStep step{};
-        step.month = static_cast<int>(static_cast<unsigned>(date.month()));
+        step.month = Number(date.month());
         step.day = static_cast<int>(static_cast<unsigned>(date.day()));
         step.hour = minuteOfDay / 60;
         step.minute = minuteOfDay % 60;
         const WeatherHour* weather = WeatherAt(step.month, step.day, step.hour);
-        step.sun = track_.At(jd, AirAt(weather));
+        step.sun = SunAt(weather, jd, index);
         step.window = RelativeToWindow(step.sun, s_.facing);
         step.beamUSF = std::numeric_limits<double>::quiet_NaN();
         if (step.window.sunOnWindow) {
@@ -73,6 +110,10 @@ class YearStepper {
                            clear.directNormal * sinAltitude + clear.diffuseHorizontal, minutes);
         }
         return step;
+    }
+
+    SunAngles SunAt(const WeatherHour* weather, double jd, std::size_t index) const {
+        return sun_ ? (*sun_)[index] : track_->At(jd, AirAt(weather));
     }
 
     // The weather file's hour that holds the step, if there is one.
@@ -139,7 +180,8 @@ class YearStepper {
     }
 
     const YearSettings& s_;
-    SunTrack track_;
+    const std::vector<SunAngles>* sun_;
+    std::optional<SunTrack> track_;
     double diffuseThroughGlass_;
 };
 
@@ -163,49 +205,76 @@ WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months) {
     return sum;
 }
 
+WindowIrradiation PeriodSum(const std::array<WindowIrradiation, 12>& months,
+                            std::span<const int> period) {
+    WindowIrradiation sum;
+    for (const int month : period)
+        sum += months[month - 1];
+    return sum;
+}
+
 bool LeapYear(int y) {
     return year{y}.is_leap();
+}
+
+std::size_t YearStepCount(const YearSettings& s) {
+    return static_cast<std::size_t>(DayCount(s.year) * (1440 / s.stepMinutes));
 }
 
 YearTotals RunShadingYear(const YearSettings& settings,
                           const std::function<void(const YearStep&)>& onStep,
                           std::stop_token stop) {
-    const sys_days first{year{settings.year} / 1 / 1};
-    const int dayCount = LeapYear(settings.year) ? 366 : 365;
-    const double firstJd = JulianDayUtc(settings.year, 1, 1, 0, 0, 0) - settings.utcOffset / 24;
-    const YearStepper stepper(settings, firstJd, firstJd + dayCount);
+    if (settings.sun && settings.sun->size() != YearStepCount(settings))
+        throw std::invalid_argument("the sun given is not at the steps of this year");
+    const YearStepper stepper(settings, FirstJulianDay(settings) + DayCount(settings.year),
+                              settings.sun, settings.earth);
     const int minutes = settings.stepMinutes;
     const int stepsPerHour = 60 / minutes;
     YearTotals totals;
     int missingSteps = 0;
+    int sunSteps = 0;
     WeatherCheckTally checks;
-    for (int d = 0; d < dayCount && !stop.stop_requested(); ++d) {
-        const year_month_day date{first + days{d}};
-        const unsigned month = static_cast<unsigned>(date.month());
-        for (int m = 0; m < 1440; m += minutes) {
-            const double jd = firstJd + d + (m + minutes / 2.0) / MinutesPerDay;
-            const YearStep step = stepper.StepAt(date, m, minutes, jd);
-            if (settings.weather && !step.weatherKnown)
-                ++missingSteps;
-            totals.without[month - 1] += step.without;
-            totals.with[month - 1] += step.with;
-            if (onStep)
-                onStep(step);
-            if (settings.weather) {
-                checks.AddStep(step.sun);
-                if ((m + minutes) % 60 == 0)
-                    checks.CloseHour(stepper.WeatherAt(step.month, step.day, step.hour));
-            }
+    ForEachStep(settings, stop, [&](const year_month_day& date, int m, double jd, std::size_t k) {
+        const YearStep step = stepper.StepAt(date, m, minutes, jd, k);
+        if (settings.weather && !step.weatherKnown)
+            ++missingSteps;
+        sunSteps += step.window.sunOnWindow ? 1 : 0;
+        totals.without[step.month - 1] += step.without;
+        totals.with[step.month - 1] += step.with;
+        if (onStep)
+            onStep(step);
+        if (settings.weather) {
+            checks.AddStep(step.sun);
+            if ((m + minutes) % 60 == 0)
+                checks.CloseHour(stepper.WeatherAt(step.month, step.day, step.hour));
         }
-    }
+    });
     totals.missingHours = missingSteps / stepsPerHour;
+    totals.sunHours = sunSteps * minutes / 60.0;
     totals.checks = checks.Checks();
     return totals;
 }
 
+std::vector<SunAngles> SunAtEveryStep(const YearSettings& settings) {
+    const YearStepper stepper(settings, FirstJulianDay(settings) + DayCount(settings.year), nullptr,
+                              settings.earth);
+    std::vector<SunAngles> sun;
+    sun.reserve(YearStepCount(settings));
+    ForEachStep(settings, {}, [&](const year_month_day& date, int m, double jd, std::size_t k) {
+        const int day = static_cast<int>(static_cast<unsigned>(date.day()));
+        sun.push_back(stepper.SunAt(stepper.WeatherAt(Number(date.month()), day, m / 60), jd, k));
+    });
+    return sun;
+}
+
+EarthTrack YearEarthTrack(const YearSettings& settings) {
+    const double firstJd = FirstJulianDay(settings);
+    return EarthTrack(firstJd, firstJd + DayCount(settings.year));
+}
+
 MonthHourTable ShadingOnThe21st(const YearSettings& settings) {
-    const double firstJd = JulianDayUtc(settings.year, 1, 1, 0, 0, 0) - settings.utcOffset / 24;
-    const YearStepper stepper(settings, firstJd, firstJd + 366);
+    const double firstJd = FirstJulianDay(settings);
+    const YearStepper stepper(settings, firstJd + 366, nullptr, nullptr);
     MonthHourTable table;
     for (unsigned month = 1; month <= 12; ++month) {
         const year_month_day date{year{settings.year} / month / 21};
@@ -217,10 +286,10 @@ MonthHourTable ShadingOnThe21st(const YearSettings& settings) {
 
 namespace {
 
-double Removed(const YearTotals& totals, std::initializer_list<int> months,
+double Removed(const YearTotals& totals, std::span<const int> period,
                double (*part)(const WindowIrradiation&)) {
     double without = 0, with = 0;
-    for (int m : months) {
+    for (const int m : period) {
         without += part(totals.without[m - 1]);
         with += part(totals.with[m - 1]);
     }
@@ -231,10 +300,10 @@ double Removed(const YearTotals& totals, std::initializer_list<int> months,
 
 }  // namespace
 
-double RemovedPercent(const YearTotals& totals, std::initializer_list<int> months) {
-    return Removed(totals, months, [](const WindowIrradiation& w) { return w.Total(); });
+double RemovedPercent(const YearTotals& totals, std::span<const int> period) {
+    return Removed(totals, period, [](const WindowIrradiation& w) { return w.Total(); });
 }
 
-double RemovedThroughGlassPercent(const YearTotals& totals, std::initializer_list<int> months) {
-    return Removed(totals, months, [](const WindowIrradiation& w) { return w.throughGlass; });
+double RemovedThroughGlassPercent(const YearTotals& totals, std::span<const int> period) {
+    return Removed(totals, period, [](const WindowIrradiation& w) { return w.throughGlass; });
 }

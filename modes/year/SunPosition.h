@@ -27,7 +27,7 @@ struct SunAngles {
 
 // What the sun's position needs that changes slowly with time: the earth's orbit and the
 // celestial pole. A run over many instants can work it out at a few of them and interpolate
-// (SunTrack); the earth's rotation, the observer's place and the air are taken at each instant.
+// (EarthTrack); the earth's rotation, the observer's place and the air are taken at each instant.
 struct EarthOrbitAndPole {
     double position[3];      // the earth's, from the solar system's barycentre, au
     double velocity[3];      // the earth's, barycentric, au/day

@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-SunTrack::SunTrack(const Place& place, double firstJulianDay, double lastJulianDay)
-    : place_(place), firstNode_(std::floor(firstJulianDay - 0.5) - 1.5) {
+EarthTrack::EarthTrack(double firstJulianDay, double lastJulianDay)
+    : firstNode_(std::floor(firstJulianDay - 0.5) - 1.5) {
     const int count = static_cast<int>(std::ceil(lastJulianDay - firstNode_)) + 3;
     nodes_.reserve(count);
     for (int i = 0; i < count; ++i)
         nodes_.push_back(EarthOrbitAndPoleAt(firstNode_ + i));
 }
 
-EarthOrbitAndPole SunTrack::Interpolated(double julianDayUtc) const {
+EarthOrbitAndPole EarthTrack::At(double julianDayUtc) const {
     // Four nodes around the instant, the instant between the second and third.
     const double offset = julianDayUtc - firstNode_;
     const int last = static_cast<int>(nodes_.size()) - 4;
@@ -34,6 +34,13 @@ EarthOrbitAndPole SunTrack::Interpolated(double julianDayUtc) const {
     return earth;
 }
 
+SunTrack::SunTrack(const Place& place, double firstJulianDay, double lastJulianDay)
+    : place_(place),
+      own_(std::make_shared<const EarthTrack>(firstJulianDay, lastJulianDay)),
+      earth_(own_.get()) {}
+
+SunTrack::SunTrack(const Place& place, const EarthTrack& earth) : place_(place), earth_(&earth) {}
+
 SunAngles SunTrack::At(double julianDayUtc, const Atmosphere& air) const {
-    return ObservedSun(Interpolated(julianDayUtc), place_, julianDayUtc, air);
+    return ObservedSun(earth_->At(julianDayUtc), place_, julianDayUtc, air);
 }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <clocale>
+#include <cstring>
 #include <limits>
+#include <locale>
 #include <optional>
 #include <string>
 
@@ -183,6 +187,51 @@ TEST(StrictNumberTest, AcceptsOnlyAWholeDecimalNumber) {
         EXPECT_EQ(IsStrictNumber(c.text), c.strict) << '"' << c.text << '"';
         EXPECT_EQ(ReadStrictNumber(c.text), c.value) << '"' << c.text << '"';
     }
+}
+
+// A comma for the point and a point between thousands, as many locales write numbers.
+struct CommaPoint : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(RoundTripTextTest, ShortestTextThatReadsBackToTheSameBitsWhateverTheLocale) {
+    const std::locale before = std::locale::global(std::locale(std::locale(), new CommaPoint));
+    const std::string beforeC = std::setlocale(LC_ALL, nullptr);
+    // Where the machine has a comma locale, the C library's numbers take it too.
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const struct {
+        double x;
+        std::string text;
+    } cases[] = {
+        {0.1 + 0.2, "0.30000000000000004"},
+        {4.4, "4.4"},
+        {0.1 + 0.7, "0.7999999999999999"},
+        {1.0 / 3, "0.3333333333333333"},
+        {std::numeric_limits<double>::denorm_min(), "5e-324"},
+        {std::numeric_limits<double>::min(), "2.2250738585072014e-308"},
+        {std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
+        {-std::numeric_limits<double>::max(), "-1.7976931348623157e+308"},
+        {0.5, "0.5"},
+        {2, "2"},
+        {1e-300, "1e-300"},
+        {1234567.25, "1234567.25"},
+        {1e22, "1e+22"},
+        {-0.0, "-0"},
+    };
+    for (const auto& c : cases) {
+        const std::string text = RoundTripText(c.x);
+        EXPECT_EQ(text, c.text);
+        double back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        EXPECT_EQ(std::memcmp(&back, &c.x, sizeof back), 0) << text;
+        std::string appended = "x,";
+        AppendRoundTripText(appended, c.x);
+        EXPECT_EQ(appended, "x," + c.text);
+    }
+    std::locale::global(before);
+    std::setlocale(LC_ALL, beforeC.c_str());
 }
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "batch/BatchOptions.h"
+#include "batch/JsonText.h"
 #include "output/ProjectFile.h"
 #include "support/BatchProgram.h"
 #include "support/ExpectedReports.h"
@@ -57,7 +59,7 @@ TEST(BatchOptions, UnusableInputNamesItsOption) {
         {{"--timestamp", "12-08-2026 13:05:9 "}, "--timestamp"},
         {{"--layout", "left"}, "--layout"},
         {{"--mode", "year", "--json"}, "--json"},
-        {{"--cases", "c.csv", "--results", "r.csv", "--mode", "year"}, "--mode year"},
+        {{"--cases", "c.csv", "--results", "r.csv", "--csv", "h.csv"}, "--csv, --monthly-csv"},
         {{"--cases", "c.csv", "--results", "r.csv", "--json"}, "--json does not go with --cases"},
         {{"--layout", "mirrored", "--awning-width", "0.9"},
          "the two ends of the plate would cross"},
@@ -233,6 +235,23 @@ TEST_F(BatchProgram, JsonResultsForEveryMode) {
     ASSERT_EQ(matrix["usf"].size(), 25u);
     EXPECT_EQ(matrix["usf"][24].size(), 7u);
     EXPECT_EQ(matrix["azimuths"].size(), 7u);
+}
+
+// dump() writes 355.84181967340197 for the double whose shortest text is 355.841819673402.
+TEST(JsonText, ShortestNumbersInTheLayoutOfDump) {
+    const nlohmann::json value = {{"usf", 355.841819673402},
+                                  {"sum", 0.1 + 0.2},
+                                  {"whole", 2.0},
+                                  {"count", 7},
+                                  {"none", std::numeric_limits<double>::quiet_NaN()},
+                                  {"reason", "the \"sun\"\n"},
+                                  {"rows", {{0.5, -1e-300}, nlohmann::json::array()}},
+                                  {"empty", nlohmann::json::object()},
+                                  {"flag", true}};
+    EXPECT_EQ(JsonText(value),
+              R"({"count":7,"empty":{},"flag":true,"none":null,"reason":"the \"sun\"\n",)"
+              R"("rows":[[0.5,-1e-300],[]],"sum":0.30000000000000004,"usf":355.841819673402,)"
+              R"("whole":2})");
 }
 
 }  // namespace

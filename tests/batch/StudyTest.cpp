@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -218,6 +219,44 @@ TEST_F(Study, PrintFileOnlyWhenAskedThenTheSingleRunsSectionsInOrder) {
         ASSERT_EQ(RunBatch(o, shown, shown), 0) << shown.str();
     }
     EXPECT_EQ(ReadBytes(folder.Path() / "study.prt"), ReadBytes(folder.Path() / "single.prt"));
+}
+
+// The shards' results files, the header kept once and the lines sorted stably by row number
+// (as `sort -s -t, -k1,1n` does), are the whole study's file; a matrix row's lines stay together.
+TEST_F(Study, ShardsMergedByRowNumberMakeTheWholeStudy) {
+    std::string cases = "mode,geometry,projection,front-height\n";
+    for (const char* row : {"beam,1,2.5,", "diffuse,3,1.5,", "matrix,2,,", "beam,4,,", "year,1,2,",
+                            "diffuse,1,2,-2", "beam,2,0.7,", "matrix,3,1.1,", "", "year,3,1,"})
+        cases += std::string(row) + "\n";
+    const std::vector<std::string> place = {"--latitude",   "40",    "--longitude", "-105",
+                                            "--utc-offset", "-7",    "--facing",    "200",
+                                            "--fin-side",   "right", "--year",      "2025"};
+    Run(cases, place);
+    ASSERT_EQ(status, 0) << messages;
+    const std::string whole = ReadBytes(folder.Path() / "results.csv");
+    EXPECT_EQ(whole.find("year needs"), std::string::npos) << whole;
+    std::string header;
+    std::vector<std::pair<long, std::string>> lines;
+    for (int k = 0; k < 4; ++k) {
+        std::vector<std::string> args = place;
+        args.insert(args.end(), {"--shard", std::to_string(k) + "/4"});
+        Run(cases, args);
+        ASSERT_EQ(status, 0) << messages;
+        const std::string text = ReadBytes(folder.Path() / "results.csv");
+        std::size_t at = text.find("\r\n") + 2;
+        header = text.substr(0, at);
+        for (std::size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+            const std::string line = text.substr(at, end + 2 - at);
+            lines.emplace_back(std::stol(line), line);
+        }
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::string merged = header;
+    for (const auto& line : lines)
+        merged += line.second;
+    EXPECT_EQ(merged, whole);
+    EXPECT_EQ(lines.back().first, 9);
 }
 
 // A spreadsheet opening the results must not run a case's text as a formula; numbers, the

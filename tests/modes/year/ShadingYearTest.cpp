@@ -176,7 +176,41 @@ TEST_F(ShadingYearTest, MonthSumsCountEveryHourAndMissingOnes) {
     EXPECT_EQ(steps, 4 * 8784);
     EXPECT_EQ(quarterly.missingHours, 25);
     EXPECT_NEAR(quarterly.without[6].sky, hourly.without[6].sky, 1e-9);
-    EXPECT_NEAR(RemovedPercent(quarterly, {6, 7, 8}), (1 - settings_.skyFactor) * 100, 1e-9);
+    EXPECT_NEAR(RemovedPercent(quarterly, JuneToAugust), (1 - settings_.skyFactor) * 100, 1e-9);
+}
+
+// Runs that share the sun, or the earth's track, worked out ahead step through the very same
+// year; a sun of other steps is refused rather than read past its end.
+TEST_F(ShadingYearTest, ASunOrEarthTrackWorkedOutAheadGivesTheSameSteps) {
+    UseWeather(false, [](int, int, int hour) { return EpwHour{300.0 + hour, 500, 90}; });
+    settings_.device = DeviceShape{Geometry::AwningAndFins, 2, 4, 3, 3, 1, 3, DeviceLayout::Drawn};
+    settings_.stepMinutes = 30;
+    std::vector<YearStep> own;
+    const YearTotals ownTotals =
+        RunShadingYear(settings_, [&](const YearStep& step) { own.push_back(step); });
+    EXPECT_GT(ownTotals.sunHours, 1000);
+    const EarthTrack earth = YearEarthTrack(settings_);
+    settings_.earth = &earth;
+    const std::vector<SunAngles> sun = SunAtEveryStep(settings_);
+    EXPECT_EQ(sun.size(), YearStepCount(settings_));
+    const std::vector<SunAngles>* const none = nullptr;
+    for (const std::vector<SunAngles>* given : {none, &sun}) {
+        settings_.sun = given;
+        std::vector<YearStep> shared;
+        const YearTotals sharedTotals =
+            RunShadingYear(settings_, [&](const YearStep& step) { shared.push_back(step); });
+        ASSERT_EQ(own.size(), shared.size());
+        for (std::size_t k = 0; k < own.size(); ++k) {
+            ASSERT_EQ(own[k].sun.altitude, shared[k].sun.altitude) << k;
+            ASSERT_EQ(own[k].sun.azimuth, shared[k].sun.azimuth) << k;
+            ASSERT_EQ(own[k].with.Total(), shared[k].with.Total()) << k;
+        }
+        EXPECT_EQ(YearSum(ownTotals.with).Total(), YearSum(sharedTotals.with).Total());
+        EXPECT_EQ(ownTotals.sunHours, sharedTotals.sunHours);
+    }
+    settings_.sun = &sun;
+    settings_.stepMinutes = 60;
+    EXPECT_THROW(RunShadingYear(settings_), std::invalid_argument);
 }
 
 TEST_F(ShadingYearTest, AStopRequestEndsTheRunAtTheEndOfTheDay) {
