@@ -63,6 +63,15 @@ const std::vector<CaseColumn>& CaseColumns() {
          [](const BatchOptions& o) { return std::to_string(o.year.stepMinutes); }},
         {"reflectance", true, true,
          [](const BatchOptions& o) { return RoundTripText(o.year.reflectance); }},
+        {"sky", false, true,
+         [](const BatchOptions& o) {
+             return std::string(RowOf(SkyModelTable, &SkyModelNames::sky, o.year.sky).option);
+         }},
+        {"glazing", false, true,
+         [](const BatchOptions& o) {
+             return std::string(
+                 RowOf(GlazingTable, &GlazingNames::panes, o.year.glazingPanes).option);
+         }},
     };
     return columns;
 }

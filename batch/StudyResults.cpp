@@ -32,26 +32,39 @@ void AddPeriodColumns(std::vector<std::string>& names, std::string_view period) 
                             std::string(side) + "-kwh-m2");
     }
     names.push_back(std::string(period) + "-removed-percent");
+    for (const std::string_view side : {"without", "with"})
+        names.push_back(std::string(period) + "-through-glass-" + std::string(side) + "-kwh-m2");
+    names.push_back(std::string(period) + "-through-glass-removed-percent");
 }
 
-// The irradiation and the shares removed are empty without a weather file, a share also where
-// nothing reaches the window.
+std::string PercentField(double percent) {
+    return std::isnan(percent) ? std::string() : RoundTripText(percent);
+}
+
+// The irradiation and the shares removed are empty without irradiation (a weather file or the
+// clear sky), a share also where nothing reaches the window; the solar gain through the glass is
+// empty without glazing.
 void AddYear(std::vector<std::string>& fields, const YearResult& y) {
-    const bool weather = y.settings.weather != nullptr;
+    const bool irradiated = y.settings.Irradiated();
+    const bool glazed = irradiated && y.settings.glazingPanes > 0;
     for (const auto& [name, period] : YearPeriods) {
         for (const auto* side : {&y.totals.without, &y.totals.with}) {
             const WindowIrradiation sum = PeriodSum(*side, period);
             for (const double wh : {sum.beam, sum.sky, sum.ground, sum.Total()})
-                fields.push_back(weather ? RoundTripText(wh * KWhPerWh) : std::string());
+                fields.push_back(irradiated ? RoundTripText(wh * KWhPerWh) : std::string());
         }
-        const double removed = RemovedPercent(y.totals, period);
-        fields.push_back(weather && !std::isnan(removed) ? RoundTripText(removed) : std::string());
+        fields.push_back(irradiated ? PercentField(RemovedPercent(y.totals, period)) : "");
+        for (const auto* side : {&y.totals.without, &y.totals.with}) {
+            const double wh = PeriodSum(*side, period).throughGlass;
+            fields.push_back(glazed ? RoundTripText(wh * KWhPerWh) : std::string());
+        }
+        fields.push_back(glazed ? PercentField(RemovedThroughGlassPercent(y.totals, period)) : "");
     }
     fields.push_back(RoundTripText(y.totals.sunHours));
-    fields.push_back(weather ? std::to_string(y.totals.missingHours) : std::string());
+    fields.push_back(y.settings.weather ? std::to_string(y.totals.missingHours) : std::string());
 }
 
-constexpr std::size_t YearColumnCount = std::size(YearPeriods) * 9 + 2;
+constexpr std::size_t YearColumnCount = std::size(YearPeriods) * 12 + 2;
 
 // "sky-case-1a" from "CASE 1A", "ground-case-6a" from "6A".
 std::string CountColumn(std::string_view prefix, std::string_view caseName) {

@@ -65,20 +65,21 @@ double Number(const std::string& text) {
 }
 
 TEST_F(YearStudyTest, RowsGiveTheSingleRunsFiguresAndEachWeatherFileIsReadOnce) {
-    const std::vector<std::string> columns = {"mode",       "weather", "latitude", "longitude",
-                                              "utc-offset", "facing",  "fin-side", "geometry",
-                                              "projection", "layout",  "year",     "step"};
+    const std::vector<std::string> columns = {
+        "mode",     "weather",    "latitude", "longitude", "utc-offset", "facing", "fin-side",
+        "geometry", "projection", "layout",   "year",      "step",       "sky",    "glazing"};
     const std::string golden = File("golden.epw"), south = File("south.epw");
     const std::vector<std::vector<std::string>> rows = {
-        {"year", golden, "", "", "", "200", "right", "1", "2.5", "drawn", "2025", ""},
-        {"year", golden, "", "", "", "180", "left", "3", "1.5", "mirrored", "2025", "30"},
-        {"year", south, "", "", "", "0", "right", "2", "", "", "2024", ""},
-        {"year", "", "40", "-105", "-7", "200", "right", "1", "", "", "2025", ""},
-        {"year", File("absent.epw"), "", "", "", "200", "right", "1", "", "", "2025", ""},
-        {"year", golden, "", "", "", "", "right", "1", "", "", "2025", ""},
-        {"beam", "", "", "", "", "", "", "1", "2", "", "", ""},
-        {"year", south, "", "", "", "350", "left", "3", "0.8", "drawn", "2025", ""},
-        {"year", golden, "", "", "", "135", "right", "2", "", "", "2025", ""},
+        {"year", golden, "", "", "", "200", "right", "1", "2.5", "drawn", "2025", "", "isotropic",
+         ""},
+        {"year", golden, "", "", "", "180", "left", "3", "1.5", "mirrored", "2025", "30", "", "2"},
+        {"year", south, "", "", "", "0", "right", "2", "", "", "2024", "", "", ""},
+        {"year", "", "40", "-105", "-7", "200", "right", "1", "", "", "2025", "", "", ""},
+        {"year", File("absent.epw"), "", "", "", "200", "right", "1", "", "", "2025", "", "", ""},
+        {"year", golden, "", "", "", "", "right", "1", "", "", "2025", "", "", ""},
+        {"beam", "", "", "", "", "", "", "1", "2", "", "", "", "", ""},
+        {"year", south, "", "", "", "350", "left", "3", "0.8", "drawn", "2025", "", "perez", "1"},
+        {"year", golden, "", "", "", "135", "right", "2", "", "", "2025", "", "", ""},
     };
     const std::vector<std::string> errors = {
         "", "", "", "", "absent.epw\": cannot be opened", "'--mode year needs --facing",
@@ -166,6 +167,18 @@ TEST_F(YearStudyTest, RowsGiveTheSingleRunsFiguresAndEachWeatherFileIsReadOnce) 
                         (sums[3] - sums[7]) / sums[3] * 100, 1e-9)
                 << label << " " << p.period;
         }
+        // The solar gain through the glass: the monthly file's last two columns for the year.
+        const std::string& glassWithout = got[at("annual-through-glass-without-kwh-m2")];
+        if (rows[r][13].empty()) {
+            EXPECT_EQ(glassWithout, "") << label;
+            continue;
+        }
+        const std::vector<std::string>& year = months.rows[12];
+        EXPECT_EQ(glassWithout, year[year.size() - 2]) << label;
+        EXPECT_EQ(got[at("annual-through-glass-with-kwh-m2")], year.back()) << label;
+        EXPECT_NEAR(Number(got[at("annual-through-glass-removed-percent")]),
+                    (Number(glassWithout) - Number(year.back())) / Number(glassWithout) * 100, 1e-9)
+            << label;
     }
     // Each computed row's section, in input order, as its single run writes it.
     EXPECT_EQ(ReadBytes(folder.Path() / "study.prt"), ReadBytes(folder.Path() / "single.prt"));
