@@ -30,6 +30,7 @@ add_library(umbravel_screens STATIC
     screens/kit/drawings/Sketch.cpp
     screens/program/frmAwnSplash.cpp
     screens/program/frmUsing.cpp
+    screens/program/frmHelp.cpp
     screens/program/frmAbout.cpp
     screens/device/frmGeomChoice.cpp
     screens/device/frmGeomValues.cpp

@@ -1,5 +1,6 @@
 #include "screens/kit/Wizard.h"
 
+#include <QAction>
 #include <QLayout>
 #include <QScreen>
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "screens/mode/frmSourceMode.h"
 #include "screens/program/frmAbout.h"
 #include "screens/program/frmAwnSplash.h"
+#include "screens/program/frmHelp.h"
 #include "screens/program/frmUsing.h"
 #include "wizard/ProjectMenu.h"
 
@@ -99,8 +101,23 @@ void BringToFront(QWidget* screen) {
     screen->activateWindow();
 }
 
+namespace {
+
+// F1 on any screen shows the help beside it.
+void AddHelpKey(QWidget* screen) {
+    auto* help = new QAction(screen);
+    help->setObjectName("actHelp");
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(help, &QAction::triggered, screen, [screen] { Show<frmHelp>(screen); });
+    screen->addAction(help);
+}
+
+}  // namespace
+
 void Place(QWidget* screen, const QWidget* placeOf) {
     AddProjectMenu(screen);
+    AddHelpKey(screen);
     const QRect room = (placeOf != nullptr ? placeOf : screen)->screen()->availableGeometry();
     QSize size = screen->sizeHint();
     // Wrapping captions need more height than the hint gives at the hint's width.

@@ -214,3 +214,16 @@ TEST_F(KeyboardFlowTest, EnterAfterAnAltShortcutPressesTheDefaultButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KeyboardFlowTest, F1ShowsTheHelpBesideTheStepAndEscapePutsItAway) {
+    WalkTo("frmGeomValues");
+    PressOn("frmGeomValues", Qt::Key_F1);
+    EXPECT_EQ(OpenScreens(), (std::set<std::string>{"frmGeomValues", "frmHelp"}));
+    EXPECT_NE(Text("frmHelp", "txtHelp").find("PROJECT FILES"), std::string::npos);
+    PressOn("frmHelp", Qt::Key_Escape);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomValues"});
+}
+
+}  // namespace
