@@ -170,3 +170,27 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+namespace {
+
+class ResultsCloseTest : public WizardFixture {};
+
+// Closing the window of an unsaved result asks as Exit does; a result saved is not asked about.
+TEST_F(ResultsCloseTest, ClosingTheWindowAsksAboutAnUnsavedResult) {
+    WalkTo("frmGeomChoice");
+    Calculate("optGeom1", "OptSingleSun");
+    const std::string before = ReadBytes(DataFolder() + "Umbravel.prt");
+    answers = {"Stay Here"};
+    Screen("frmBeamResults")->close();
+    FinishEvents();
+    EXPECT_EQ(OpenScreens().count("frmBeamResults"), 1u);
+    answers = {"Save and Exit"};
+    Screen("frmBeamResults")->close();
+    FinishEvents();
+    EXPECT_EQ(OpenScreens().count("frmBeamResults"), 0u);
+    EXPECT_GT(ReadBytes(DataFolder() + "Umbravel.prt").size(), before.size());
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_EQ(programEnds, 0);
+}
+
+}  // namespace

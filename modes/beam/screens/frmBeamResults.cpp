@@ -1,5 +1,6 @@
 #include "modes/beam/screens/frmBeamResults.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -75,31 +76,49 @@ void frmBeamResults::Form_Load() {
 
 void frmBeamResults::cmdNewGeom_Click() {
     AppendBeamSection(shadingCase, beam, exact);
+    resultSettled_ = true;
     Wizard::HandOver(this, Wizard::Step::GeomChoice);
 }
 
+// Going back to the irradiation mode drops the result, as the user asked.
 void frmBeamResults::cmdNewSource_Click() {
+    resultSettled_ = true;
     Wizard::HandOver(this, Wizard::Step::SourceMode);
 }
 
 // The result shown is not in the print file until the screen is left toward a new geometry or
 // the closing screen.
-void frmBeamResults::cmdExit_Click() {
+bool frmBeamResults::SettleUnsavedResult() {
     switch (AskQuestion("The result shown is not in the print file yet.",
                         {"Save and Exit", "Exit Without Saving", "Stay Here"})) {
         case 0:
             AppendBeamSection(shadingCase, beam, exact);
-            EndProgram();
             break;
         case 1:
-            EndProgram();
             break;
         default:
-            break;
+            return false;
     }
+    resultSettled_ = true;
+    return true;
+}
+
+void frmBeamResults::cmdExit_Click() {
+    if (SettleUnsavedResult())
+        EndProgram();
+}
+
+// Closing the window is an exit too: the result is asked about as Exit asks.
+void frmBeamResults::closeEvent(QCloseEvent* event) {
+    if (!resultSettled_ && !SettleUnsavedResult()) {
+        event->ignore();
+        return;
+    }
+    WizardScreen::closeEvent(event);
 }
 
 void frmBeamResults::cmdFinish_Click() {
     AppendBeamSection(shadingCase, beam, exact);
+    resultSettled_ = true;
     Wizard::HandOver(this, Wizard::Step::Saved);
 }

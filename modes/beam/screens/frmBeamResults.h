@@ -20,8 +20,11 @@ class frmBeamResults : public WizardScreen {
 
   protected:
     void Form_Load() override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Asks whether to save the result before the screen goes; true when it may go.
+    bool SettleUnsavedResult();
     void cmdNewGeom_Click();
     void cmdNewSource_Click();
     void cmdFinish_Click();
@@ -42,4 +45,5 @@ class frmBeamResults : public WizardScreen {
     ShadingCase shadingCase;
     mduUmbravel::SkyShading beam{};
     ExactBeam exact;
+    bool resultSettled_ = false;  // saved, or left behind as the user chose
 };
