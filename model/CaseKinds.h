@@ -49,12 +49,13 @@ inline constexpr std::array<SourceModeNames, 4> SourceModeTable = {{
 
 struct LayoutNames {
     DeviceLayout layout;
-    std::string_view option;  // --layout and the JSON results
+    std::string_view option;   // --layout and the JSON results
+    std::string_view caption;  // the captions of pictures
 };
 
 inline constexpr std::array<LayoutNames, 2> LayoutTable = {{
-    {DeviceLayout::Drawn, "drawn"},
-    {DeviceLayout::Mirrored, "mirrored"},
+    {DeviceLayout::Drawn, "drawn", "as drawn"},
+    {DeviceLayout::Mirrored, "mirrored", "the same on both sides"},
 }};
 
 // The table's row for a value; every value has one.

@@ -157,11 +157,14 @@ void frmPathFileName::cmdBrowse_Click() {
 void frmPathFileName::cmdDefault_Click() {
     txtPath->setText(ToQt(WithFinalSeparator(DataPath)));
     WriteDefaultPathFile(DataPath);
+    ShowStatus(this, ToQt("The default folder is now " + DataPath + "."));
 }
 
 void frmPathFileName::cmdRestore_Click() {
     txtPath->setText(ToQt(DefaultDataFolder()));
     DeleteDefaultPathFile();
+    ShowStatus(this,
+               ToQt("The default folder is the program's own again: " + DefaultDataFolder() + "."));
 }
 
 void frmPathFileName::cmdKeep_Click() {

@@ -1,33 +1,88 @@
 #include "screens/kit/PictureFile.h"
 
-#include <QFileDialog>
+#include <QFontMetrics>
 #include <QPainter>
-#include <QPixmap>
 #include <QSvgGenerator>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/Host.h"
 #include "screens/kit/ScreenParts.h"
 
-bool SaveWidgetPicture(QWidget* widget, const QString& path, const QString& title) {
+namespace {
+
+constexpr int CaptionMargin = 6;
+
+int CaptionHeight(const QWidget* widget, const QStringList& caption) {
+    if (caption.isEmpty())
+        return 0;
+    return 2 * CaptionMargin +
+           static_cast<int>(caption.size()) * widget->fontMetrics().lineSpacing();
+}
+
+int CaptionWidth(const QWidget* widget, const QStringList& caption) {
+    int width = widget->width();
+    for (const QString& line : caption)
+        width = std::max(width, widget->fontMetrics().horizontalAdvance(line) + 2 * CaptionMargin);
+    return width;
+}
+
+// The widget at the top, the caption's lines under it.
+void Paint(QPainter& painter, QWidget* widget, const QStringList& caption) {
+    widget->render(&painter);
+    painter.setFont(widget->font());
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics = widget->fontMetrics();
+    int baseline = widget->height() + CaptionMargin + metrics.ascent();
+    for (const QString& line : caption) {
+        painter.drawText(CaptionMargin, baseline, line);
+        baseline += metrics.lineSpacing();
+    }
+}
+
+}  // namespace
+
+QImage CaptionedPicture(QWidget* widget, const QStringList& caption) {
+    const qreal scale = widget->devicePixelRatioF();
+    const QSize size(CaptionWidth(widget, caption),
+                     widget->height() + CaptionHeight(widget, caption));
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Paint(painter, widget, caption);
+    painter.end();
+    return image;
+}
+
+bool SaveWidgetPicture(QWidget* widget, const QString& path, const QString& title,
+                       const QStringList& caption) {
     if (!path.endsWith(".svg", Qt::CaseInsensitive))
-        return widget->grab().save(path, "PNG");
+        return CaptionedPicture(widget, caption).save(path, "PNG");
+    const QSize size(CaptionWidth(widget, caption),
+                     widget->height() + CaptionHeight(widget, caption));
     QSvgGenerator svg;
     svg.setFileName(path);
-    svg.setSize(widget->size());
-    svg.setViewBox(widget->rect());
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(title);
+    svg.setDescription(caption.join('\n'));
     QPainter painter;
     if (!painter.begin(&svg))
         return false;
-    widget->render(&painter);
+    Paint(painter, widget, caption);
     return painter.end();
 }
 
-void AskAndSaveWidgetPicture(QWidget* widget, const QString& suggestedPath, const QString& title) {
-    const QString path =
-        QFileDialog::getSaveFileName(widget->window(), "Save picture", suggestedPath,
-                                     "PNG picture (*.png);;SVG picture (*.svg)");
-    if (!path.isEmpty() && !SaveWidgetPicture(widget, path, title))
-        ShowMessage(FromQt(path) + " cannot be written");
+QString AskAndSaveWidgetPicture(QWidget* widget, const QString& suggestedPath, const QString& title,
+                                const QStringList& caption) {
+    const auto path = ChooseFile(
+        {true, "Save picture", FromQt(suggestedPath), "PNG picture (*.png);;SVG picture (*.svg)"});
+    if (!path)
+        return {};
+    if (!SaveWidgetPicture(widget, ToQt(*path), title, caption)) {
+        ShowMessage(*path + " cannot be written");
+        return {};
+    }
+    return ToQt(*path);
 }

@@ -1,5 +1,6 @@
 #include "screens/kit/ScreenParts.h"
 
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,6 +63,19 @@ QLineEdit* NewNumberBox(const char* name, const QString& initialText,
         box->setCursorPosition(cursor);
     });
     return box;
+}
+
+void ShowStatus(QWidget* screen, const QString& text) {
+    auto* status = screen->findChild<QLabel*>("lblStatus", Qt::FindDirectChildrenOnly);
+    if (status == nullptr) {
+        status = NewLabel("lblStatus", "", LabelKind::Paragraph);
+        if (auto* column = qobject_cast<QBoxLayout*>(screen->layout()))
+            column->addWidget(status);
+        else
+            status->setParent(screen);
+    }
+    status->setText(text);
+    status->show();
 }
 
 void FitWholeText(QLineEdit* box) {

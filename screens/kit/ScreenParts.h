@@ -40,6 +40,10 @@ QLineEdit* NewTextBox(const char* name, const QString& initialText = {},
 QLineEdit* NewNumberBox(const char* name, const QString& initialText = {},
                         std::function<void()> onChange = {});
 
+// A line at the foot of the screen that says what an action has just written or copied, so that
+// saving or copying is seen to have worked. Made on first use.
+void ShowStatus(QWidget* screen, const QString& text);
+
 // Widens a one-line box, as far as the display allows, so that the text it holds now shows whole.
 void FitWholeText(QLineEdit* box);
 

@@ -32,15 +32,20 @@ MatrixChart::MatrixChart() : chtMatrix(new QChartView) {
     column->addLayout(row);
 }
 
-void MatrixChart::Show(const BeamMatrix& sweep, const std::string& dataPath) {
+void MatrixChart::Show(const BeamMatrix& sweep, const std::string& dataPath,
+                       const QStringList& caption) {
     dataPath_ = dataPath;
+    caption_ = caption;
     auto* chart = new QChart;
     chart->setTitle(ChartTitle);
+    chtMatrix->setAccessibleDescription(
+        ChartTitle + ", as the table shows: " + QString::number(sweep.azimuths.size()) +
+        " azimuths from the window normal.");
     chart->legend()->setAlignment(Qt::AlignBottom);
     double low = 0, high = 1;
     for (std::size_t j = 0; j < sweep.azimuths.size(); ++j) {
         auto* line = new QLineSeries;
-        line->setName(QString("%1\u00b0").arg(sweep.azimuths[j] * RadToDeg, 0, 'f', 0));
+        line->setName(QString("%1\u00b0").arg(sweep.azimuths[j] * RadToDeg, 0, 'f', 1));
         for (std::size_t i = 0; i < sweep.altitudes.size(); ++i) {
             const double usf = sweep.usf[i][j];
             line->append(sweep.altitudes[i] * RadToDeg, usf);
@@ -69,9 +74,12 @@ void MatrixChart::Show(const BeamMatrix& sweep, const std::string& dataPath) {
 }
 
 bool MatrixChart::SavePicture(const QString& path) {
-    return SaveWidgetPicture(chtMatrix, path, ChartTitle);
+    return SaveWidgetPicture(chtMatrix, path, ChartTitle, caption_);
 }
 
 void MatrixChart::cmdSavePicture_Click() {
-    AskAndSaveWidgetPicture(chtMatrix, ToQt(dataPath_ + "matrix.png"), ChartTitle);
+    const QString saved =
+        AskAndSaveWidgetPicture(chtMatrix, ToQt(dataPath_ + "matrix.png"), ChartTitle, caption_);
+    if (!saved.isEmpty())
+        ShowStatus(window(), "Picture saved as " + saved + ".");
 }

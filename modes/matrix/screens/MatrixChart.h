@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <string>
 
@@ -15,8 +16,10 @@ class MatrixChart : public QWidget {
 
   public:
     MatrixChart();
-    // Draws the matrix run's data sweep; a picture is offered in the case's data folder.
-    void Show(const mduUmbravel::BeamMatrix& sweep, const std::string& dataPath);
+    // Draws the sweep of the screen's table; a picture, with the caption under it, is offered in
+    // the case's data folder.
+    void Show(const mduUmbravel::BeamMatrix& sweep, const std::string& dataPath,
+              const QStringList& caption);
     // Saves the chart as SVG when the name ends in ".svg", else as PNG; false when it cannot.
     bool SavePicture(const QString& path);
 
@@ -25,4 +28,5 @@ class MatrixChart : public QWidget {
 
     QChartView* chtMatrix;
     std::string dataPath_;
+    QStringList caption_;
 };

@@ -9,11 +9,13 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "base/DateTimeText.h"
 #include "model/FractionRange.h"
 #include "modes/matrix/screens/MatrixChart.h"
 #include "output/MatrixReport.h"
 #include "output/MatrixRun.h"
 #include "platform/Host.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
@@ -89,7 +91,11 @@ void frmMatrixResults::Form_Load() {
     mduUmbravel::MatrixFilesWritten.insert(c.geometry);
     txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
     lblMatrixWarning->setVisible(run.outsideUnitRange);
-    chart->Show(run.results.data, c.output.dataPath);
+    // The chart draws the table's own sweep, so that its lines are the table's columns.
+    chart->Show(run.results.report, c.output.dataPath,
+                QStringList{ToQt(GeometryInWords(c.geometry) + ", " +
+                                 std::string(NamesOf(c.layout).caption) + "; " + DateText()),
+                            ToQt(DimensionsInWords(c.geometry, c.dimensions))});
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {

@@ -44,6 +44,7 @@ TEST_F(frmPathFileNameTest, TheDefaultFolderIsSavedAndTheFolderLastTypedKept) {
     Click("frmPathFileName", "cmdDefault");
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), "d/runs/");
     EXPECT_EQ(ReadBytes(DefaultPathFile()), "d/runs/\r\n");
+    EXPECT_EQ(Text("frmPathFileName", "lblStatus"), "The default folder is now d/runs/.");
     TypeOver("frmPathFileName", "txtPath", "elsewhere/");
     Revisit();
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), "elsewhere/");
@@ -65,6 +66,8 @@ TEST_F(frmPathFileNameTest, RestoreGoesBackToTheProgramsFolderAndForgetsTheDefau
     EXPECT_EQ(Text("frmPathFileName", "txtPath"), DataFolder());
     EXPECT_EQ(DataPath, DataFolder());
     EXPECT_FALSE(std::filesystem::exists(DefaultPathFile()));
+    EXPECT_EQ(Text("frmPathFileName", "lblStatus"),
+              "The default folder is the program's own again: " + DataFolder() + ".");
     Click("frmPathFileName", "cmdRestore");
     EXPECT_TRUE(messages.empty());
     Revisit();

@@ -123,17 +123,21 @@ TEST_F(frmMatrixResultsTest, TheAwningStopWritesNothing) {
     }
 }
 
-// The chart has one line per azimuth of the data files, and saves itself as PNG or SVG.
-TEST_F(frmMatrixResultsTest, TheChartShowsTheDataSweepAndSavesItsPicture) {
+// The chart has one line per azimuth of the table, and saves itself as PNG or SVG with a
+// caption that names the device and its dimensions.
+TEST_F(frmMatrixResultsTest, TheChartShowsTheTablesSweepAndSavesItsCaptionedPicture) {
     WalkTo("frmGeomChoice");
     Calculate("optGeom1", "optMatrix");
     const QList<QAbstractSeries*> lines =
         Find<QChartView>("frmMatrixResults", "chtMatrix")->chart()->series();
-    ASSERT_EQ(lines.size(), 5);
+    const BeamMatrix table = EvaluateMatrix(CurrentCase()).report;
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(table.azimuths.size()));
     for (QAbstractSeries* line : lines)
-        EXPECT_EQ(static_cast<QLineSeries*>(line)->count(), 20);
-    EXPECT_EQ(static_cast<QLineSeries*>(lines[2])->at(0).y(),
-              EvaluateMatrix(CurrentCase()).data.usf[0][2]);
+        EXPECT_EQ(static_cast<QLineSeries*>(line)->count(),
+                  static_cast<int>(table.altitudes.size()));
+    EXPECT_EQ(static_cast<QLineSeries*>(lines[2])->at(1).y(), table.usf[1][2]);
+    EXPECT_EQ(lines[1]->name().toStdString(),
+              QString("%1\u00b0").arg(table.azimuths[1] * RadToDeg, 0, 'f', 1).toStdString());
 
     auto* chart = Screen("frmMatrixResults")->findChild<MatrixChart*>();
     ASSERT_NE(chart, nullptr);
@@ -142,6 +146,9 @@ TEST_F(frmMatrixResultsTest, TheChartShowsTheDataSweepAndSavesItsPicture) {
         EXPECT_TRUE(chart->SavePicture(QString::fromStdString(path.string()))) << name;
         EXPECT_GT(std::filesystem::file_size(path), 1000u) << name;
     }
+    const std::string svg = ReadBytes(std::filesystem::path(DataFolder()) / "chart.svg");
+    EXPECT_NE(svg.find("Geometry: Awning only, as drawn"), std::string::npos);
+    EXPECT_NE(svg.find("window width W = 2"), std::string::npos);
 }
 
 }  // namespace
