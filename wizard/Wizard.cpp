@@ -13,6 +13,7 @@
 #include "output/screens/frmSaved.h"
 #include "screens/device/frmGeomChoice.h"
 #include "screens/device/frmGeomValues.h"
+#include "screens/kit/AccessibleNames.h"
 #include "screens/kit/WizardScreen.h"
 #include "screens/mode/frmSourceMode.h"
 #include "screens/program/frmAbout.h"
@@ -118,6 +119,7 @@ void AddHelpKey(QWidget* screen) {
 void Place(QWidget* screen, const QWidget* placeOf) {
     AddProjectMenu(screen);
     AddHelpKey(screen);
+    NameEntriesByTheirCaptions(screen);
     const QRect room = (placeOf != nullptr ? placeOf : screen)->screen()->availableGeometry();
     QSize size = screen->sizeHint();
     // Wrapping captions need more height than the hint gives at the hint's width.

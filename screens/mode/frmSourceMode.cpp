@@ -15,6 +15,7 @@
 #include "modes/year/screens/frmShadingYear.h"
 #include "modes/year/screens/frmSunFromPlace.h"
 #include "platform/Host.h"
+#include "screens/kit/AccessibleNames.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/WrappedOption.h"
@@ -115,14 +116,19 @@ void frmSourceMode::txtSolAzi_Change() {
 
 // The angles are typed into the boxes, so that the rules for typed angles apply.
 void frmSourceMode::cmdFromPlace_Click() {
-    (new frmSunFromPlace(this, [this](const std::string& altitude, const std::string& azimuth) {
-        txtSolAlt->setText(ToQt(altitude));
-        txtSolAzi->setText(ToQt(azimuth));
-    }))->show();
+    auto* place =
+        new frmSunFromPlace(this, [this](const std::string& altitude, const std::string& azimuth) {
+            txtSolAlt->setText(ToQt(altitude));
+            txtSolAzi->setText(ToQt(azimuth));
+        });
+    NameEntriesByTheirCaptions(place);
+    place->show();
 }
 
 void frmSourceMode::cmdShadingYear_Click() {
-    (new frmShadingYear(this))->show();
+    auto* year = new frmShadingYear(this);
+    NameEntriesByTheirCaptions(year);
+    year->show();
 }
 
 // Leaving the box for another mode, whose calculation ignores the angles, needs no message.

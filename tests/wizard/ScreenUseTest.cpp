@@ -1,4 +1,6 @@
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -163,5 +165,41 @@ INSTANTIATE_TEST_SUITE_P(
                       Warned{"AwningMatrix", "optGeom1", "3", "optMatrix", "1", "frmMatrixResults",
                              "lblMatrixWarning", false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// Every entry box says to a screen reader what the screen's caption for it says.
+TEST_F(ScreenUseTest, EveryEntryHasTheNameItsCaptionShows) {
+    const auto expectNamed = [](const char* screen) {
+        for (QWidget* entry : Screen(screen)->findChildren<QWidget*>()) {
+            if (qobject_cast<QLineEdit*>(entry) || qobject_cast<QAbstractSpinBox*>(entry) ||
+                qobject_cast<QComboBox*>(entry)) {
+                if (qobject_cast<QAbstractSpinBox*>(entry->parent()) ||
+                    qobject_cast<QComboBox*>(entry->parent()))
+                    continue;  // the inner line of a spin box or an editable list
+                EXPECT_FALSE(entry->accessibleName().isEmpty())
+                    << screen << " " << entry->objectName().toStdString();
+            }
+        }
+    };
+    WalkTo("frmPathFileName");
+    expectNamed("frmPathFileName");
+    Click("frmPathFileName", "cmdContinue");
+    Click("frmGeomChoice", "cmdOK");
+    expectNamed("frmGeomValues");
+    EXPECT_EQ(Find<QLineEdit>("frmGeomValues", "txtL")->accessibleName().toStdString(),
+              Text("frmGeomValues", "lblBL") + " (L)");
+    Click("frmGeomValues", "cmdContinue");
+    expectNamed("frmHeaderText");
+    Click("frmHeaderText", "cmdContinue");
+    expectNamed("frmSourceMode");
+    EXPECT_EQ(Find<QLineEdit>("frmSourceMode", "txtSolAlt")->accessibleName(),
+              "Solar altitude angle");
+    Click("frmSourceMode", "cmdFromPlace");
+    expectNamed("frmSunFromPlace");
+    Click("frmSunFromPlace", "cmdCancel");
+}
 
 }  // namespace
