@@ -8,6 +8,7 @@ add_library(umbravel_screens STATIC
     screens/kit/ScreenParts.cpp
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
+    screens/kit/UserSettings.cpp
     screens/kit/WizardScreen.cpp
     wizard/Wizard.cpp
     wizard/ProjectEntries.cpp

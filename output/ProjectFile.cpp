@@ -57,6 +57,8 @@ void ReadValues(const json& d, Project& p) {
                 .geometry;
     if (device.contains("layout"))
         p.layout = Named(LayoutTable, device["layout"], "layout").layout;
+    if (device.contains("unit"))
+        p.unit = Named(LengthUnitTable, device["unit"], "unit").unit;
     const json& dims = device.value("dimensions", json::object());
     for (const auto& [key, member] : DimensionKeys) {
         if (dims.contains(key))
@@ -96,9 +98,9 @@ bool Project::SameDesign(const Project& other) const {
     Project a = *this, b = other;
     a.dimensions.DelW.clear();
     b.dimensions.DelW.clear();
-    return std::tie(a.geometry, a.layout, a.dimensions, a.caseText, a.header, a.mode,
+    return std::tie(a.geometry, a.layout, a.unit, a.dimensions, a.caseText, a.header, a.mode,
                     a.solarAltitude, a.solarAzimuth, a.place, a.year, a.dataFolder) ==
-           std::tie(b.geometry, b.layout, b.dimensions, b.caseText, b.header, b.mode,
+           std::tie(b.geometry, b.layout, b.unit, b.dimensions, b.caseText, b.header, b.mode,
                     b.solarAltitude, b.solarAzimuth, b.place, b.year, b.dataFolder);
 }
 
@@ -109,6 +111,7 @@ std::string ProjectText(const Project& p) {
     json& device = d["device"];
     device["geometry"] = NamesOf(p.geometry).projectName;
     device["layout"] = NamesOf(p.layout).option;
+    device["unit"] = NamesOf(p.unit).option;
     for (const auto& [key, member] : DimensionKeys)
         device["dimensions"][key] = p.dimensions.*member;
     device["case"] = p.caseText;

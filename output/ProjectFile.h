@@ -6,6 +6,7 @@
 
 #include "model/CaseKinds.h"
 #include "model/DimensionEntry.h"
+#include "model/LengthUnit.h"
 #include "model/WizardDefaults.h"
 #include "modes/year/StoredPlace.h"
 
@@ -32,6 +33,7 @@ struct ProjectYear {
 struct Project {
     Geometry geometry = Geometry::Awning;
     DeviceLayout layout = DeviceLayout::Drawn;
+    LengthUnit unit = LengthUnit::Metre;
     // The dimension boxes' texts; DelW is not kept, it follows from W' and W.
     DimensionTexts dimensions = DefaultDimensionTexts();
     std::string caseText{DefaultGeomCaseText};

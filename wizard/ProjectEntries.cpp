@@ -9,6 +9,7 @@ Project CurrentProject() {
     Project p = LastSavedProject.design;
     p.geometry = GeomMode;
     p.layout = Kept.layout;
+    p.unit = Kept.unit;
     p.dimensions = Kept.dimensions;
     p.caseText = GeomCaseText;
     p.header = HeaderText;
@@ -26,6 +27,7 @@ Project CurrentProject() {
 void UseProject(const Project& p) {
     GeomMode = p.geometry;
     Kept.layout = Layout = p.layout;
+    Kept.unit = p.unit;
     Kept.dimensions = p.dimensions;
     Kept.dimensions.DelW = DelWText(p.dimensions.WP, p.dimensions.W);
     StoreDimensions(Kept.dimensions);

@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "base/QuotedText.h"
-#include "modes/year/screens/PlaceSettings.h"
 #include "platform/Host.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/UserSettings.h"
 #include "screens/kit/Wizard.h"
 #include "wizard/ProjectEntries.h"
 
@@ -27,10 +27,14 @@ constexpr const char* RecentKey = "projects/recent";
 constexpr int RecentCount = 8;
 
 QStringList RecentProjects() {
+    if (!SettingsFileProblem().empty())
+        return {};
     return QSettings(UserSettingsPath(), QSettings::IniFormat).value(RecentKey).toStringList();
 }
 
 void AddRecent(const std::string& path) {
+    if (!SettingsFileProblem().empty())
+        return;
     QStringList recent = RecentProjects();
     recent.removeAll(ToQt(path));
     recent.prepend(ToQt(path));

@@ -9,7 +9,9 @@
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/QtHost.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/UserSettings.h"
 #include "screens/kit/Wizard.h"
+#include "screens/kit/mduUmbravel.h"
 #include "screens/program/frmAwnSplash.h"
 #include "wizard/ProgramFolderSetup.h"
 #include "wizard/ProjectEntries.h"
@@ -74,6 +76,7 @@ int main(int argc, char* argv[]) {
     InstallQtHost();
     if (!Guarded(PrepareProgramFolder))
         return 1;
+    mduUmbravel::Kept.unit = LoadLengthUnit();
     // A design opened from a file starts at its device; the start screen otherwise.
     LastSavedProject.design = CurrentProject();
     const QStringList projects = parser.positionalArguments();

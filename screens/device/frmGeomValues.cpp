@@ -1,5 +1,6 @@
 #include "screens/device/frmGeomValues.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "screens/device/DevicePreview.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/UserSettings.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
 
@@ -21,12 +23,14 @@ using namespace mduUmbravel;
 
 namespace {
 
-// One entry of the column: its description above, its symbol and its box below.
-void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget* entry) {
+// One entry of the column: its description above, its symbol, its box and its unit below.
+void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget* entry,
+              QLabel* unit) {
     const int row = column->rowCount();
     column->addWidget(description, row, 1);
     column->addWidget(symbol, row + 1, 0, Qt::AlignRight | Qt::AlignVCenter);
     column->addWidget(entry, row + 1, 1);
+    column->addWidget(unit, row + 1, 2);
 }
 
 }  // namespace
@@ -47,17 +51,30 @@ frmGeomValues::frmGeomValues()
       lblBL(NewLabel("lblBL", "", LabelKind::Paragraph)),
       optDrawn(new QRadioButton("As &drawn: the plate past one side, one fin")),
       optMirrored(new QRadioButton("The same on &both sides: the plate past both, a fin at each")) {
+    const char* unitNames[] = {"lblUnitWP", "lblUnitW",   "lblUnitDelW", "lblUnitH",
+                               "lblUnitLh", "lblUnitLhP", "lblUnitL"};
+    for (std::size_t k = 0; k < lblUnits.size(); ++k)
+        lblUnits[k] = NewLabel(unitNames[k], "");
+    cboUnit = new QComboBox;
+    cboUnit->setObjectName("cboUnit");
+    for (const LengthUnitNames& unit : LengthUnitTable)
+        cboUnit->addItem(QString::fromUtf8(unit.caption.data(), unit.caption.size()));
+    auto* unitRow = new QHBoxLayout;
+    unitRow->addWidget(NewLabel("lblUnit", "Lengths in"));
+    unitRow->addWidget(cboUnit);
+    unitRow->addStretch();
+
     auto* column = new QGridLayout;
-    AddEntry(column, NewLabel("lblWP", " W'"), lblAwnWidth, txtWP);
+    AddEntry(column, NewLabel("lblWP", " W'"), lblAwnWidth, txtWP, lblUnits[0]);
     AddEntry(column, NewLabel("lblW", " W"),
-             NewLabel("lblWindowWidth", "Window Width", LabelKind::Paragraph), txtW);
+             NewLabel("lblWindowWidth", "Window Width", LabelKind::Paragraph), txtW, lblUnits[1]);
     AddEntry(column, NewDrawing("picDeltaW", Drawing::DeltaW),
-             NewLabel("lblDelta", "W' - W", LabelKind::Paragraph), lblDelW);
+             NewLabel("lblDelta", "W' - W", LabelKind::Paragraph), lblDelW, lblUnits[2]);
     AddEntry(column, NewLabel("lblH", " H"),
-             NewLabel("lblWindowHeight", "Window Height", LabelKind::Paragraph), txtH);
-    AddEntry(column, NewLabel("lblLh", "h"), lblFinHeight, txtLh);
-    AddEntry(column, NewLabel("lblLhp", "h'"), lblHprime, txtLhP);
-    AddEntry(column, NewLabel("lblL", "L"), lblBL, txtL);
+             NewLabel("lblWindowHeight", "Window Height", LabelKind::Paragraph), txtH, lblUnits[3]);
+    AddEntry(column, NewLabel("lblLh", "h"), lblFinHeight, txtLh, lblUnits[4]);
+    AddEntry(column, NewLabel("lblLhp", "h'"), lblHprime, txtLhP, lblUnits[5]);
+    AddEntry(column, NewLabel("lblL", "L"), lblBL, txtL, lblUnits[6]);
     column->setRowStretch(column->rowCount(), 1);
     // Keeps the descriptions to two or three lines on a narrow screen.
     column->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 32);
@@ -74,9 +91,12 @@ frmGeomValues::frmGeomValues()
         NewLabel("lblGeomCase", "Optional geometry case description for print and data files:"));
     drawingSide->addWidget(txtGeomCase);
 
+    auto* entrySide = new QVBoxLayout;
+    entrySide->addLayout(unitRow);
+    entrySide->addLayout(column, 1);
     auto* middle = new QHBoxLayout;
     middle->addLayout(drawingSide, 3);
-    middle->addLayout(column, 2);
+    middle->addLayout(entrySide, 2);
 
     auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
@@ -115,6 +135,9 @@ void frmGeomValues::Form_Load() {
     txtLhP->setText(ToQt(kept.LhP));
     txtL->setText(ToQt(kept.L));
     (Kept.layout == DeviceLayout::Mirrored ? optMirrored : optDrawn)->setChecked(true);
+    cboUnit->setCurrentIndex(static_cast<int>(Kept.unit));
+    cboUnit_Change();
+    connect(cboUnit, &QComboBox::currentIndexChanged, this, [this] { cboUnit_Change(); });
     // Kept from here on, once every box shows what was kept.
     for (QLineEdit* box : DimensionBoxes()) {
         connect(box, &QLineEdit::textChanged, this, [this] { Kept.dimensions = Entries(); });
@@ -136,6 +159,18 @@ void frmGeomValues::txtWP_Change() {
 
 void frmGeomValues::txtW_Change() {
     ShowDelW();
+}
+
+// The unit is for the eye: the lengths keep their numbers.
+void frmGeomValues::cboUnit_Change() {
+    const LengthUnit unit = LengthUnitTable[static_cast<std::size_t>(cboUnit->currentIndex())].unit;
+    if (unit != Kept.unit) {
+        Kept.unit = unit;
+        SaveLengthUnit(unit);
+    }
+    const std::string_view symbol = NamesOf(unit).option;
+    for (QLabel* label : lblUnits)
+        label->setText(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())));
 }
 
 void frmGeomValues::txtGeomCase_Change() {

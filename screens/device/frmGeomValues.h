@@ -5,6 +5,7 @@
 #include "model/DimensionEntry.h"
 #include "screens/kit/WizardScreen.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -25,6 +26,7 @@ class frmGeomValues : public WizardScreen {
     void txtWP_Change();
     void txtW_Change();
     void txtGeomCase_Change();
+    void cboUnit_Change();
     void cmdPrevious_Click();
     void cmdContinue_Click();
     void cmdExit_Click();
@@ -49,4 +51,6 @@ class frmGeomValues : public WizardScreen {
     QLabel* lblBL;
     QRadioButton* optDrawn;
     QRadioButton* optMirrored;
+    QComboBox* cboUnit;
+    std::array<QLabel*, 7> lblUnits{};  // beside each length, W' - W included
 };

@@ -49,9 +49,10 @@ std::string GeometryInWords(Geometry geometry) {
     return "Geometry: " + std::string(NamesOf(geometry).caption);
 }
 
-std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g) {
-    const auto item = [](const std::string& name, double value) {
-        return name + " = " + PlainNumberText(value);
+std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g,
+                              LengthUnit unit) {
+    const auto item = [unit](const std::string& name, double value) {
+        return name + " = " + PlainNumberText(value) + " " + std::string(NamesOf(unit).option);
     };
     return "Dimensions: " + item(std::string(WordsFor(geometry).widthName) + " W'", g.WP) + ", " +
            item("window width W", g.W) + ", " + item("their difference W' - W", g.DelW) + ", " +

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/CaseKinds.h"
+#include "model/LengthUnit.h"
 #include "model/ShadeGeometry.h"
 
 // What the screens call the device and its dimensions, for each geometry: the fins have no
@@ -21,5 +22,7 @@ const DeviceWords& WordsFor(Geometry geometry);
 // "Geometry: Awning only".
 std::string GeometryInWords(Geometry geometry);
 
-// Every dimension named in words with its symbol and value, for the results screens.
-std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g);
+// Every dimension named in words with its symbol, value and unit, for the results screens and
+// the captions of pictures.
+std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g,
+                              LengthUnit unit);

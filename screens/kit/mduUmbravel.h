@@ -7,6 +7,7 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
+#include "model/LengthUnit.h"
 #include "model/ShadeGeometry.h"
 #include "model/ShadingCase.h"
 #include "model/WizardDefaults.h"
@@ -49,6 +50,7 @@ struct KeptEntries {
     DeviceLayout layout = DeviceLayout::Drawn;
     std::string solarAltitude{DefaultSolarAltitudeText};
     std::string solarAzimuth{DefaultSolarAzimuthText};
+    LengthUnit unit = LengthUnit::Metre;
     // The year screen's entries besides the place, which the user's settings keep.
     int year = 2025;
     std::string weatherFile;

@@ -13,6 +13,7 @@ Project Unusual() {
     Project p;
     p.geometry = Geometry::AwningAndFins;
     p.layout = DeviceLayout::Mirrored;
+    p.unit = LengthUnit::Foot;
     p.dimensions = {"3.5", "2", "", "1e5", "0.25", "-0.5", "not a number"};
     p.caseText = "Case \"A\", south";
     p.header = "Header ü";

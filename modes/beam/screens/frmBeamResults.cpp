@@ -64,7 +64,8 @@ void frmBeamResults::Form_Load() {
     beam = EvaluateBeam(shadingCase);
     exact = EvaluateExactBeam(shadingCase);
     lblGeomMode->setText(ToQt(GeometryInWords(shadingCase.geometry)));
-    lblDimen->setText(ToQt(DimensionsInWords(shadingCase.geometry, shadingCase.dimensions)));
+    lblDimen->setText(ToQt(
+        DimensionsInWords(shadingCase.geometry, shadingCase.dimensions, mduUmbravel::Kept.unit)));
     lblAltAngle->setText(ToQt(BeamAltitudeCaption(shadingCase.sun)));
     lblAziAngle->setText(ToQt(BeamAzimuthCaption(shadingCase.sun)));
     lblBeamUSF->setText(ToQt(BeamUSFCaption(beam.usf)));

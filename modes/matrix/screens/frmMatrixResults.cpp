@@ -92,10 +92,11 @@ void frmMatrixResults::Form_Load() {
     txtMatrixResults->setPlainText(ToQt(run.text).replace("\r\n", "\n"));
     lblMatrixWarning->setVisible(run.outsideUnitRange);
     // The chart draws the table's own sweep, so that its lines are the table's columns.
-    chart->Show(run.results.report, c.output.dataPath,
-                QStringList{ToQt(GeometryInWords(c.geometry) + ", " +
-                                 std::string(NamesOf(c.layout).caption) + "; " + DateText()),
-                            ToQt(DimensionsInWords(c.geometry, c.dimensions))});
+    chart->Show(
+        run.results.report, c.output.dataPath,
+        QStringList{ToQt(GeometryInWords(c.geometry) + ", " +
+                         std::string(NamesOf(c.layout).caption) + "; " + DateText()),
+                    ToQt(DimensionsInWords(c.geometry, c.dimensions, mduUmbravel::Kept.unit))});
 }
 
 void frmMatrixResults::cmdNewGeom_Click() {

@@ -2,26 +2,12 @@
 
 #include <QDateTime>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimeZone>
 
-#include "base/InputLines.h"
-#include "base/QuotedText.h"
 #include "modes/year/ZoneLocations.h"
+#include "screens/kit/UserSettings.h"
 
 namespace {
-
-// Settings hold a few short values; a file much larger, or a FIFO or device in its place, is
-// not the program's and is left alone.
-constexpr std::size_t MaxSettingsBytes = 64 * 1024;
-
-std::string SettingsFileProblem() {
-    const std::string path = UserSettingsPath().toStdString();
-    const std::string problem = SmallFileProblem(path, MaxSettingsBytes);
-    if (problem.empty())
-        return {};
-    return "The settings file " + QuotedText(path) + " was ignored: " + problem + ".";
-}
 
 std::optional<std::string> Stored(const QSettings& s, const char* key) {
     if (!s.contains(key))
@@ -30,11 +16,6 @@ std::optional<std::string> Stored(const QSettings& s, const char* key) {
 }
 
 }  // namespace
-
-QString UserSettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           "/Helioran/Umbravel.conf";
-}
 
 PlaceSettings FirstPlace() {
     PlaceSettings p;

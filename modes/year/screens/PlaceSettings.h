@@ -18,10 +18,6 @@ struct PlaceSettings {
     std::string problem;  // stored values refused on loading, to be told once
 };
 
-// The settings file where Qt keeps a program's settings on this system, named here so that it
-// can be checked before Qt reads it.
-QString UserSettingsPath();
-
 // The place offered before the user has given one: the system time zone's own place, in that
 // zone.
 PlaceSettings FirstPlace();

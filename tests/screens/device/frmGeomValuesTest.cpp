@@ -1,6 +1,8 @@
+#include <QComboBox>
 #include <QLocale>
 #include <string>
 
+#include "screens/kit/UserSettings.h"
 #include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
 
@@ -277,6 +279,26 @@ TEST_F(frmGeomValuesTest, TheFinsScreenNamesItsOwnWidthWhenRefusingIt) {
     Click("frmGeomValues", "cmdContinue");
     EXPECT_EQ(messages, std::vector<std::string>{"Distance from the window's far edge to the fin "
                                                  "W' is not a number: \"abc\"."});
+}
+
+}  // namespace
+
+namespace {
+
+// The unit stands beside every length and in the results' words, and is kept for the next run;
+// the lengths keep their numbers.
+TEST_F(frmGeomValuesTest, TheUnitChosenStandsBesideEveryLengthAndInTheResults) {
+    WalkTo("frmGeomValues");
+    Find<QComboBox>("frmGeomValues", "cboUnit")->setCurrentText("feet (ft)");
+    for (const char* unit : {"lblUnitWP", "lblUnitW", "lblUnitDelW", "lblUnitH", "lblUnitLh",
+                             "lblUnitLhP", "lblUnitL"})
+        EXPECT_EQ(Text("frmGeomValues", unit), "ft") << unit;
+    EXPECT_EQ(Text("frmGeomValues", "txtL"), "3");
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    Click("frmSourceMode", "cmdCalculate");
+    EXPECT_NE(Text("frmBeamResults", "lblDimen").find("window width W = 2 ft"), std::string::npos);
+    EXPECT_EQ(LoadLengthUnit(), LengthUnit::Foot);
 }
 
 }  // namespace

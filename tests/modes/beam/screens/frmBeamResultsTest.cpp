@@ -17,9 +17,9 @@ TEST_F(frmBeamResultsTest, TheScreenShowsInputsResultAndCase) {
         {"lblTime", "Time:  13:05:09"},
         {"lblGeomMode", "Geometry: Awning only"},
         {"lblDimen",
-         "Dimensions: awning width W' = 3, window width W = 2, their difference W' - W = 1, "
-         "window height H = 4, front height h = 3, height difference h' = 1, depth from the "
-         "wall L = 3"},
+         "Dimensions: awning width W' = 3 m, window width W = 2 m, their difference W' - W = 1 m, "
+         "window height H = 4 m, front height h = 3 m, height difference h' = 1 m, depth from "
+         "the wall L = 3 m"},
         {"lblAltAngle", "Solar Altitude  30 deg"},
         {"lblAziAngle", "Solar Azimuth  .0001 deg, relative to the window"},
         {"lblBeamUSF", "Beam USF = 0.31699"},
