@@ -27,8 +27,10 @@ QDoubleSpinBox* NewSpinBox(const char* name, double low, double high, int decima
 
 }  // namespace
 
-PlaceBox::PlaceBox(std::function<void()> onChange)
-    : QGroupBox("Place and window"), onChange_(std::move(onChange)) {
+PlaceBox::PlaceBox(std::function<void()> onChange, std::function<void()> onPlaceSettled)
+    : QGroupBox("Place and window"),
+      onChange_(std::move(onChange)),
+      onPlaceSettled_(std::move(onPlaceSettled)) {
     setObjectName("framePlace");
     const PlaceSettings last = LoadPlaceSettings();
     txtLatitude = NewSpinBox("txtLatitude", -90, 90, 6, last.latitude, " deg");
@@ -96,6 +98,15 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
     });
     connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { cboTimeZone_Change(); });
     connect(cboFinSide, &QComboBox::currentIndexChanged, this, changed);
+    // Connected after the changes above, so that the entries are taken before it runs.
+    for (QDoubleSpinBox* box : {txtLatitude, txtLongitude, txtUtcOffset}) {
+        connect(box, &QAbstractSpinBox::editingFinished, this, [this] { onPlaceSettled_(); });
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this, box] {
+            if (!box->hasFocus())
+                onPlaceSettled_();
+        });
+    }
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { onPlaceSettled_(); });
 }
 
 void PlaceBox::cboTimeZone_Change() {

@@ -8,9 +8,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDate>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QHeaderView>
 #include <QInputDialog>
@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedBarSeries>
 #include <QTableWidget>
@@ -25,6 +27,7 @@
 #include <QValueAxis>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <cmath>
 
 #include "base/QuotedText.h"
 #include "model/ExactShadow.h"
@@ -72,6 +75,17 @@ QString KWh(double wh) {
     return ToQt(KWhFigure(wh)) + " kWh/m²";
 }
 
+QString PlaceText(const YearSettings& s) {
+    const auto degrees = [](double x, char positive, char negative) {
+        return QString::number(std::fabs(x), 'f', 2) + "° " + QChar(x < 0 ? negative : positive);
+    };
+    return degrees(s.place.latitude, 'N', 'S') + ", " + degrees(s.place.longitude, 'E', 'W') +
+           ", UTC" + ToQt(UtcOffsetText(s.utcOffset));
+}
+
+// A weather file's place is its own to within this, in degrees of latitude and longitude.
+constexpr double WeatherPlaceTolerance = 0.5;
+
 }  // namespace
 
 frmShadingYear::frmShadingYear(QWidget* parent)
@@ -82,31 +96,35 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     CloseOnEscape();
 
     const auto changed = [this] { Guarded([this] { Form_Change(); }); };
-    framePlace = new PlaceBox(changed);
+    framePlace = new PlaceBox(changed, [this] { Guarded([this] { Place_Settled(); }); });
+    const mduUmbravel::KeptEntries& kept = mduUmbravel::Kept;
     txtYear = new QSpinBox;
     txtYear->setObjectName("txtYear");
     txtYear->setRange(1800, 2200);
-    txtYear->setValue(QDate::currentDate().year());
+    txtYear->setValue(kept.year);
     txtReflectance = new QDoubleSpinBox;
     txtReflectance->setObjectName("txtReflectance");
     txtReflectance->setRange(0, 1);
     txtReflectance->setSingleStep(0.05);
-    txtReflectance->setValue(0.2);
+    txtReflectance->setValue(kept.groundReflectance);
     cboSky = new QComboBox;
     cboSky->setObjectName("cboSky");
     cboSky->addItem("Perez sky", static_cast<int>(SkyModel::Perez));
     cboSky->addItem("Isotropic sky", static_cast<int>(SkyModel::Isotropic));
+    cboSky->setCurrentIndex(cboSky->findData(static_cast<int>(kept.sky)));
     cboSky->setToolTip(
         "Perez 1990: the circumsolar part shaded like the beam, the horizon band by the exact "
         "unshaded fraction along the horizon, the rest by the physically weighted sky factor");
     cboGlazing = new QComboBox;
     cboGlazing->setObjectName("cboGlazing");
     cboGlazing->addItems({"No glazing", "1 pane", "2 panes", "3 panes"});
+    cboGlazing->setCurrentIndex(kept.glazingPanes);
     cboGlazing->setToolTip(
         "Panes of clear float glass, 3.175 mm: the solar gain through them beside the "
         "irradiation on the window");
     chkClearSky = new QCheckBox("Clear sky without a weather file");
     chkClearSky->setObjectName("chkClearSky");
+    chkClearSky->setChecked(kept.clearSky);
     lblWeather = NewLabel("lblWeather", "", LabelKind::Paragraph);
     lblBusy = NewLabel("lblBusy", "Computing…");
     // The entries do not move when it comes and goes.
@@ -115,6 +133,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     lblBusy->setSizePolicy(busyPolicy);
     cmdLoadWeather =
         NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); });
+    cmdUnloadWeather =
+        NewButton("cmdUnloadWeather", "&Unload weather file", [this] { cmdUnloadWeather_Click(); });
     tblMonthHour = new QTableWidget(12, 24);
     tblMonthHour->setObjectName("tblMonthHour");
     tblMonthHour->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,6 +179,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     entries->addWidget(NewLabel("lblYear", "Year"));
     entries->addWidget(txtYear);
     entries->addWidget(cmdLoadWeather);
+    entries->addWidget(cmdUnloadWeather);
     entries->addWidget(chkClearSky);
     entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
     entries->addWidget(txtReflectance);
@@ -170,7 +191,16 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     screen->addWidget(framePlace);
     screen->addLayout(entries);
     screen->addWidget(lblWeather);
-    screen->addWidget(picYear, 1);
+    // The figures scroll, so that the entries and buttons stay on a small display.
+    auto* figures = new QScrollArea;
+    figures->setObjectName("scrFigures");
+    figures->setWidget(picYear);
+    figures->setWidgetResizable(true);
+    figures->setFrameShape(QFrame::NoFrame);
+    figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    figures->setMinimumWidth(picYear->minimumSizeHint().width() +
+                             figures->verticalScrollBar()->sizeHint().width());
+    screen->addWidget(figures, 1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
         NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
@@ -196,6 +226,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     ShowMonths({});
     calculation_->Start();
     ShowBusy();
+    if (!kept.weatherFile.empty())
+        ReadWeather(ToQt(kept.weatherFile), true);
 }
 
 YearRequest frmShadingYear::Entries() const {
@@ -215,8 +247,47 @@ YearRequest frmShadingYear::Entries() const {
 }
 
 void frmShadingYear::Form_Change() {
+    KeepEntries();
     calculation_->Request();
     ShowBusy();
+}
+
+void frmShadingYear::KeepEntries() const {
+    mduUmbravel::KeptEntries& kept = mduUmbravel::Kept;
+    kept.year = txtYear->value();
+    kept.groundReflectance = txtReflectance->value();
+    kept.sky = static_cast<SkyModel>(cboSky->currentData().toInt());
+    kept.glazingPanes = cboGlazing->currentIndex();
+    kept.clearSky = chkClearSky->isChecked();
+    SavePlaceSettings(framePlace->Values());
+}
+
+bool frmShadingYear::PlaceIsTheWeathers() const {
+    const WeatherLocation& at = weather_->location;
+    const PlaceSettings p = framePlace->Values();
+    return std::fabs(p.latitude - at.place.latitude) <= WeatherPlaceTolerance &&
+           std::fabs(p.longitude - at.place.longitude) <= WeatherPlaceTolerance &&
+           p.timeZone.isEmpty() && p.utcOffset == at.utcOffset;
+}
+
+// The file's weather is its place's: figures for another place from it would mislead.
+void frmShadingYear::Place_Settled() {
+    if (!weather_ || askingAboutPlace_ || PlaceIsTheWeathers())
+        return;
+    // The question takes the keyboard, and the box that loses it settles again.
+    askingAboutPlace_ = true;
+    const std::size_t answer = AskQuestion(
+        "The place or time zone is no longer that of the weather file " +
+            QuotedText(weather_->location.name) +
+            ", whose weather belongs to its own place. Unload the file, or go back to its place?",
+        {"Unload the Weather File", "Keep the File's Place"});
+    askingAboutPlace_ = false;
+    if (answer == 0) {
+        cmdUnloadWeather_Click();
+        return;
+    }
+    const WeatherLocation& at = weather_->location;
+    framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
 }
 
 void frmShadingYear::ShowBusy() {
@@ -224,18 +295,35 @@ void frmShadingYear::ShowBusy() {
     lblBusy->setVisible(reading_.isRunning() || calculation_->Busy());
 }
 
+// Says what the figures on the screen are for, which are those of the last result.
 void frmShadingYear::ShowWeather() {
     chkClearSky->setVisible(!weather_);
-    if (weather_) {
-        const WeatherLocation& at = weather_->location;
-        lblWeather->setText(ToQt("Weather: " + at.name + ", " +
-                                 std::to_string(weather_->missingHours) +
-                                 " missing hours in the file"));
-    } else if (chkClearSky->isChecked()) {
-        lblWeather->setText(ToQt("No weather file: " + ClearSkyText() + "."));
-    } else {
-        lblWeather->setText("No weather file: the beam fraction only.");
+    cmdUnloadWeather->setEnabled(weather_ != nullptr);
+    const YearResult* r = calculation_->Latest();
+    if (r == nullptr) {
+        lblWeather->setText(weatherProblem_);
+        return;
     }
+    QString source;
+    if (r->weather) {
+        const QString missing =
+            QString::number(r->weather->missingHours) + " missing hours in the file";
+        const QString name = ToQt(r->weather->location.name);
+        source = r->weather == weather_ && !weatherPath_.isEmpty()
+                     ? "weather file " +
+                           ToQt(QuotedText(FromQt(QFileInfo(weatherPath_).fileName()))) + " (" +
+                           name + "), " + missing
+                     : "weather of " + name + ", " + missing;
+    } else if (r->settings.clearSky) {
+        source = ToQt(ClearSkyText()) + ", no weather file";
+    } else {
+        source = "no weather file, the beam fraction only";
+    }
+    QString line = "Figures for " + PlaceText(r->settings) + ": " + source + ".";
+    if (!weatherProblem_.isEmpty())
+        line += " " + weatherProblem_;
+    lblWeather->setText(line);
+    lblWeather->setToolTip(weatherPath_);
 }
 
 void frmShadingYear::Calculation_Ready() {
@@ -243,6 +331,7 @@ void frmShadingYear::Calculation_Ready() {
     const bool barsAppear = r.totals && !chtMonths->isVisibleTo(this);
     ShowTable(r);
     ShowMonths(r);
+    ShowWeather();
     ShowBusy();
     // The bars and totals have just appeared: the screen grows to hold them.
     if (barsAppear)
@@ -344,10 +433,13 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {
-    const QString path = QFileDialog::getOpenFileName(this, "Load weather file", {},
-                                                      "EnergyPlus weather (*.epw);;All (*)");
-    if (path.isEmpty())
-        return;
+    const auto path = ChooseFile(
+        {false, "Load weather file", FromQt(weatherPath_), "EnergyPlus weather (*.epw);;All (*)"});
+    if (path)
+        ReadWeather(ToQt(*path), false);
+}
+
+void frmShadingYear::ReadWeather(const QString& path, bool kept) {
     reading_ = QtConcurrent::run([file = FromQt(path)] {
         try {
             return WeatherRead{std::make_shared<const WeatherYear>(ReadWeatherFile(file)), {}};
@@ -356,29 +448,50 @@ void frmShadingYear::cmdLoadWeather_Click() {
         }
     });
     auto* watcher = new QFutureWatcher<WeatherRead>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path, kept] {
         watcher->deleteLater();
-        Guarded([&] { WeatherRead_Done(path, watcher->result()); });
+        Guarded([&] { WeatherRead_Done(path, kept, watcher->result()); });
     });
     watcher->setFuture(reading_);
     cmdLoadWeather->setEnabled(false);
     ShowBusy();
 }
 
-void frmShadingYear::WeatherRead_Done(const QString& path, const WeatherRead& read) {
+void frmShadingYear::WeatherRead_Done(const QString& path, bool kept, const WeatherRead& read) {
     cmdLoadWeather->setEnabled(true);
     ShowBusy();
-    if (read.weather)
-        UseWeather(read.weather);
-    else
-        ShowMessage(QuotedText(FromQt(path)) + " cannot be used: " + read.error);
+    if (read.weather) {
+        UseWeather(read.weather, path);
+        return;
+    }
+    const std::string problem = QuotedText(FromQt(path)) + " cannot be used: " + read.error;
+    if (!kept) {
+        ShowMessage(problem);
+        return;
+    }
+    // The file the user left has gone or changed since: said beside the figures, which are
+    // without it.
+    mduUmbravel::Kept.weatherFile.clear();
+    weatherProblem_ = ToQt("The weather file " + problem + ".");
+    ShowWeather();
 }
 
-void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
+void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather, const QString& path) {
     weather_ = std::move(weather);
+    weatherPath_ = path;
+    weatherProblem_.clear();
+    mduUmbravel::Kept.weatherFile = FromQt(path);
     ShowWeather();
     const WeatherLocation& at = weather_->location;
     framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
+    Form_Change();
+}
+
+void frmShadingYear::cmdUnloadWeather_Click() {
+    weather_.reset();
+    weatherPath_.clear();
+    mduUmbravel::Kept.weatherFile.clear();
+    ShowWeather();
     Form_Change();
 }
 
