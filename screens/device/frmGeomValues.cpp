@@ -14,6 +14,7 @@
 #include "screens/device/DevicePreview.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/ScrollingPart.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
 
@@ -81,8 +82,13 @@ frmGeomValues::frmGeomValues()
     auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
 
+    // The drawings and entries scroll on a small display; the buttons stay.
+    auto* entries = new QWidget;
+    entries->setLayout(middle);
     auto* screen = new QVBoxLayout(this);
-    screen->addLayout(middle, 1);
+    screen->addWidget(new ScrollingPart("scrEntries", entries, fontMetrics().lineSpacing() * 32,
+                                        fontMetrics().lineSpacing() * 10),
+                      1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
         cmdContinue,

@@ -12,14 +12,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QStackedBarSeries>
 #include <QTableWidget>
@@ -43,6 +42,7 @@
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/ScrollingPart.h"
 #include "screens/kit/mduUmbravel.h"
 
 namespace {
@@ -175,32 +175,29 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     picture->addWidget(lblTotals);
     picture->addWidget(lblChecks);
 
-    auto* entries = new QHBoxLayout;
-    entries->addWidget(NewLabel("lblYear", "Year"));
-    entries->addWidget(txtYear);
-    entries->addWidget(cmdLoadWeather);
-    entries->addWidget(cmdUnloadWeather);
-    entries->addWidget(chkClearSky);
-    entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
-    entries->addWidget(txtReflectance);
-    entries->addWidget(cboSky);
-    entries->addWidget(cboGlazing);
-    entries->addStretch();
-    entries->addWidget(lblBusy);
+    // The entries beside the place, and the figures scrolling below them, leave the buttons on
+    // a small display.
+    auto* entries = new QGridLayout;
+    entries->addWidget(NewLabel("lblYear", "Year"), 0, 0);
+    entries->addWidget(txtYear, 0, 1);
+    entries->addWidget(cmdLoadWeather, 1, 0);
+    entries->addWidget(cmdUnloadWeather, 1, 1);
+    entries->addWidget(chkClearSky, 2, 0, 1, 2);
+    entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"), 3, 0);
+    entries->addWidget(txtReflectance, 3, 1);
+    entries->addWidget(cboSky, 4, 0, 1, 2);
+    entries->addWidget(cboGlazing, 5, 0, 1, 2);
+    entries->addWidget(lblBusy, 6, 0, 1, 2);
+    entries->setRowStretch(7, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(framePlace, 1);
+    top->addLayout(entries);
     auto* screen = new QVBoxLayout(this);
-    screen->addWidget(framePlace);
-    screen->addLayout(entries);
+    screen->addLayout(top);
     screen->addWidget(lblWeather);
-    // The figures scroll, so that the entries and buttons stay on a small display.
-    auto* figures = new QScrollArea;
-    figures->setObjectName("scrFigures");
-    figures->setWidget(picYear);
-    figures->setWidgetResizable(true);
-    figures->setFrameShape(QFrame::NoFrame);
-    figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    figures->setMinimumWidth(picYear->minimumSizeHint().width() +
-                             figures->verticalScrollBar()->sizeHint().width());
-    screen->addWidget(figures, 1);
+    screen->addWidget(new ScrollingPart("scrFigures", picYear, fontMetrics().lineSpacing() * 22,
+                                        fontMetrics().lineSpacing() * 8),
+                      1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
         NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
