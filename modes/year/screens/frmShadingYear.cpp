@@ -83,6 +83,36 @@ QString PlaceText(const YearSettings& s) {
            ", UTC" + ToQt(UtcOffsetText(s.utcOffset));
 }
 
+// What a screen reader says of each control: its name, then what it does.
+struct ControlWords {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
+constexpr ControlWords YearControls[] = {
+    {"txtYear", "Year", "The calendar year of the dates, the sun's positions and the clocks"},
+    {"cmdLoadWeather", "Load weather file",
+     "Reads an EnergyPlus weather file; its place and UTC offset become the place"},
+    {"cmdUnloadWeather", "Unload weather file",
+     "Puts the weather file aside; the figures are then without weather"},
+    {"chkClearSky", "Clear sky without a weather file",
+     "Without a weather file, the irradiation of a cloudless sky"},
+    {"txtReflectance", "Ground reflectance", "The fraction of light the ground reflects, 0 to 1"},
+    {"cboSky", "Sky model", "How the diffuse sky light is spread over the sky"},
+    {"cboGlazing", "Glazing", "Panes of clear glass for the solar gain through the window"},
+    {"cmdSaveHourly", "Save hourly CSV", "Writes every hour of the year to a CSV file"},
+    {"cmdSaveMonthHour", "Save month by hour CSV", "Writes the heat map's figures to a CSV file"},
+    {"cmdSaveMonthly", "Save monthly CSV",
+     "Writes the irradiation by month, without and with the device, to a CSV file"},
+    {"cmdSaveSchedule", "Save EnergyPlus schedule",
+     "Writes the hourly beam unshaded fraction as an EnergyPlus shading schedule"},
+    {"cmdCopyPicture", "Copy picture", "Copies the heat map, bars and totals as a picture"},
+    {"cmdSavePicture", "Save picture", "Saves the heat map, bars and totals as a picture file"},
+    {"cmdAppend", "Append to print file", "Adds the year's figures to the print file"},
+    {"cmdClose", "Close", "Closes the year screen; its entries are kept for the next visit"},
+};
+
 // A weather file's place is its own to within this, in degrees of latitude and longitude.
 constexpr double WeatherPlaceTolerance = 0.5;
 
@@ -210,6 +240,13 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
+    for (const ControlWords& c : YearControls) {
+        auto* control = findChild<QWidget*>(c.control);
+        control->setAccessibleName(c.name);
+        control->setAccessibleDescription(c.description);
+    }
+    tblMonthHour->setAccessibleName("Heat map of the beam unshaded fraction");
+    chtMonths->setAccessibleName("Irradiation on the window by month");
     connect(txtYear, &QSpinBox::valueChanged, this, changed);
     connect(txtReflectance, &QDoubleSpinBox::valueChanged, this, changed);
     connect(cboSky, &QComboBox::currentIndexChanged, this, changed);
@@ -337,6 +374,8 @@ void frmShadingYear::Calculation_Ready() {
 }
 
 void frmShadingYear::ShowTable(const YearResult& r) {
+    int sunlit = 0;
+    const YearStep* darkest = nullptr;
     for (int month = 0; month < 12; ++month) {
         for (int hour = 0; hour < 24; ++hour) {
             const YearStep& step = r.table[month][hour];
@@ -344,6 +383,9 @@ void frmShadingYear::ShowTable(const YearResult& r) {
             cell->setTextAlignment(Qt::AlignCenter);
             cell->setToolTip(CellTip(r.settings, step));
             if (step.window.sunOnWindow) {
+                ++sunlit;
+                if (darkest == nullptr || step.beamUSF < darkest->beamUSF)
+                    darkest = &step;
                 const QColor colour = FractionColour(step.beamUSF);
                 cell->setBackground(colour);
                 cell->setForeground(colour.lightness() > 140 ? Qt::black : Qt::white);
@@ -352,6 +394,17 @@ void frmShadingYear::ShowTable(const YearResult& r) {
             tblMonthHour->setItem(month, hour, cell);
         }
     }
+    QString said =
+        "Beam unshaded fraction on the 21st of each month, a row a month and a column "
+        "an hour of local standard time, from 0 (shaded) to 1 (in the sun); " +
+        QString::number(sunlit) + " of the 288 hours have the sun on the window";
+    if (darkest != nullptr) {
+        said += QString(", the least fraction %1 on 21 %2 at %3:30")
+                    .arg(darkest->beamUSF, 0, 'f', 2)
+                    .arg(MonthNames[darkest->month - 1])
+                    .arg(darkest->hour, 2, 10, QChar('0'));
+    }
+    tblMonthHour->setAccessibleDescription(said + ".");
 }
 
 QChart* frmShadingYear::NewMonthsChart() {
@@ -401,7 +454,12 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     // for tens of milliseconds.
     QList<qreal> parts[3];
     double highest = 0;
+    QString said = "Irradiation on the window by month, without and with the device:";
     for (int month = 0; month < 12; ++month) {
+        said += QString(" %1 %2 and %3 kWh/m²;")
+                    .arg(MonthNames[month])
+                    .arg(ToQt(KWhFigure(totals->without[month].Total())))
+                    .arg(ToQt(KWhFigure(totals->with[month].Total())));
         for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]}) {
             parts[0] << w->beam / 1000;
             parts[1] << w->sky / 1000;
@@ -413,6 +471,8 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
         barParts_[k]->remove(0, barParts_[k]->count());
         barParts_[k]->append(parts[k]);
     }
+    said.chop(1);
+    chtMonths->setAccessibleDescription(said + ".");
     axisKWh_->setRange(0, highest);
     axisKWh_->applyNiceNumbers();
 

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -319,6 +320,38 @@ TEST_F(frmYearScreensTest, TheYearScreensEntriesAreKeptForTheRun) {
     }
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(CurrentProject().year.weatherFile, "");
+}
+
+// What a screen reader says: every control of the year screen and the place dialog has a name
+// and a description, and the heat map and the bars say what they show.
+TEST_F(frmYearScreensTest, EveryControlHasWordsForAScreenReader) {
+    OpenWithWeather();
+    Click("frmSourceMode", "cmdFromPlace");
+    int controls = 0;
+    for (const char* screen : {"frmShadingYear", "frmSunFromPlace"}) {
+        for (const QWidget* w : Screen(screen)->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            if (name.size() < 4 ||
+                !QStringList{"cmd", "txt", "cbo", "chk", "tbl", "cht", "pic"}.contains(
+                    name.left(3)) ||
+                name == "picYear")
+                continue;
+            ++controls;
+            EXPECT_TRUE(!w->accessibleName().isEmpty() || qobject_cast<const QAbstractButton*>(w))
+                << screen << " " << name.toStdString();
+            EXPECT_FALSE(w->accessibleDescription().isEmpty())
+                << screen << " " << name.toStdString();
+        }
+    }
+    EXPECT_GE(controls, 30);
+    const QString heatMap =
+        Find<QWidget>("frmShadingYear", "tblMonthHour")->accessibleDescription();
+    EXPECT_TRUE(
+        heatMap.contains(" of the 288 hours have the sun on the window, the least fraction "))
+        << heatMap.toStdString();
+    const QString bars = Find<QWidget>("frmShadingYear", "chtMonths")->accessibleDescription();
+    EXPECT_TRUE(bars.contains("; December ")) << bars.toStdString();
+    Click("frmSunFromPlace", "cmdCancel");
 }
 
 TEST_F(frmYearScreensTest, AChangeShowsTheBusyStateAndTheLastFiguresUntilTheNewOnes) {
