@@ -86,14 +86,14 @@ frmGeomValues::frmGeomValues()
     auto* entries = new QWidget;
     entries->setLayout(middle);
     auto* screen = new QVBoxLayout(this);
-    screen->addWidget(new ScrollingPart("scrEntries", entries, fontMetrics().lineSpacing() * 32,
-                                        fontMetrics().lineSpacing() * 10),
-                      1);
+    auto* scrolling = new ScrollingPart("scrEntries", entries, fontMetrics().lineSpacing() * 10);
+    screen->addWidget(scrolling, 1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
         cmdContinue,
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    scrolling->FitWindow();
 
     // Tab follows the column from the top, then the case description; the first box has the
     // focus.

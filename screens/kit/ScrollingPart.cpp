@@ -1,15 +1,33 @@
 #include "screens/kit/ScrollingPart.h"
 
+#include <QLayout>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <algorithm>
 
-ScrollingPart::ScrollingPart(const char* name, QWidget* content, int highest, int least)
-    : highest_(highest), least_(least) {
+ScrollingPart::ScrollingPart(const char* name, QWidget* content, int least) : least_(least) {
     setObjectName(name);
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidget(content);
+}
+
+// The window is not shown yet: its layout is told of the change as well as the part's size.
+void ScrollingPart::FitWindow() {
+    highest_ = QWIDGETSIZE_MAX;
+    updateGeometry();
+    window()->layout()->invalidate();
+    int rest = window()->sizeHint().height() - sizeHint().height();
+    // Room for the project menu bar the wizard gives its screens as it places them.
+    if (window()->layout()->menuBar() == nullptr) {
+        QMenuBar bar;
+        bar.addMenu("File");
+        rest += bar.sizeHint().height();
+    }
+    highest_ = std::max(least_, LaptopClientHeight - rest);
+    updateGeometry();
+    window()->layout()->invalidate();
 }
 
 // Room for the vertical scroll bar is kept, so that its coming never hides content.

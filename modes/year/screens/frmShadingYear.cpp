@@ -225,9 +225,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     auto* screen = new QVBoxLayout(this);
     screen->addLayout(top);
     screen->addWidget(lblWeather);
-    screen->addWidget(new ScrollingPart("scrFigures", picYear, fontMetrics().lineSpacing() * 22,
-                                        fontMetrics().lineSpacing() * 8),
-                      1);
+    auto* figures = new ScrollingPart("scrFigures", picYear, fontMetrics().lineSpacing() * 8);
+    screen->addWidget(figures, 1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
         NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
@@ -240,6 +239,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
+    figures->FitWindow();
+
     for (const ControlWords& c : YearControls) {
         auto* control = findChild<QWidget*>(c.control);
         control->setAccessibleName(c.name);
