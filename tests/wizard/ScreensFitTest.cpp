@@ -1,10 +1,8 @@
-#include <QLabel>
 #include <QLayout>
 #include <QTest>
 #include <string>
 
 #include "modes/year/EpwText.h"
-#include "modes/year/screens/frmShadingYear.h"
 #include "support/WizardFixture.h"
 
 namespace {
