@@ -14,16 +14,6 @@
 
 // Readers of the values options take; each throws UsageError naming the option.
 
-struct SkyModelNames {
-    SkyModel sky;
-    std::string_view option;  // --sky
-};
-
-inline constexpr std::array<SkyModelNames, 2> SkyModelTable = {{
-    {SkyModel::Perez, "perez"},
-    {SkyModel::Isotropic, "isotropic"},
-}};
-
 struct GlazingNames {
     int panes;
     std::string_view option;  // --glazing

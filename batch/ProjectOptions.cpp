@@ -25,6 +25,7 @@ std::vector<std::pair<std::string_view, std::string>> ProjectOptionValues(const 
          std::string(RowOf(FinSideTable, &FinSideNames::side, p.place.facing.finSide).option)},
         {"--year", std::to_string(p.year.year)},
         {"--reflectance", RoundTripText(p.year.groundReflectance)},
+        {"--sky", std::string(RowOf(SkyModelTable, &SkyModelNames::sky, p.year.sky).option)},
     };
     const std::pair<std::string_view, const std::string&> unlessEmpty[] = {
         {"--header", p.header},
@@ -35,5 +36,10 @@ std::vector<std::pair<std::string_view, std::string>> ProjectOptionValues(const 
         if (!text.empty())
             values.emplace_back(option, text);
     }
+    // The clear sky stands in for a weather file only, and glass needs the one or the other.
+    if (p.year.clearSky && p.year.weatherFile.empty())
+        values.emplace_back("--clear-sky", "");
+    if (p.year.glazingPanes > 0 && (p.year.clearSky || !p.year.weatherFile.empty()))
+        values.emplace_back("--glazing", std::to_string(p.year.glazingPanes));
     return values;
 }

@@ -6,6 +6,7 @@ add_library(umbravel_screens STATIC
     screens/kit/mduUmbravel.cpp
     screens/kit/EventGuard.cpp
     screens/kit/ScreenParts.cpp
+    screens/kit/ScrollingPart.cpp
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
     screens/kit/UserSettings.cpp

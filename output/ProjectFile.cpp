@@ -88,6 +88,12 @@ void ReadValues(const json& d, Project& p) {
     p.year.year = year.value("year", p.year.year);
     p.year.weatherFile = year.value("weather file", p.year.weatherFile);
     p.year.groundReflectance = year.value("ground reflectance", p.year.groundReflectance);
+    if (year.contains("sky"))
+        p.year.sky = Named(SkyModelTable, year["sky"], "sky").sky;
+    p.year.glazingPanes = year.value("glazing panes", p.year.glazingPanes);
+    if (p.year.glazingPanes < 0 || p.year.glazingPanes > 3)
+        throw ProjectRefused("\"glazing panes\" cannot be " + std::to_string(p.year.glazingPanes));
+    p.year.clearSky = year.value("clear sky", p.year.clearSky);
 
     p.dataFolder = d.value("data folder", p.dataFolder);
 }
@@ -131,6 +137,9 @@ std::string ProjectText(const Project& p) {
     year["year"] = p.year.year;
     year["weather file"] = p.year.weatherFile;
     year["ground reflectance"] = p.year.groundReflectance;
+    year["sky"] = RowOf(SkyModelTable, &SkyModelNames::sky, p.year.sky).option;
+    year["glazing panes"] = p.year.glazingPanes;
+    year["clear sky"] = p.year.clearSky;
     d["data folder"] = p.dataFolder;
     return d.dump(2) + '\n';
 }

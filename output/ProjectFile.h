@@ -8,6 +8,7 @@
 #include "model/DimensionEntry.h"
 #include "model/LengthUnit.h"
 #include "model/WizardDefaults.h"
+#include "modes/year/SkyModel.h"
 #include "modes/year/StoredPlace.h"
 
 // A design as the user saves it and opens it again: the device, the sun, the place and the year,
@@ -27,6 +28,9 @@ struct ProjectYear {
     int year = 2025;
     std::string weatherFile;  // empty: none
     double groundReflectance = 0.2;
+    SkyModel sky = SkyModel::Perez;
+    int glazingPanes = 0;   // panes of clear glass; 0: none
+    bool clearSky = false;  // the clear sky when there is no weather file
     bool operator==(const ProjectYear&) const = default;
 };
 

@@ -10,6 +10,7 @@ add_executable(umbravel_screen_tests
     wizard/KeyboardTest.cpp
     wizard/EntriesKeptTest.cpp
     wizard/ProjectFilesTest.cpp
+    wizard/ScreensFitTest.cpp
     screens/program/frmAwnSplashTest.cpp
     screens/program/frmUsingTest.cpp
     screens/program/frmAboutTest.cpp

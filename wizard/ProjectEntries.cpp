@@ -19,7 +19,8 @@ Project CurrentProject() {
     const PlaceSettings place = LoadPlaceSettings();
     p.place = {place.latitude, place.longitude, place.timeZone.toStdString(), place.utcOffset,
                place.facing};
-    p.year = {Kept.year, Kept.weatherFile, Kept.groundReflectance};
+    p.year = {Kept.year, Kept.weatherFile,  Kept.groundReflectance,
+              Kept.sky,  Kept.glazingPanes, Kept.clearSky};
     p.dataFolder = DataPath;
     return p;
 }
@@ -48,6 +49,9 @@ void UseProject(const Project& p) {
     Kept.year = p.year.year;
     Kept.weatherFile = p.year.weatherFile;
     Kept.groundReflectance = p.year.groundReflectance;
+    Kept.sky = p.year.sky;
+    Kept.glazingPanes = p.year.glazingPanes;
+    Kept.clearSky = p.year.clearSky;
     if (!p.dataFolder.empty())
         DataPath = p.dataFolder;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/ExactShadow.h"
+#include "modes/year/SkyModel.h"
 #include "modes/year/SunPosition.h"
 #include "modes/year/SunTrack.h"
 #include "modes/year/WeatherChecks.h"
@@ -16,9 +17,6 @@
 // The device over a year at one place: step by step through the year in local standard time,
 // the sun's position, the beam unshaded fraction from the exact shadow and, with a weather
 // file or the clear-sky model, the irradiation on the window without and with the device.
-
-// How the diffuse sky is spread over its directions.
-enum class SkyModel { Isotropic, Perez };
 
 struct YearSettings {
     Place place;

@@ -15,6 +15,7 @@
 #include "screens/device/DevicePreview.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/ScrollingPart.h"
 #include "screens/kit/UserSettings.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
@@ -101,13 +102,18 @@ frmGeomValues::frmGeomValues()
     auto* cmdContinue = NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); });
     MakeDefault(cmdContinue);
 
+    // The drawings and entries scroll on a small display; the buttons stay.
+    auto* entries = new QWidget;
+    entries->setLayout(middle);
     auto* screen = new QVBoxLayout(this);
-    screen->addLayout(middle, 1);
+    auto* scrolling = new ScrollingPart("scrEntries", entries, fontMetrics().lineSpacing() * 10);
+    screen->addWidget(scrolling, 1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
         cmdContinue,
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    scrolling->FitWindow();
 
     // Tab follows the column from the top, then the case description; the first box has the
     // focus.

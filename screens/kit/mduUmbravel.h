@@ -11,6 +11,7 @@
 #include "model/ShadeGeometry.h"
 #include "model/ShadingCase.h"
 #include "model/WizardDefaults.h"
+#include "modes/year/SkyModel.h"
 
 // The wizard's entries, kept between its screens for the whole run: each screen stores what the
 // user typed or chose, and CurrentCase hands the calculation and the writers one case built
@@ -55,6 +56,9 @@ struct KeptEntries {
     int year = 2025;
     std::string weatherFile;
     double groundReflectance = 0.2;
+    SkyModel sky = SkyModel::Perez;
+    int glazingPanes = 0;
+    bool clearSky = false;
 };
 inline KeptEntries Kept;
 

@@ -267,7 +267,7 @@ TEST(BatchOptions, AProjectGivesItsValuesAndLaterOptionsOverrideThem) {
     p.mode = SourceMode::Diffuse;
     p.solarAltitude = "41.5";
     p.place = {51.25, 7.5, "Europe/Berlin", 1, {135.5, FinSide::Left}};
-    p.year = {2024, "", 0.35};
+    p.year = {2024, "", 0.35, SkyModel::Isotropic, 2, true};
     p.dataFolder = folder.Slash();
     const std::string path = folder.Slash() + "design.umbravel";
     SaveProject(path, p);
@@ -288,6 +288,9 @@ TEST(BatchOptions, AProjectGivesItsValuesAndLaterOptionsOverrideThem) {
     EXPECT_EQ(o.year.finSide, FinSide::Left);
     EXPECT_EQ(o.year.year, 2024);
     EXPECT_EQ(o.year.reflectance, 0.35);
+    EXPECT_EQ(o.year.sky, SkyModel::Isotropic);
+    EXPECT_EQ(o.year.glazingPanes, 2);
+    EXPECT_TRUE(o.year.clearSky);
 
     std::ofstream(folder.Slash() + "broken.umbravel") << "{\"format\": \"Umbravel project\",\n{";
     try {

@@ -21,7 +21,7 @@ Project Unusual() {
     p.solarAltitude = "41.5";
     p.solarAzimuth = "-12";
     p.place = {51.2, 7.1, "Europe/Berlin", 1, {135.5, FinSide::Left}};
-    p.year = {2024, "/data/weather file.epw", 0.35};
+    p.year = {2024, "/data/weather file.epw", 0.35, SkyModel::Isotropic, 3, true};
     p.dataFolder = "/home/u/out/";
     return p;
 }
@@ -62,6 +62,10 @@ TEST(ProjectFile, WhatCannotBeAProjectIsRefusedSayingWhy) {
         {R"({"format": "Umbravel project", "device": {"geometry": "dome"}})",
          "\"geometry\" cannot be \"dome\""},
         {R"({"format": "Umbravel project", "place": {"latitude": "north"}})", "wrong kind"},
+        {R"({"format": "Umbravel project", "year": {"sky": "cloudy"}})",
+         "\"sky\" cannot be \"cloudy\""},
+        {R"({"format": "Umbravel project", "year": {"glazing panes": 4}})",
+         "\"glazing panes\" cannot be 4"},
     };
     for (const auto& c : cases) {
         try {

@@ -222,7 +222,11 @@ TEST_F(WizardWalkTest, TheProgramEndsWhenItsLastScreenClosesAndNotBefore) {
         outputScreenSeenOpen = OpenScreens() == Screens{"frmPathFileName"};
         Screen("frmPathFileName")->close();
     });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    // Stopped with the test, so that it cannot end a later test's event loop.
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    limit.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(outputScreenSeenOpen);
 }

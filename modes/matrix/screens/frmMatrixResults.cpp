@@ -23,8 +23,9 @@
 
 namespace {
 
-// Text lines from the top of the results text to the last row of the table.
-constexpr int TableLines = 40;
+// Text lines the box shows as the screen opens: the table's top rows, which leave the screen's
+// buttons on a 768-pixel display; the rest scrolls.
+constexpr int ShownLines = 24;
 
 // The table's columns line up only in a fixed-pitch face. The box asks for room for the whole
 // table and its 82 columns, and can be made smaller.
@@ -45,7 +46,7 @@ class ResultsBox : public QPlainTextEdit {
         const int frame = 2 * (frameWidth() + static_cast<int>(document()->documentMargin()));
         return {metrics.horizontalAdvance(QString(82, 'n')) + frame +
                     verticalScrollBar()->sizeHint().width(),
-                metrics.lineSpacing() * TableLines + frame};
+                metrics.lineSpacing() * ShownLines + frame};
     }
 };
 

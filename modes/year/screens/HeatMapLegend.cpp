@@ -20,6 +20,9 @@ QColor FractionColour(double fraction) {
 
 HeatMapLegend::HeatMapLegend() {
     setObjectName("picLegend");
+    setAccessibleName("Colour scale of the heat map");
+    setAccessibleDescription(
+        "The beam unshaded fraction from dark blue at 0, shaded, to yellow at 1, in the sun");
     setMinimumHeight(2 * fontMetrics().height() + 10);
 }
 

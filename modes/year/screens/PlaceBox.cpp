@@ -27,8 +27,10 @@ QDoubleSpinBox* NewSpinBox(const char* name, double low, double high, int decima
 
 }  // namespace
 
-PlaceBox::PlaceBox(std::function<void()> onChange)
-    : QGroupBox("Place and window"), onChange_(std::move(onChange)) {
+PlaceBox::PlaceBox(std::function<void()> onChange, std::function<void()> onPlaceSettled)
+    : QGroupBox("Place and window"),
+      onChange_(std::move(onChange)),
+      onPlaceSettled_(std::move(onPlaceSettled)) {
     setObjectName("framePlace");
     const PlaceSettings last = LoadPlaceSettings();
     txtLatitude = NewSpinBox("txtLatitude", -90, 90, 6, last.latitude, " deg");
@@ -58,18 +60,32 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
         const char* name;
         const char* caption;
         QWidget* entry;
+        const char* description;  // what a screen reader says of the entry
     } rows[] = {
-        {"lblLatitude", "Latitude (north positive)", txtLatitude},
-        {"lblLongitude", "Longitude (east positive)", txtLongitude},
-        {"lblTimeZone", "Time zone", cboTimeZone},
-        {"lblUtcOffset", "UTC offset", txtUtcOffset},
-        {"lblFacing", "Window facing (bearing of its outward normal)", txtFacing},
-        {"lblFinSide", "Fin side, seen from outside", cboFinSide},
+        {"lblLatitude", "Latitude (north positive)", txtLatitude,
+         "Degrees north of the equator; south is negative"},
+        {"lblLongitude", "Longitude (east positive)", txtLongitude,
+         "Degrees east of Greenwich; west is negative"},
+        {"lblTimeZone", "Time zone", cboTimeZone,
+         "The place's time zone, with its daylight saving, or a fixed offset from UTC"},
+        {"lblUtcOffset", "UTC offset", txtUtcOffset,
+         "Hours of local standard time ahead of UTC, used when the time zone is a fixed offset"},
+        {"lblFacing", "Window facing (bearing of its outward normal)", txtFacing,
+         "Degrees clockwise from north of the direction the window looks out"},
+        {"lblFinSide", "Fin side, seen from outside", cboFinSide,
+         "The side of the window the fin stands on, seen from outside"},
     };
     for (int row = 0; row < 6; ++row) {
-        grid->addWidget(NewLabel(rows[row].name, rows[row].caption), row, 0);
+        QLabel* caption = NewLabel(rows[row].name, rows[row].caption);
+        caption->setBuddy(rows[row].entry);
+        rows[row].entry->setAccessibleName(rows[row].caption);
+        rows[row].entry->setAccessibleDescription(rows[row].description);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(rows[row].entry, row, 1);
     }
+    picCompassRose->setAccessibleName("Compass rose");
+    picCompassRose->setAccessibleDescription(
+        "Shows the window's facing; a click faces the window toward the point clicked");
     grid->addWidget(picCompassRose, 0, 2, 6, 1);
     // Stored values that were refused are told on the box that starts from their defaults.
     if (!last.problem.empty()) {
@@ -96,6 +112,15 @@ PlaceBox::PlaceBox(std::function<void()> onChange)
     });
     connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { cboTimeZone_Change(); });
     connect(cboFinSide, &QComboBox::currentIndexChanged, this, changed);
+    // Connected after the changes above, so that the entries are taken before it runs.
+    for (QDoubleSpinBox* box : {txtLatitude, txtLongitude, txtUtcOffset}) {
+        connect(box, &QAbstractSpinBox::editingFinished, this, [this] { onPlaceSettled_(); });
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this, box] {
+            if (!box->hasFocus())
+                onPlaceSettled_();
+        });
+    }
+    connect(cboTimeZone, &QComboBox::currentIndexChanged, this, [this] { onPlaceSettled_(); });
 }
 
 void PlaceBox::cboTimeZone_Change() {

@@ -14,9 +14,12 @@ class QLabel;
 // The entries of a place and a window: latitude, longitude, time zone (one of the system's, with
 // daylight saving, or a fixed UTC offset), the window's facing (a bearing or a click on the
 // compass rose) and its fin side. Starts from the user's last place; every change runs onChange.
+// onPlaceSettled runs when a change of latitude, longitude or time is complete: at once when it
+// came without the keyboard, when the typing ends otherwise.
 class PlaceBox : public QGroupBox {
   public:
-    explicit PlaceBox(std::function<void()> onChange);
+    explicit PlaceBox(
+        std::function<void()> onChange, std::function<void()> onPlaceSettled = [] {});
 
     PlaceSettings Values() const;
     QTimeZone Zone() const;
@@ -31,6 +34,7 @@ class PlaceBox : public QGroupBox {
     void ShowZoneCheck();
 
     std::function<void()> onChange_;
+    std::function<void()> onPlaceSettled_;
     QDoubleSpinBox* txtLatitude;
     QDoubleSpinBox* txtLongitude;
     QComboBox* cboTimeZone;

@@ -8,10 +8,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDate>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFutureWatcher>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QValueAxis>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <cmath>
 
 #include "base/QuotedText.h"
 #include "model/ExactShadow.h"
@@ -40,6 +42,7 @@
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/ScrollingPart.h"
 #include "screens/kit/mduUmbravel.h"
 
 namespace {
@@ -72,6 +75,47 @@ QString KWh(double wh) {
     return ToQt(KWhFigure(wh)) + " kWh/m²";
 }
 
+QString PlaceText(const YearSettings& s) {
+    const auto degrees = [](double x, char positive, char negative) {
+        return QString::number(std::fabs(x), 'f', 2) + "° " + QChar(x < 0 ? negative : positive);
+    };
+    return degrees(s.place.latitude, 'N', 'S') + ", " + degrees(s.place.longitude, 'E', 'W') +
+           ", UTC" + ToQt(UtcOffsetText(s.utcOffset));
+}
+
+// What a screen reader says of each control: its name, then what it does.
+struct ControlWords {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
+constexpr ControlWords YearControls[] = {
+    {"txtYear", "Year", "The calendar year of the dates, the sun's positions and the clocks"},
+    {"cmdLoadWeather", "Load weather file",
+     "Reads an EnergyPlus weather file; its place and UTC offset become the place"},
+    {"cmdUnloadWeather", "Unload weather file",
+     "Puts the weather file aside; the figures are then without weather"},
+    {"chkClearSky", "Clear sky without a weather file",
+     "Without a weather file, the irradiation of a cloudless sky"},
+    {"txtReflectance", "Ground reflectance", "The fraction of light the ground reflects, 0 to 1"},
+    {"cboSky", "Sky model", "How the diffuse sky light is spread over the sky"},
+    {"cboGlazing", "Glazing", "Panes of clear glass for the solar gain through the window"},
+    {"cmdSaveHourly", "Save hourly CSV", "Writes every hour of the year to a CSV file"},
+    {"cmdSaveMonthHour", "Save month by hour CSV", "Writes the heat map's figures to a CSV file"},
+    {"cmdSaveMonthly", "Save monthly CSV",
+     "Writes the irradiation by month, without and with the device, to a CSV file"},
+    {"cmdSaveSchedule", "Save EnergyPlus schedule",
+     "Writes the hourly beam unshaded fraction as an EnergyPlus shading schedule"},
+    {"cmdCopyPicture", "Copy picture", "Copies the heat map, bars and totals as a picture"},
+    {"cmdSavePicture", "Save picture", "Saves the heat map, bars and totals as a picture file"},
+    {"cmdAppend", "Append to print file", "Adds the year's figures to the print file"},
+    {"cmdClose", "Close", "Closes the year screen; its entries are kept for the next visit"},
+};
+
+// A weather file's place is its own to within this, in degrees of latitude and longitude.
+constexpr double WeatherPlaceTolerance = 0.5;
+
 }  // namespace
 
 frmShadingYear::frmShadingYear(QWidget* parent)
@@ -82,31 +126,35 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     CloseOnEscape();
 
     const auto changed = [this] { Guarded([this] { Form_Change(); }); };
-    framePlace = new PlaceBox(changed);
+    framePlace = new PlaceBox(changed, [this] { Guarded([this] { Place_Settled(); }); });
+    const mduUmbravel::KeptEntries& kept = mduUmbravel::Kept;
     txtYear = new QSpinBox;
     txtYear->setObjectName("txtYear");
     txtYear->setRange(1800, 2200);
-    txtYear->setValue(QDate::currentDate().year());
+    txtYear->setValue(kept.year);
     txtReflectance = new QDoubleSpinBox;
     txtReflectance->setObjectName("txtReflectance");
     txtReflectance->setRange(0, 1);
     txtReflectance->setSingleStep(0.05);
-    txtReflectance->setValue(0.2);
+    txtReflectance->setValue(kept.groundReflectance);
     cboSky = new QComboBox;
     cboSky->setObjectName("cboSky");
     cboSky->addItem("Perez sky", static_cast<int>(SkyModel::Perez));
     cboSky->addItem("Isotropic sky", static_cast<int>(SkyModel::Isotropic));
+    cboSky->setCurrentIndex(cboSky->findData(static_cast<int>(kept.sky)));
     cboSky->setToolTip(
         "Perez 1990: the circumsolar part shaded like the beam, the horizon band by the exact "
         "unshaded fraction along the horizon, the rest by the physically weighted sky factor");
     cboGlazing = new QComboBox;
     cboGlazing->setObjectName("cboGlazing");
     cboGlazing->addItems({"No glazing", "1 pane", "2 panes", "3 panes"});
+    cboGlazing->setCurrentIndex(kept.glazingPanes);
     cboGlazing->setToolTip(
         "Panes of clear float glass, 3.175 mm: the solar gain through them beside the "
         "irradiation on the window");
     chkClearSky = new QCheckBox("Clear sky without a weather file");
     chkClearSky->setObjectName("chkClearSky");
+    chkClearSky->setChecked(kept.clearSky);
     lblWeather = NewLabel("lblWeather", "", LabelKind::Paragraph);
     lblBusy = NewLabel("lblBusy", "Computing…");
     // The entries do not move when it comes and goes.
@@ -115,6 +163,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     lblBusy->setSizePolicy(busyPolicy);
     cmdLoadWeather =
         NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); });
+    cmdUnloadWeather =
+        NewButton("cmdUnloadWeather", "&Unload weather file", [this] { cmdUnloadWeather_Click(); });
     tblMonthHour = new QTableWidget(12, 24);
     tblMonthHour->setObjectName("tblMonthHour");
     tblMonthHour->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -155,22 +205,28 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     picture->addWidget(lblTotals);
     picture->addWidget(lblChecks);
 
-    auto* entries = new QHBoxLayout;
-    entries->addWidget(NewLabel("lblYear", "Year"));
-    entries->addWidget(txtYear);
-    entries->addWidget(cmdLoadWeather);
-    entries->addWidget(chkClearSky);
-    entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"));
-    entries->addWidget(txtReflectance);
-    entries->addWidget(cboSky);
-    entries->addWidget(cboGlazing);
-    entries->addStretch();
-    entries->addWidget(lblBusy);
+    // The entries beside the place, and the figures scrolling below them, leave the buttons on
+    // a small display.
+    auto* entries = new QGridLayout;
+    entries->addWidget(NewLabel("lblYear", "Year"), 0, 0);
+    entries->addWidget(txtYear, 0, 1);
+    entries->addWidget(cmdLoadWeather, 1, 0);
+    entries->addWidget(cmdUnloadWeather, 1, 1);
+    entries->addWidget(chkClearSky, 2, 0, 1, 2);
+    entries->addWidget(NewLabel("lblReflectance", "Ground reflectance"), 3, 0);
+    entries->addWidget(txtReflectance, 3, 1);
+    entries->addWidget(cboSky, 4, 0, 1, 2);
+    entries->addWidget(cboGlazing, 5, 0, 1, 2);
+    entries->addWidget(lblBusy, 6, 0, 1, 2);
+    entries->setRowStretch(7, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(framePlace, 1);
+    top->addLayout(entries);
     auto* screen = new QVBoxLayout(this);
-    screen->addWidget(framePlace);
-    screen->addLayout(entries);
+    screen->addLayout(top);
     screen->addWidget(lblWeather);
-    screen->addWidget(picYear, 1);
+    auto* figures = new ScrollingPart("scrFigures", picYear, fontMetrics().lineSpacing() * 8);
+    screen->addWidget(figures, 1);
     screen->addLayout(NewButtonRow({
         NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
         NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
@@ -183,6 +239,15 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
+    figures->FitWindow();
+
+    for (const ControlWords& c : YearControls) {
+        auto* control = findChild<QWidget*>(c.control);
+        control->setAccessibleName(c.name);
+        control->setAccessibleDescription(c.description);
+    }
+    tblMonthHour->setAccessibleName("Heat map of the beam unshaded fraction");
+    chtMonths->setAccessibleName("Irradiation on the window by month");
     connect(txtYear, &QSpinBox::valueChanged, this, changed);
     connect(txtReflectance, &QDoubleSpinBox::valueChanged, this, changed);
     connect(cboSky, &QComboBox::currentIndexChanged, this, changed);
@@ -196,6 +261,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     ShowMonths({});
     calculation_->Start();
     ShowBusy();
+    if (!kept.weatherFile.empty())
+        ReadWeather(ToQt(kept.weatherFile), true);
 }
 
 YearRequest frmShadingYear::Entries() const {
@@ -215,8 +282,47 @@ YearRequest frmShadingYear::Entries() const {
 }
 
 void frmShadingYear::Form_Change() {
+    KeepEntries();
     calculation_->Request();
     ShowBusy();
+}
+
+void frmShadingYear::KeepEntries() const {
+    mduUmbravel::KeptEntries& kept = mduUmbravel::Kept;
+    kept.year = txtYear->value();
+    kept.groundReflectance = txtReflectance->value();
+    kept.sky = static_cast<SkyModel>(cboSky->currentData().toInt());
+    kept.glazingPanes = cboGlazing->currentIndex();
+    kept.clearSky = chkClearSky->isChecked();
+    SavePlaceSettings(framePlace->Values());
+}
+
+bool frmShadingYear::PlaceIsTheWeathers() const {
+    const WeatherLocation& at = weather_->location;
+    const PlaceSettings p = framePlace->Values();
+    return std::fabs(p.latitude - at.place.latitude) <= WeatherPlaceTolerance &&
+           std::fabs(p.longitude - at.place.longitude) <= WeatherPlaceTolerance &&
+           p.timeZone.isEmpty() && p.utcOffset == at.utcOffset;
+}
+
+// The file's weather is its place's: figures for another place from it would mislead.
+void frmShadingYear::Place_Settled() {
+    if (!weather_ || askingAboutPlace_ || PlaceIsTheWeathers())
+        return;
+    // The question takes the keyboard, and the box that loses it settles again.
+    askingAboutPlace_ = true;
+    const std::size_t answer = AskQuestion(
+        "The place or time zone is no longer that of the weather file " +
+            QuotedText(weather_->location.name) +
+            ", whose weather belongs to its own place. Unload the file, or go back to its place?",
+        {"Unload the Weather File", "Keep the File's Place"});
+    askingAboutPlace_ = false;
+    if (answer == 0) {
+        cmdUnloadWeather_Click();
+        return;
+    }
+    const WeatherLocation& at = weather_->location;
+    framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
 }
 
 void frmShadingYear::ShowBusy() {
@@ -224,18 +330,35 @@ void frmShadingYear::ShowBusy() {
     lblBusy->setVisible(reading_.isRunning() || calculation_->Busy());
 }
 
+// Says what the figures on the screen are for, which are those of the last result.
 void frmShadingYear::ShowWeather() {
     chkClearSky->setVisible(!weather_);
-    if (weather_) {
-        const WeatherLocation& at = weather_->location;
-        lblWeather->setText(ToQt("Weather: " + at.name + ", " +
-                                 std::to_string(weather_->missingHours) +
-                                 " missing hours in the file"));
-    } else if (chkClearSky->isChecked()) {
-        lblWeather->setText(ToQt("No weather file: " + ClearSkyText() + "."));
-    } else {
-        lblWeather->setText("No weather file: the beam fraction only.");
+    cmdUnloadWeather->setEnabled(weather_ != nullptr);
+    const YearResult* r = calculation_->Latest();
+    if (r == nullptr) {
+        lblWeather->setText(weatherProblem_);
+        return;
     }
+    QString source;
+    if (r->weather) {
+        const QString missing =
+            QString::number(r->weather->missingHours) + " missing hours in the file";
+        const QString name = ToQt(r->weather->location.name);
+        source = r->weather == weather_ && !weatherPath_.isEmpty()
+                     ? "weather file " +
+                           ToQt(QuotedText(FromQt(QFileInfo(weatherPath_).fileName()))) + " (" +
+                           name + "), " + missing
+                     : "weather of " + name + ", " + missing;
+    } else if (r->settings.clearSky) {
+        source = ToQt(ClearSkyText()) + ", no weather file";
+    } else {
+        source = "no weather file, the beam fraction only";
+    }
+    QString line = "Figures for " + PlaceText(r->settings) + ": " + source + ".";
+    if (!weatherProblem_.isEmpty())
+        line += " " + weatherProblem_;
+    lblWeather->setText(line);
+    lblWeather->setToolTip(weatherPath_);
 }
 
 void frmShadingYear::Calculation_Ready() {
@@ -243,6 +366,7 @@ void frmShadingYear::Calculation_Ready() {
     const bool barsAppear = r.totals && !chtMonths->isVisibleTo(this);
     ShowTable(r);
     ShowMonths(r);
+    ShowWeather();
     ShowBusy();
     // The bars and totals have just appeared: the screen grows to hold them.
     if (barsAppear)
@@ -251,6 +375,8 @@ void frmShadingYear::Calculation_Ready() {
 }
 
 void frmShadingYear::ShowTable(const YearResult& r) {
+    int sunlit = 0;
+    const YearStep* darkest = nullptr;
     for (int month = 0; month < 12; ++month) {
         for (int hour = 0; hour < 24; ++hour) {
             const YearStep& step = r.table[month][hour];
@@ -258,6 +384,9 @@ void frmShadingYear::ShowTable(const YearResult& r) {
             cell->setTextAlignment(Qt::AlignCenter);
             cell->setToolTip(CellTip(r.settings, step));
             if (step.window.sunOnWindow) {
+                ++sunlit;
+                if (darkest == nullptr || step.beamUSF < darkest->beamUSF)
+                    darkest = &step;
                 const QColor colour = FractionColour(step.beamUSF);
                 cell->setBackground(colour);
                 cell->setForeground(colour.lightness() > 140 ? Qt::black : Qt::white);
@@ -266,6 +395,17 @@ void frmShadingYear::ShowTable(const YearResult& r) {
             tblMonthHour->setItem(month, hour, cell);
         }
     }
+    QString said =
+        "Beam unshaded fraction on the 21st of each month, a row a month and a column "
+        "an hour of local standard time, from 0 (shaded) to 1 (in the sun); " +
+        QString::number(sunlit) + " of the 288 hours have the sun on the window";
+    if (darkest != nullptr) {
+        said += QString(", the least fraction %1 on 21 %2 at %3:30")
+                    .arg(darkest->beamUSF, 0, 'f', 2)
+                    .arg(MonthNames[darkest->month - 1])
+                    .arg(darkest->hour, 2, 10, QChar('0'));
+    }
+    tblMonthHour->setAccessibleDescription(said + ".");
 }
 
 QChart* frmShadingYear::NewMonthsChart() {
@@ -315,7 +455,12 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     // for tens of milliseconds.
     QList<qreal> parts[3];
     double highest = 0;
+    QString said = "Irradiation on the window by month, without and with the device:";
     for (int month = 0; month < 12; ++month) {
+        said += QString(" %1 %2 and %3 kWh/m²;")
+                    .arg(MonthNames[month])
+                    .arg(ToQt(KWhFigure(totals->without[month].Total())))
+                    .arg(ToQt(KWhFigure(totals->with[month].Total())));
         for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]}) {
             parts[0] << w->beam / 1000;
             parts[1] << w->sky / 1000;
@@ -327,6 +472,8 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
         barParts_[k]->remove(0, barParts_[k]->count());
         barParts_[k]->append(parts[k]);
     }
+    said.chop(1);
+    chtMonths->setAccessibleDescription(said + ".");
     axisKWh_->setRange(0, highest);
     axisKWh_->applyNiceNumbers();
 
@@ -344,10 +491,13 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
 }
 
 void frmShadingYear::cmdLoadWeather_Click() {
-    const QString path = QFileDialog::getOpenFileName(this, "Load weather file", {},
-                                                      "EnergyPlus weather (*.epw);;All (*)");
-    if (path.isEmpty())
-        return;
+    const auto path = ChooseFile(
+        {false, "Load weather file", FromQt(weatherPath_), "EnergyPlus weather (*.epw);;All (*)"});
+    if (path)
+        ReadWeather(ToQt(*path), false);
+}
+
+void frmShadingYear::ReadWeather(const QString& path, bool kept) {
     reading_ = QtConcurrent::run([file = FromQt(path)] {
         try {
             return WeatherRead{std::make_shared<const WeatherYear>(ReadWeatherFile(file)), {}};
@@ -356,29 +506,50 @@ void frmShadingYear::cmdLoadWeather_Click() {
         }
     });
     auto* watcher = new QFutureWatcher<WeatherRead>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, path, kept] {
         watcher->deleteLater();
-        Guarded([&] { WeatherRead_Done(path, watcher->result()); });
+        Guarded([&] { WeatherRead_Done(path, kept, watcher->result()); });
     });
     watcher->setFuture(reading_);
     cmdLoadWeather->setEnabled(false);
     ShowBusy();
 }
 
-void frmShadingYear::WeatherRead_Done(const QString& path, const WeatherRead& read) {
+void frmShadingYear::WeatherRead_Done(const QString& path, bool kept, const WeatherRead& read) {
     cmdLoadWeather->setEnabled(true);
     ShowBusy();
-    if (read.weather)
-        UseWeather(read.weather);
-    else
-        ShowMessage(QuotedText(FromQt(path)) + " cannot be used: " + read.error);
+    if (read.weather) {
+        UseWeather(read.weather, path);
+        return;
+    }
+    const std::string problem = QuotedText(FromQt(path)) + " cannot be used: " + read.error;
+    if (!kept) {
+        ShowMessage(problem);
+        return;
+    }
+    // The file the user left has gone or changed since: said beside the figures, which are
+    // without it.
+    mduUmbravel::Kept.weatherFile.clear();
+    weatherProblem_ = ToQt("The weather file " + problem + ".");
+    ShowWeather();
 }
 
-void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather) {
+void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather, const QString& path) {
     weather_ = std::move(weather);
+    weatherPath_ = path;
+    weatherProblem_.clear();
+    mduUmbravel::Kept.weatherFile = FromQt(path);
     ShowWeather();
     const WeatherLocation& at = weather_->location;
     framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
+    Form_Change();
+}
+
+void frmShadingYear::cmdUnloadWeather_Click() {
+    weather_.reset();
+    weatherPath_.clear();
+    mduUmbravel::Kept.weatherFile.clear();
+    ShowWeather();
     Form_Change();
 }
 

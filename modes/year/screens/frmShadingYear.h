@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFuture>
+#include <QString>
 #include <array>
 #include <memory>
 #include <string>
@@ -26,14 +27,17 @@ class QValueAxis;
 // clear sky, the irradiation on the window by month, without and with the device (and the
 // solar gain through the glazing chosen). Every entry recalculates in
 // the background; the last figures stay until the new ones are in, and saving waits for them.
+// A weather file belongs to its place: moving away from it asks whether to unload the file.
+// The entries are kept for the run and open again as they were left.
 class frmShadingYear : public WizardScreen {
     Q_OBJECT
 
   public:
     explicit frmShadingYear(QWidget* parent);
 
-    // Takes a year of weather: its place fills the place entries. "Load weather file" reads one.
-    void UseWeather(std::shared_ptr<const WeatherYear> weather);
+    // Takes a year of weather, read from the file at path: its place fills the place entries.
+    // "Load weather file" reads one.
+    void UseWeather(std::shared_ptr<const WeatherYear> weather, const QString& path = {});
 
   signals:
     // New figures are on the screen.
@@ -46,9 +50,13 @@ class frmShadingYear : public WizardScreen {
     };
 
     void Form_Change();
+    void Place_Settled();
     void Calculation_Ready();
-    void WeatherRead_Done(const QString& path, const WeatherRead& read);
+    // kept: the file is the one kept from the last visit or a project, not one just chosen.
+    void ReadWeather(const QString& path, bool kept);
+    void WeatherRead_Done(const QString& path, bool kept, const WeatherRead& read);
     void cmdLoadWeather_Click();
+    void cmdUnloadWeather_Click();
     void cmdSaveHourly_Click();
     void cmdSaveMonthHour_Click();
     void cmdSaveMonthly_Click();
@@ -58,6 +66,8 @@ class frmShadingYear : public WizardScreen {
     void cmdAppend_Click();
 
     YearRequest Entries() const;
+    void KeepEntries() const;
+    bool PlaceIsTheWeathers() const;
     void ShowBusy();
     void ShowWeather();
     void ShowTable(const YearResult& r);
@@ -73,6 +83,7 @@ class frmShadingYear : public WizardScreen {
     QLabel* lblWeather;
     QLabel* lblBusy;
     QPushButton* cmdLoadWeather;
+    QPushButton* cmdUnloadWeather;
     QTableWidget* tblMonthHour;
     QChartView* chtMonths;
     QLabel* lblTotals;
@@ -84,6 +95,9 @@ class frmShadingYear : public WizardScreen {
 
     DeviceShape device_;
     std::shared_ptr<const WeatherYear> weather_;
+    QString weatherPath_;     // empty when the weather came from no file
+    QString weatherProblem_;  // why the kept weather file was not read again
+    bool askingAboutPlace_ = false;
     YearCalculation* calculation_;
     QFuture<WeatherRead> reading_;
 };

@@ -35,11 +35,18 @@ frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
     txtWhen = NewTextBox("txtWhen", QDate::currentDate().toString("yyyy-MM-dd") + " 12:00",
                          [this] { Form_Change(); });
     txtWhen->setPlaceholderText("2026-06-21 12:30");
+    txtWhen->setAccessibleName("Local date and time");
+    txtWhen->setAccessibleDescription(
+        "The place's local date and time, typed as 2026-06-21 12:30, seconds optional");
     lblWhenNote = NewLabel("lblWhenNote", "", LabelKind::Paragraph);
     lblSun = NewLabel("lblSun", "", LabelKind::Paragraph);
     lblWindow = NewLabel("lblWindow", "", LabelKind::Paragraph);
     cmdUse = NewButton("cmdUse", "&Use these angles", [this] { cmdUse_Click(); });
     MakeDefault(cmdUse);
+    cmdUse->setAccessibleDescription(
+        "Types the sun's altitude and azimuth seen from the window into the sun boxes");
+    auto* cmdCancel = NewButton("cmdCancel", "Ca&ncel", [this] { cmdCancel_Click(); });
+    cmdCancel->setAccessibleDescription("Closes the dialog; nothing is kept");
 
     auto* when = new QHBoxLayout;
     when->addWidget(NewLabel("lblWhen", "Local date and time (YYYY-MM-DD hh:mm[:ss])"));
@@ -52,8 +59,7 @@ frmSunFromPlace::frmSunFromPlace(QWidget* parent, AnglesHandler onUse)
     screen->addWidget(lblSun);
     screen->addWidget(lblWindow);
     screen->addStretch();
-    screen->addLayout(
-        NewButtonRow({cmdUse, NewButton("cmdCancel", "Ca&ncel", [this] { cmdCancel_Click(); })}));
+    screen->addLayout(NewButtonRow({cmdUse, cmdCancel}));
     Form_Change();
 }
 

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -10,10 +11,12 @@
 #include <filesystem>
 #include <string>
 
+#include "modes/year/EpwText.h"
 #include "modes/year/screens/frmShadingYear.h"
 #include "output/OutputFiles.h"
 #include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
+#include "wizard/ProjectEntries.h"
 
 namespace {
 
@@ -86,7 +89,29 @@ class frmYearScreensTest : public WizardFixture {
         WaitForYear();
     }
 
+    // Opens the year screen, or finds it open, and loads a weather file of Golden, Colorado,
+    // through the file dialog.
+    void LoadGolden() {
+        WriteBytes(goldenPath_, SteadyDaysEpw());
+        if (OpenScreens().count("frmShadingYear") == 0)
+            Click("frmSourceMode", "cmdShadingYear");
+        chosenFiles.push_back(goldenPath_.string());
+        Click("frmShadingYear", "cmdLoadWeather");
+        WaitForWeatherLine("\"golden.epw\" (Golden, CO, USA)");
+    }
+
+    static void WaitForWeatherLine(const std::string& part) {
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return !Busy() &&
+                       Text("frmShadingYear", "lblWeather").find(part) != std::string::npos;
+            },
+            20000))
+            << Text("frmShadingYear", "lblWeather");
+    }
+
     TempFolder settings_;
+    std::filesystem::path goldenPath_ = settings_.Path() / "golden.epw";
 };
 
 TEST_F(frmYearScreensTest, PlaceAndTimeTypeTheWindowAnglesIntoTheBoxes) {
@@ -214,12 +239,119 @@ TEST_F(frmYearScreensTest, ClearSkyAndGlazingGiveTheSolarGainWithoutAWeatherFile
     Find<QCheckBox>("frmShadingYear", "chkClearSky")->setChecked(true);
     WaitForYear();
     EXPECT_EQ(Text("frmShadingYear", "lblWeather"),
-              "No weather file: clear sky (ASHRAE 1972 clear-sky model).");
+              "Figures for 39.74° N, 104.98° W, UTC-07:00: clear sky (ASHRAE 1972 clear-sky "
+              "model), no weather file.");
     EXPECT_TRUE(Find<QLabel>("frmShadingYear", "lblTotals")->isVisibleTo(Screen("frmShadingYear")));
     const std::string totals = Text("frmShadingYear", "lblTotals");
     EXPECT_NE(totals.find(". Through 2 panes of clear glass "), std::string::npos) << totals;
     EXPECT_NE(totals.find("Removed from the solar gain by the device: year "), std::string::npos)
         << totals;
+}
+
+// Moving a degree away from the weather file's place asks; either answer leaves a place and
+// weather that belong together, and the line above the figures says which they are.
+TEST_F(frmYearScreensTest, AWeatherFileKeepsItsPlaceOrIsUnloaded) {
+    LoadGolden();
+    EXPECT_EQ(Text("frmShadingYear", "lblWeather"),
+              "Figures for 39.74° N, 105.18° W, UTC-07:00: weather file \"golden.epw\" (Golden, "
+              "CO, USA), 0 "
+              "missing hours in the file.");
+    auto* latitude = Find<QDoubleSpinBox>("frmShadingYear", "txtLatitude");
+    auto* unload = Find<QPushButton>("frmShadingYear", "cmdUnloadWeather");
+    EXPECT_TRUE(unload->isEnabled());
+    latitude->setValue(40.1);
+    EXPECT_TRUE(questions.empty());
+
+    const struct {
+        const char* answer;
+        double latitudeAfter;
+        const char* line;
+    } cases[] = {
+        {"Keep the File's Place", 39.74, "39.74° N, 105.18° W, UTC-07:00: weather file"},
+        {"Unload the Weather File", 40.74, "40.74° N, 105.18° W, UTC-07:00: no weather file,"},
+    };
+    for (const auto& c : cases) {
+        latitude->setValue(39.74);
+        answers.push_back(c.answer);
+        latitude->setValue(40.74);
+        EXPECT_EQ(latitude->value(), c.latitudeAfter) << c.answer;
+        WaitForWeatherLine(c.line);
+    }
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_FALSE(unload->isEnabled());
+
+    // A time zone of its own is another place's time too.
+    LoadGolden();
+    answers.push_back("Keep the File's Place");
+    Find<QComboBox>("frmShadingYear", "cboTimeZone")->setCurrentText("America/Denver");
+    EXPECT_EQ(questions.size(), 3u);
+    EXPECT_EQ(Find<QComboBox>("frmShadingYear", "cboTimeZone")->currentIndex(), 0);
+}
+
+// The year screen opens as it was left, its weather file read again; a file gone since is
+// said on the line, not in a box. The project carries the same entries.
+TEST_F(frmYearScreensTest, TheYearScreensEntriesAreKeptForTheRun) {
+    LoadGolden();
+    Find<QSpinBox>("frmShadingYear", "txtYear")->setValue(2024);
+    Find<QDoubleSpinBox>("frmShadingYear", "txtReflectance")->setValue(0.35);
+    Find<QComboBox>("frmShadingYear", "cboSky")->setCurrentText("Isotropic sky");
+    Find<QComboBox>("frmShadingYear", "cboGlazing")->setCurrentIndex(2);
+    SetFacing(135);
+    WaitForYear();
+    const ProjectYear expected{2024, goldenPath_.string(), 0.35, SkyModel::Isotropic, 2, false};
+    EXPECT_EQ(CurrentProject().year, expected);
+    EXPECT_EQ(CurrentProject().place.facing.bearing, 135);
+
+    for (const bool fileGone : {false, true}) {
+        Click("frmShadingYear", "cmdClose");
+        FinishEvents();
+        if (fileGone)
+            std::filesystem::remove(goldenPath_);
+        Click("frmSourceMode", "cmdShadingYear");
+        EXPECT_EQ(Find<QSpinBox>("frmShadingYear", "txtYear")->value(), 2024);
+        EXPECT_EQ(Find<QDoubleSpinBox>("frmShadingYear", "txtReflectance")->value(), 0.35);
+        EXPECT_EQ(Find<QComboBox>("frmShadingYear", "cboSky")->currentText(), "Isotropic sky");
+        EXPECT_EQ(Find<QComboBox>("frmShadingYear", "cboGlazing")->currentIndex(), 2);
+        EXPECT_EQ(Find<QDoubleSpinBox>("frmShadingYear", "txtFacing")->value(), 135);
+        WaitForWeatherLine(fileGone ? "no weather file, the beam fraction only. The weather file "
+                                      "\"" +
+                                          goldenPath_.string() + "\" cannot be used: "
+                                    : "weather file \"golden.epw\"");
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(CurrentProject().year.weatherFile, "");
+}
+
+// What a screen reader says: every control of the year screen and the place dialog has a name
+// and a description, and the heat map and the bars say what they show.
+TEST_F(frmYearScreensTest, EveryControlHasWordsForAScreenReader) {
+    OpenWithWeather();
+    Click("frmSourceMode", "cmdFromPlace");
+    int controls = 0;
+    for (const char* screen : {"frmShadingYear", "frmSunFromPlace"}) {
+        for (const QWidget* w : Screen(screen)->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            if (name.size() < 4 ||
+                !QStringList{"cmd", "txt", "cbo", "chk", "tbl", "cht", "pic"}.contains(
+                    name.left(3)) ||
+                name == "picYear")
+                continue;
+            ++controls;
+            EXPECT_TRUE(!w->accessibleName().isEmpty() || qobject_cast<const QAbstractButton*>(w))
+                << screen << " " << name.toStdString();
+            EXPECT_FALSE(w->accessibleDescription().isEmpty())
+                << screen << " " << name.toStdString();
+        }
+    }
+    EXPECT_GE(controls, 30);
+    const QString heatMap =
+        Find<QWidget>("frmShadingYear", "tblMonthHour")->accessibleDescription();
+    EXPECT_TRUE(
+        heatMap.contains(" of the 288 hours have the sun on the window, the least fraction "))
+        << heatMap.toStdString();
+    const QString bars = Find<QWidget>("frmShadingYear", "chtMonths")->accessibleDescription();
+    EXPECT_TRUE(bars.contains("; December ")) << bars.toStdString();
+    Click("frmSunFromPlace", "cmdCancel");
 }
 
 TEST_F(frmYearScreensTest, AChangeShowsTheBusyStateAndTheLastFiguresUntilTheNewOnes) {

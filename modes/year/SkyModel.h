@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+// How the diffuse sky is spread over its directions.
+enum class SkyModel { Isotropic, Perez };
+
+// The model's word in the batch's --sky and in project files.
+struct SkyModelNames {
+    SkyModel sky;
+    std::string_view option;
+};
+
+inline constexpr std::array<SkyModelNames, 2> SkyModelTable = {{
+    {SkyModel::Perez, "perez"},
+    {SkyModel::Isotropic, "isotropic"},
+}};
