@@ -56,6 +56,7 @@ class frmShadingYear : public WizardScreen {
     void cmdCopyPicture_Click();
     void cmdSavePicture_Click();
     void cmdAppend_Click();
+    void cmdSizeDevice_Click();
 
     YearRequest Entries() const;
     void ShowBusy();

@@ -125,6 +125,27 @@ TEST_F(DeviceSweepTest, SharesFollowTheShadowAndTheTargetsMeetWhereWorkedOut) {
     }
 }
 
+// The shared sun and the parallel years change nothing: each row is the single year's run of its
+// device, to the bit.
+TEST_F(DeviceSweepTest, RowsAreTheSingleYearsOfTheirDevices) {
+    entries_.weather = nullptr;
+    entries_.clearSky = true;
+    entries_.sky = SkyModel::Perez;
+    entries_.glazingPanes = 2;
+    entries_.device = DeviceShape{};
+    const SweepRange range{SweptDimension::WP, 2.5, 4, 3};
+    const std::vector<SweepRow> rows = SweepDevice(entries_, range);
+    ASSERT_EQ(rows.size(), 3u);
+    for (const SweepRow& row : rows) {
+        YearEntries e = entries_;
+        e.device.WP = row.value;
+        const YearTotals single = RunShadingYear(YearSettingsFrom(e));
+        EXPECT_EQ(row.removed[0], RemovedThroughGlassPercent(single, WholeYear));
+        EXPECT_EQ(row.removed[Summer], RemovedThroughGlassPercent(single, JuneToAugust));
+        EXPECT_EQ(row.removed[Winter], RemovedThroughGlassPercent(single, DecemberToFebruary));
+    }
+}
+
 TEST(SweepCsvTest, ShortestNumbersAndCrLfLines) {
     const std::vector<SweepRow> rows = {{0.1, {12.5, 0.30000000000000004, NAN}},
                                         {0.2, {100, 1e-300, 0}}};
