@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -96,6 +97,26 @@ std::shared_ptr<const WeatherYear> ClearSkyYear() {
     return weather;
 }
 
+void SetValue(const char* screen, const char* box, double value) {
+    Screen(screen)->findChild<QDoubleSpinBox*>(box)->setValue(value);
+    QApplication::processEvents();
+}
+
+// The sizing of the awning's depth, with targets both met and then out of reach.
+void PhotographSizing() {
+    Click("frmShadingYear", "cmdSizeDevice");
+    Click("frmSizeDevice", "cmdCompute");
+    for (auto* compute = Screen("frmSizeDevice")->findChild<QPushButton*>("cmdCompute");
+         !compute->isEnabled();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    SetValue("frmSizeDevice", "txtPercent1", 45);
+    SetValue("frmSizeDevice", "txtPercent2", 40);
+    Photograph("frmSizeDevice", "-met");
+    SetValue("frmSizeDevice", "txtPercent1", 90);
+    Photograph("frmSizeDevice", "-neither");
+    Click("frmSizeDevice", "cmdClose");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -140,6 +161,7 @@ int main(int argc, char* argv[]) {
     for (auto* busy = Screen("frmShadingYear")->findChild<QLabel*>("lblBusy"); !busy->isHidden();)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Photograph("frmShadingYear");
+    PhotographSizing();
     Click("frmShadingYear", "cmdClose");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults");

@@ -9,6 +9,7 @@
 #include <QFutureWatcher>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QProgressBar>
@@ -35,6 +36,10 @@
 namespace {
 
 constexpr int DefaultSteps = 21;
+
+// Each period keeps its colour whether or not a shaded range is drawn before it.
+const QColor PeriodColours[SweepPeriodCount] = {{70, 70, 70}, {220, 110, 20}, {40, 100, 200}};
+const QColor MeetingColour(60, 170, 90, 70);
 constexpr double LongestLength = 1000;
 
 QDoubleSpinBox* NewLengthBox(const char* name) {
@@ -56,6 +61,23 @@ mduUmbravel::ShadeGeometryRecord RecordOf(const DeviceShape& d) {
     g.Lh = d.Lh;
     g.LhP = d.LhP;
     return g;
+}
+
+// Ticks at round values (1, 2 or 5 times a power of ten apart) rather than at fifths of the
+// range, which rarely fall on numbers worth reading.
+void RoundTicks(QValueAxis* axis, double from, double to) {
+    const double rough = (to - from) / 5;
+    const double power = std::pow(10, std::floor(std::log10(rough)));
+    double interval = power;
+    for (const double times : {2, 5, 10}) {
+        if (interval < rough)
+            interval = times * power;
+    }
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(interval);
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(interval))));
+    axis->setLabelFormat(QString("%.%1f").arg(decimals));
 }
 
 bool North(const YearRequest& request) {
@@ -304,17 +326,31 @@ void frmSizeDevice::ShowSweep() {
             upper->append({{span.from, 100}, {span.to, 100}});
             lower->append({{span.from, 0}, {span.to, 0}});
             auto* area = new QAreaSeries(upper, lower);
-            area->setName("meets both targets");
-            QColor fill(60, 170, 90, 70);
-            area->setBrush(fill);
-            area->setPen(QPen(fill.darker(), 1));
+            area->setName("meets the targets");
+            area->setBrush(MeetingColour);
+            area->setPen(QPen(MeetingColour.darker(), 1));
             chart->addSeries(area);
+            // One entry in the legend for all the spans.
+            chart->legend()->markers(area).front()->setVisible(&span == &met.both.front());
         }
+    }
+    // Each target as a dashed line in its period's colour.
+    for (const SweepTarget& t : targets) {
+        if (!t.on)
+            continue;
+        auto* line = new QLineSeries;
+        line->append({{swept_.from, t.percent}, {swept_.to, t.percent}});
+        line->setPen(QPen(PeriodColours[static_cast<int>(t.period)], 1.5, Qt::DashLine));
+        chart->addSeries(line);
+        chart->legend()->markers(line).front()->setVisible(false);
+        low = std::min(low, t.percent);
+        high = std::max(high, t.percent);
     }
     for (int p = 0; p < SweepPeriodCount; ++p) {
         auto* line = new QLineSeries;
         const auto period = static_cast<SweepPeriod>(p);
         line->setName(period == SweepPeriod::Year ? "year" : ToQt(PeriodName(period, north)));
+        line->setPen(QPen(PeriodColours[p], 2));
         for (const SweepRow& row : rows_) {
             const double removed = row.removed[p];
             if (std::isnan(removed))
@@ -328,8 +364,10 @@ void frmSizeDevice::ShowSweep() {
     auto* values = new QValueAxis;
     values->setTitleText(cboDimension->itemText(static_cast<int>(swept_.dimension)));
     values->setRange(swept_.from, swept_.to);
+    RoundTicks(values, swept_.from, swept_.to);
     auto* removed = new QValueAxis;
     removed->setTitleText("removed, %");
+    removed->setLabelFormat("%.0f");
     removed->setRange(low, high);
     removed->applyNiceNumbers();
     chart->addAxis(values, Qt::AlignBottom);
