@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
@@ -117,6 +118,17 @@ void PhotographSizing() {
     Click("frmSizeDevice", "cmdClose");
 }
 
+// The year screen's design beside the same awning at half its depth.
+void PhotographComparison() {
+    Click("frmShadingYear", "cmdCompare");
+    QWidget* compare = Screen("frmCompareDesigns");
+    for (auto* differences = compare->findChild<QTableWidget*>("tblDifferences");
+         !differences->item(0, 0) || !compare->findChild<QLabel*>("lblBusy")->isHidden();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Photograph("frmCompareDesigns");
+    Click("frmCompareDesigns", "cmdClose");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -162,6 +174,7 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Photograph("frmShadingYear");
     PhotographSizing();
+    PhotographComparison();
     Click("frmShadingYear", "cmdClose");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults");

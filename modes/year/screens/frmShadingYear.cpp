@@ -31,6 +31,7 @@
 #include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/PlaceBox.h"
+#include "modes/year/screens/frmCompareDesigns.h"
 #include "modes/year/screens/frmSizeDevice.h"
 #include "output/EnergyPlusName.h"
 #include "output/EnergyPlusSchedule.h"
@@ -183,6 +184,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
         NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
         NewButton("cmdSizeDevice", "Si&ze the device…", [this] { cmdSizeDevice_Click(); }),
+        NewButton("cmdCompare", "Compare &with…", [this] { cmdCompare_Click(); }),
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
     connect(txtYear, &QSpinBox::valueChanged, this, changed);
@@ -457,4 +459,8 @@ void frmShadingYear::cmdSizeDevice_Click() {
         device_ = device;
         Form_Change();
     }))->show();
+}
+
+void frmShadingYear::cmdCompare_Click() {
+    (new frmCompareDesigns(this, Entries()))->show();
 }

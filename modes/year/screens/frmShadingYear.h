@@ -57,6 +57,7 @@ class frmShadingYear : public WizardScreen {
     void cmdSavePicture_Click();
     void cmdAppend_Click();
     void cmdSizeDevice_Click();
+    void cmdCompare_Click();
 
     YearRequest Entries() const;
     void ShowBusy();

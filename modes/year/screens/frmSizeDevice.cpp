@@ -110,7 +110,7 @@ frmSizeDevice::frmSizeDevice(QWidget* parent, YearRequest request,
     txtSteps->setValue(DefaultSteps);
     cmdCompute = NewButton("cmdCompute", "Co&mpute", [this] { cmdCompute_Click(); });
     MakeDefault(cmdCompute);
-    cmdCancel = NewButton("cmdCancel", "Cancel", [this] { cmdCancel_Click(); });
+    cmdCancel = NewButton("cmdCancel", "C&ancel", [this] { cmdCancel_Click(); });
     prgSweep = new QProgressBar;
     prgSweep->setObjectName("prgSweep");
     const auto fillRange = [this] {

@@ -5,11 +5,13 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <memory>
 #include <string>
 
 #include "base/NumberText.h"
+#include "modes/year/screens/frmCompareDesigns.h"
 #include "modes/year/screens/frmShadingYear.h"
 #include "modes/year/screens/frmSizeDevice.h"
 #include "screens/kit/mduUmbravel.h"
@@ -17,7 +19,7 @@
 
 namespace {
 
-class frmSizeDeviceTest : public WizardFixture {
+class DesignScreensTest : public WizardFixture {
   protected:
     void SetUp() override {
         WizardFixture::SetUp();
@@ -47,7 +49,7 @@ class frmSizeDeviceTest : public WizardFixture {
     TempFolder settings_;
 };
 
-TEST_F(frmSizeDeviceTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
+TEST_F(DesignScreensTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
     Click("frmSourceMode", "cmdShadingYear");
     auto* year = static_cast<frmShadingYear*>(Screen("frmShadingYear"));
     year->UseWeather(SteadyWeather());
@@ -98,6 +100,38 @@ TEST_F(frmSizeDeviceTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
     PressKey("frmSizeDevice", Qt::Key_Escape);
     FinishEvents();
     EXPECT_EQ(OpenScreens().count("frmSizeDevice"), 0u);
+}
+
+// The second design's figures follow its dimension; each difference is the second design's figure
+// less the first's.
+TEST_F(DesignScreensTest, ComparesTheDesignWithADimensionChanged) {
+    Click("frmSourceMode", "cmdShadingYear");
+    static_cast<frmShadingYear*>(Screen("frmShadingYear"))->UseWeather(SteadyWeather());
+    Click("frmShadingYear", "cmdCompare");
+    auto* compare = static_cast<frmCompareDesigns*>(Screen("frmCompareDesigns"));
+    QSignalSpy compared(compare, &frmCompareDesigns::Compared);
+    ASSERT_TRUE(compared.wait(60000));
+    EXPECT_EQ(Text("frmCompareDesigns", "lblFirst"), "First design: L = 3");
+    EXPECT_EQ(Text("frmCompareDesigns", "lblSecond"), "Second design: L = 1.5");
+    auto* differences = Find<QTableWidget>("frmCompareDesigns", "tblDifferences");
+    const auto cell = [&](int row, int column) {
+        return differences->item(row, column)->text().toDouble();
+    };
+    for (int period = 0; period < 3; ++period) {
+        EXPECT_NEAR(cell(period, 2), cell(period, 1) - cell(period, 0), 0.1 + 1e-9);
+        EXPECT_NEAR(cell(period, 5), cell(period, 4) - cell(period, 3), 0.1 + 1e-9);
+    }
+    // A shallower awning lets more through over the year.
+    EXPECT_TRUE(differences->item(0, 2)->text().startsWith("+"));
+
+    // The same device twice: no difference.
+    compared.clear();
+    Find<QDoubleSpinBox>("frmCompareDesigns", "txtValue")->setValue(3);
+    ASSERT_TRUE(compared.wait(60000));
+    for (int period = 0; period < 3; ++period) {
+        EXPECT_EQ(differences->item(period, 2)->text(), "0.0");
+        EXPECT_EQ(differences->item(period, 5)->text(), "0.0");
+    }
 }
 
 }  // namespace
