@@ -306,7 +306,8 @@ void frmSizeDevice::cmdCompute_Click() {
 
 void frmSizeDevice::cmdCancel_Click() {
     stop_.request_stop();
-    lblMeets->setText("Cancelled.");
+    lblMeets->setText(rows_.empty() ? "Cancelled."
+                                    : "Cancelled: the chart shows the last sweep computed.");
 }
 
 void frmSizeDevice::ShowSweep() {
@@ -429,6 +430,10 @@ void frmSizeDevice::cmdUse_Click() {
     const DeviceShape& device = request_.entries.device;
     if (const auto refused = RefuseDimensions(texts, WordsFor(device.geometry).widthLabel)) {
         ShowMessage(refused->message);
+        return;
+    }
+    if (EndsCross(ReadNumber(texts.WP), ReadNumber(texts.W), device.layout)) {
+        ShowMessage(std::string(CrossedEndsMessage));
         return;
     }
     mduUmbravel::Kept.dimensions = texts;

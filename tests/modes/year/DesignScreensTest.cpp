@@ -94,7 +94,8 @@ TEST_F(DesignScreensTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
     Click("frmSizeDevice", "cmdCompute");
     Click("frmSizeDevice", "cmdCancel");
     ASSERT_TRUE(ended.wait(60000));
-    EXPECT_EQ(Text("frmSizeDevice", "lblMeets"), "Cancelled.");
+    EXPECT_EQ(Text("frmSizeDevice", "lblMeets"),
+              "Cancelled: the chart shows the last sweep computed.");
     EXPECT_TRUE(Find<QPushButton>("frmSizeDevice", "cmdCompute")->isEnabled());
 
     PressKey("frmSizeDevice", Qt::Key_Escape);
