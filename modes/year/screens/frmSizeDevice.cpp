@@ -272,7 +272,7 @@ void frmSizeDevice::cmdCompute_Click() {
     YearEntries entries = request_.entries;
     entries.weather = request_.weather.get();
     const std::uint64_t generation = ++started_;
-    running_ =
+    const QFuture<std::vector<SweepRow>> sweep =
         QtConcurrent::run([entries, range, weather = request_.weather,
                            stop = stop_.get_token()](QPromise<std::vector<SweepRow>>& promise) {
             promise.setProgressRange(0, range.steps);
@@ -298,7 +298,7 @@ void frmSizeDevice::cmdCompute_Click() {
                     emit SweepEnded();
                 });
             });
-    watcher->setFuture(running_);
+    watcher->setFuture(sweep);
     prgSweep->setRange(0, range.steps);
     prgSweep->setValue(0);
     ShowRunning(true);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFuture>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -49,7 +48,6 @@ class frmSizeDevice : public WizardScreen {
 
     void cmdCompute_Click();
     void cmdCancel_Click();
-    void Sweep_Done(const QFuture<std::vector<SweepRow>>& future);
     void cmdUse_Click();
     void cmdSaveCsv_Click();
     void cmdSavePicture_Click();
@@ -82,7 +80,6 @@ class frmSizeDevice : public WizardScreen {
     std::function<void(const DeviceShape&)> useDevice_;
     std::stop_source stop_;
     std::uint64_t started_ = 0;  // sweeps started
-    QFuture<std::vector<SweepRow>> running_;
-    SweepRange swept_;  // the range of the rows shown
+    SweepRange swept_;           // the range of the rows shown
     std::vector<SweepRow> rows_;
 };
