@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "model/ExactShadow.h"
+#include "modes/year/DeviceSweep.h"
 #include "modes/year/EpwText.h"
 #include "modes/year/ShadingYear.h"
 #include "modes/year/SunPosition.h"
@@ -122,5 +123,26 @@ void BM_PerezGlazingYearFromWeatherFile(benchmark::State& state) {
 }
 BENCHMARK(BM_PerezGlazingYearFromWeatherFile)->Arg(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PerezGlazingYearFromWeatherFile)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The sizing screen's sweep: 50 depths over the hourly year of a weather file with the Perez
+// sky, the sun shared and the years on all cores.
+void BM_SizingSweepOf50Depths(benchmark::State& state) {
+    const std::filesystem::path epw =
+        std::filesystem::temp_directory_path() / "umbravel-sweep-bench.epw";
+    std::ofstream(epw, std::ios::binary) << SteadyDaysEpw();
+    const WeatherYear weather = ReadWeatherFile(epw.string());
+    std::filesystem::remove(epw);
+    YearEntries e;
+    e.latitude = Golden.latitude;
+    e.longitude = Golden.longitude;
+    e.utcOffset = -7;
+    e.facing = {200, FinSide::Right};
+    e.device = Settings(nullptr, 60).device;
+    e.weather = &weather;
+    e.sky = SkyModel::Perez;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SweepDevice(e, {SweptDimension::L, 0.2, 4, 50}));
+}
+BENCHMARK(BM_SizingSweepOf50Depths)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -1,10 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QChartView>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
@@ -14,6 +17,7 @@
 
 #include "modes/year/EpwText.h"
 #include "modes/year/screens/frmShadingYear.h"
+#include "modes/year/screens/frmSizeDevice.h"
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
@@ -133,6 +137,51 @@ void BM_YearScreenFacingChange(benchmark::State& state) {
     delete screen;
 }
 BENCHMARK(BM_YearScreenFacingChange)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Ends the event loop at the chart's first paint after a sweep has ended.
+class PaintAfterSweep : public QObject {
+  public:
+    PaintAfterSweep(QEventLoop& loop, frmSizeDevice& screen) : loop_(loop) {
+        connect(&screen, &frmSizeDevice::SweepEnded, this, [this] { ended_ = true; });
+    }
+    void Reset() { ended_ = false; }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (ended_ && event->type() == QEvent::Paint)
+            loop_.quit();
+        return false;
+    }
+
+  private:
+    QEventLoop& loop_;
+    bool ended_ = false;
+};
+
+// The sizing screen's 50 depths over the hourly weather year, from "Compute" to the chart
+// repainted with them.
+void BM_SizingScreenComputeToChart(benchmark::State& state) {
+    auto* year = new frmShadingYear(nullptr);
+    year->show();
+    year->UseWeather(GoldenWeather());
+    for (auto* busy = year->findChild<QLabel*>("lblBusy"); !busy->isHidden();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    year->findChild<QPushButton*>("cmdSizeDevice")->click();
+    auto* sizing = year->findChild<frmSizeDevice*>();
+    sizing->findChild<QSpinBox*>("txtSteps")->setValue(50);
+    auto* compute = sizing->findChild<QPushButton*>("cmdCompute");
+    QEventLoop loop;
+    PaintAfterSweep painted(loop, *sizing);
+    sizing->findChild<QChartView*>("chtSweep")->viewport()->installEventFilter(&painted);
+    for (auto _ : state) {
+        painted.Reset();
+        compute->click();
+        loop.exec();
+    }
+    year->close();
+    delete year;
+}
+BENCHMARK(BM_SizingScreenComputeToChart)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -54,6 +54,9 @@ add_library(umbravel_screens STATIC
     modes/year/screens/YearCalculation.cpp
     modes/year/screens/frmSunFromPlace.cpp
     modes/year/screens/frmShadingYear.cpp
+    modes/year/screens/frmSizeDevice.cpp
+    modes/year/screens/HeatMapTable.cpp
+    modes/year/screens/frmCompareDesigns.cpp
 )
 set_target_properties(umbravel_screens PROPERTIES AUTOMOC ON)
 target_link_libraries(umbravel_screens PUBLIC umbravel_core Qt6::Widgets Qt6::PrintSupport)

@@ -26,6 +26,7 @@ add_executable(umbravel_screen_tests
     modes/diffuse/screens/frmDiffuseResultsTest.cpp
     modes/matrix/screens/frmMatrixResultsTest.cpp
     modes/year/frmYearScreensTest.cpp
+    modes/year/DesignScreensTest.cpp
     modes/year/YearCalculationTest.cpp
     modes/year/LocalTimeTest.cpp
 )

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstdio>
@@ -96,6 +98,37 @@ std::shared_ptr<const WeatherYear> ClearSkyYear() {
     return weather;
 }
 
+void SetValue(const char* screen, const char* box, double value) {
+    Screen(screen)->findChild<QDoubleSpinBox*>(box)->setValue(value);
+    QApplication::processEvents();
+}
+
+// The sizing of the awning's depth, with targets both met and then out of reach.
+void PhotographSizing() {
+    Click("frmShadingYear", "cmdSizeDevice");
+    Click("frmSizeDevice", "cmdCompute");
+    for (auto* compute = Screen("frmSizeDevice")->findChild<QPushButton*>("cmdCompute");
+         !compute->isEnabled();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    SetValue("frmSizeDevice", "txtPercent1", 45);
+    SetValue("frmSizeDevice", "txtPercent2", 40);
+    Photograph("frmSizeDevice", "-met");
+    SetValue("frmSizeDevice", "txtPercent1", 90);
+    Photograph("frmSizeDevice", "-neither");
+    Click("frmSizeDevice", "cmdClose");
+}
+
+// The year screen's design beside the same awning at half its depth.
+void PhotographComparison() {
+    Click("frmShadingYear", "cmdCompare");
+    QWidget* compare = Screen("frmCompareDesigns");
+    for (auto* differences = compare->findChild<QTableWidget*>("tblDifferences");
+         !differences->item(0, 0) || !compare->findChild<QLabel*>("lblBusy")->isHidden();)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Photograph("frmCompareDesigns");
+    Click("frmCompareDesigns", "cmdClose");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -140,6 +173,8 @@ int main(int argc, char* argv[]) {
     for (auto* busy = Screen("frmShadingYear")->findChild<QLabel*>("lblBusy"); !busy->isHidden();)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Photograph("frmShadingYear");
+    PhotographSizing();
+    PhotographComparison();
     Click("frmShadingYear", "cmdClose");
     Click("frmSourceMode", "cmdCalculate");
     Photograph("frmBeamResults");

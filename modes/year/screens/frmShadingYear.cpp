@@ -33,6 +33,8 @@
 #include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/PlaceBox.h"
+#include "modes/year/screens/frmCompareDesigns.h"
+#include "modes/year/screens/frmSizeDevice.h"
 #include "output/EnergyPlusName.h"
 #include "output/EnergyPlusSchedule.h"
 #include "output/KWhText.h"
@@ -237,6 +239,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdCopyPicture", "&Copy picture", [this] { cmdCopyPicture_Click(); }),
         NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
         NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
+        NewButton("cmdSizeDevice", "Si&ze the device…", [this] { cmdSizeDevice_Click(); }),
+        NewButton("cmdCompare", "Compare &with…", [this] { cmdCompare_Click(); }),
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
     figures->FitWindow();
@@ -619,4 +623,15 @@ void frmShadingYear::cmdAppend_Click() {
     const YearResult& r = calculation_->Settled();
     AppendYearSection(mduUmbravel::CurrentCase(), r.settings, r.table,
                       r.totals ? &*r.totals : nullptr);
+}
+
+void frmShadingYear::cmdSizeDevice_Click() {
+    (new frmSizeDevice(this, Entries(), [this](const DeviceShape& device) {
+        device_ = device;
+        Form_Change();
+    }))->show();
+}
+
+void frmShadingYear::cmdCompare_Click() {
+    (new frmCompareDesigns(this, Entries()))->show();
 }

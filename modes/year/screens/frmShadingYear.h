@@ -64,6 +64,8 @@ class frmShadingYear : public WizardScreen {
     void cmdCopyPicture_Click();
     void cmdSavePicture_Click();
     void cmdAppend_Click();
+    void cmdSizeDevice_Click();
+    void cmdCompare_Click();
 
     YearRequest Entries() const;
     void KeepEntries() const;

@@ -1,0 +1,71 @@
+#include "modes/year/DeviceSweep.h"
+
+#include <tbb/parallel_for.h>
+
+#include <atomic>
+#include <stdexcept>
+
+double SweepValue(const SweepRange& range, int k) {
+    if (k == range.steps - 1)
+        return range.to;
+    return range.from + (range.to - range.from) * k / (range.steps - 1);
+}
+
+double DimensionOf(const DeviceShape& device, SweptDimension dimension) {
+    switch (dimension) {
+        case SweptDimension::L:
+            return device.L;
+        case SweptDimension::Lh:
+            return device.Lh;
+        case SweptDimension::WP:
+            break;
+    }
+    return device.WP;
+}
+
+DeviceShape WithDimension(DeviceShape device, SweptDimension dimension, double value) {
+    switch (dimension) {
+        case SweptDimension::L:
+            device.L = value;
+            break;
+        case SweptDimension::Lh:
+            device.Lh = value;
+            break;
+        case SweptDimension::WP:
+            device.WP = value;
+            break;
+    }
+    return device;
+}
+
+std::vector<SweepRow> SweepDevice(const YearEntries& entries, const SweepRange& range,
+                                  const std::function<void(int done)>& onValueDone,
+                                  std::stop_token stop) {
+    if (range.steps < FewestSweepSteps || range.steps > MostSweepSteps)
+        throw std::invalid_argument("a sweep has 2 to 200 steps");
+    if (!entries.weather && !entries.clearSky)
+        throw std::invalid_argument("a sweep needs a weather file or the clear sky");
+    const std::vector<SunAngles> sun = SunAtEveryStep(YearSettingsFrom(entries));
+
+    std::vector<SweepRow> rows(static_cast<std::size_t>(range.steps));
+    std::atomic<int> done = 0;
+    tbb::parallel_for(0, range.steps, [&](int k) {
+        if (stop.stop_requested())
+            return;
+        const double value = SweepValue(range, k);
+        YearEntries e = entries;
+        e.device = WithDimension(entries.device, range.dimension, value);
+        YearSettings s = YearSettingsFrom(e);
+        s.sun = &sun;
+        const YearTotals totals = RunShadingYear(s, {}, stop);
+        const auto removed = s.glazingPanes > 0 ? RemovedThroughGlassPercent : RemovedPercent;
+        rows[static_cast<std::size_t>(k)] = {
+            value,
+            {removed(totals, WholeYear), removed(totals, JuneToAugust),
+             removed(totals, DecemberToFebruary)}};
+        const int count = ++done;
+        if (onValueDone)
+            onValueDone(count);
+    });
+    return rows;
+}

@@ -1,0 +1,254 @@
+#include "modes/year/screens/frmCompareDesigns.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "base/NumberText.h"
+#include "modes/year/DesignComparison.h"
+#include "modes/year/SweepTargets.h"
+#include "modes/year/screens/HeatMapLegend.h"
+#include "modes/year/screens/HeatMapTable.h"
+#include "output/KWhText.h"
+#include "platform/Host.h"
+#include "screens/kit/DeviceWords.h"
+#include "screens/kit/EventGuard.h"
+#include "screens/kit/PictureFile.h"
+#include "screens/kit/ScreenParts.h"
+
+namespace {
+
+const char* const Symbols[] = {"L", "h", "W'"};
+
+// "+1.2" with its sign, so that a difference reads as one; none on a figure of zero.
+QString Signed(const std::string& figure) {
+    const bool plus = figure[0] != '-' && figure.find_first_of("123456789") != std::string::npos;
+    return ToQt((plus ? "+" : "") + figure);
+}
+
+QString Percent(double x) {
+    return std::isnan(x) ? QString("-") : ToQt(PatternText(x, "0.0"));
+}
+
+}  // namespace
+
+frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
+    : WizardScreen("frmCompareDesigns", "Compare designs"), request_(std::move(request)) {
+    setParent(parent, Qt::Dialog);
+    CloseOnEscape();
+    const DeviceShape& device = request_.entries.device;
+    const DeviceWords& words = WordsFor(device.geometry);
+
+    cboDimension = new QComboBox;
+    cboDimension->setObjectName("cboDimension");
+    cboDimension->addItem(QString("L: ") + words.depthLabel, static_cast<int>(SweptDimension::L));
+    cboDimension->addItem(QString("h: ") + words.frontHeightLabel,
+                          static_cast<int>(SweptDimension::Lh));
+    cboDimension->addItem(QString("W': ") + words.widthLabel, static_cast<int>(SweptDimension::WP));
+    txtValue = new QDoubleSpinBox;
+    txtValue->setObjectName("txtValue");
+    txtValue->setRange(0, 1000);
+    txtValue->setDecimals(3);
+    txtValue->setSingleStep(0.1);
+    txtValue->setValue(device.L / 2);
+    lblBusy = NewLabel("lblBusy", "Computing…");
+    QSizePolicy busyPolicy = lblBusy->sizePolicy();
+    busyPolicy.setRetainSizeWhenHidden(true);
+    lblBusy->setSizePolicy(busyPolicy);
+
+    lblFirst = NewLabel("lblFirst", "");
+    lblSecond = NewLabel("lblSecond", "");
+    tblFirst = NewHeatMapTable("tblFirst");
+    tblSecond = NewHeatMapTable("tblSecond");
+
+    auto* chart = new QChart;
+    chart->setTitle(request_.entries.glazingPanes > 0
+                        ? "Solar gain through the glazing by month, kWh/m²"
+                        : "Irradiation on the window by month, kWh/m²");
+    auto* series = new QBarSeries;
+    const char* const names[3] = {"without the device", "first design", "second design"};
+    for (int k = 0; k < 3; ++k) {
+        barSets_[k] = new QBarSet(names[k]);
+        series->append(barSets_[k]);
+    }
+    chart->addSeries(series);
+    auto* months = new QBarCategoryAxis;
+    for (int month = 1; month <= 12; ++month)
+        months->append(QString::number(month));
+    months->setTitleText("month");
+    chart->addAxis(months, Qt::AlignBottom);
+    series->attachAxis(months);
+    axisKWh_ = new QValueAxis;
+    axisKWh_->setLabelFormat("%.0f");
+    chart->addAxis(axisKWh_, Qt::AlignLeft);
+    series->attachAxis(axisKWh_);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chtMonths = new QChartView(chart);
+    chtMonths->setObjectName("chtMonths");
+    chtMonths->setRenderHint(QPainter::Antialiasing);
+    chtMonths->setMinimumHeight(240);
+
+    tblDifferences = new QTableWidget(3, 6);
+    tblDifferences->setObjectName("tblDifferences");
+    tblDifferences->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblDifferences->setSelectionMode(QAbstractItemView::NoSelection);
+    tblDifferences->setHorizontalHeaderLabels({"first, kWh/m²", "second, kWh/m²",
+                                               "difference, kWh/m²", "first removed, %",
+                                               "second removed, %", "difference, points"});
+    const bool north = request_.entries.latitude >= 0;
+    tblDifferences->setVerticalHeaderLabels(
+        {"year", ToQt(PeriodName(SweepPeriod::JuneToAugust, north)),
+         ToQt(PeriodName(SweepPeriod::DecemberToFebruary, north))});
+    tblDifferences->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tblDifferences->setFixedHeight(tblDifferences->horizontalHeader()->sizeHint().height() +
+                                   3 * tblDifferences->verticalHeader()->defaultSectionSize() +
+                                   2 * tblDifferences->frameWidth() + 2);
+
+    picCompare = new QWidget;
+    picCompare->setObjectName("picCompare");
+    auto* picture = new QGridLayout(picCompare);
+    picture->addWidget(lblFirst, 0, 0);
+    picture->addWidget(lblSecond, 0, 1);
+    picture->addWidget(tblFirst, 1, 0);
+    picture->addWidget(tblSecond, 1, 1);
+    picture->addWidget(new HeatMapLegend, 2, 0, 1, 2);
+    picture->addWidget(chtMonths, 3, 0, 1, 2);
+    picture->addWidget(tblDifferences, 4, 0, 1, 2);
+    picture->setRowStretch(1, 3);
+    picture->setRowStretch(3, 2);
+
+    auto* second = new QHBoxLayout;
+    second->addWidget(NewLabel("lblSecondDesign", "Second design: the first with"));
+    second->addWidget(cboDimension, 1);
+    second->addWidget(NewLabel("lblAt", "at"));
+    second->addWidget(txtValue);
+    second->addStretch();
+    second->addWidget(lblBusy);
+    auto* screen = new QVBoxLayout(this);
+    screen->addLayout(second);
+    screen->addWidget(picCompare, 1);
+    screen->addLayout(NewButtonRow(
+        {NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
+         NewButton("cmdClose", "Cl&ose", [this] { close(); })}));
+
+    first_ = new YearCalculation([this] { return request_; }, this);
+    second_ = new YearCalculation([this] { return SecondDesign(); }, this);
+    for (YearCalculation* calculation : {first_, second_}) {
+        connect(calculation, &YearCalculation::ResultReady, this,
+                [this] { Guarded([this] { Result_Ready(); }); });
+    }
+    const auto changed = [this] { Guarded([this] { Second_Change(); }); };
+    connect(cboDimension, &QComboBox::currentIndexChanged, this, [this, changed] {
+        const auto dimension = static_cast<SweptDimension>(cboDimension->currentData().toInt());
+        txtValue->setValue(DimensionOf(request_.entries.device, dimension));
+        changed();
+    });
+    connect(txtValue, &QDoubleSpinBox::valueChanged, this, changed);
+    ShowTitles();
+    first_->Start();
+    second_->Start();
+}
+
+YearRequest frmCompareDesigns::SecondDesign() const {
+    YearRequest second = request_;
+    second.entries.device = WithDimension(
+        request_.entries.device, static_cast<SweptDimension>(cboDimension->currentData().toInt()),
+        txtValue->value());
+    return second;
+}
+
+void frmCompareDesigns::Second_Change() {
+    ShowTitles();
+    second_->Request();
+    lblBusy->setVisible(true);
+}
+
+void frmCompareDesigns::ShowTitles() {
+    const int dimension = cboDimension->currentIndex();
+    const auto title = [&](const char* which, const DeviceShape& device) {
+        return QString(which) + ": " + Symbols[dimension] + " = " +
+               ToQt(PlainNumberText(DimensionOf(device, static_cast<SweptDimension>(dimension))));
+    };
+    lblFirst->setText(title("First design", request_.entries.device));
+    lblSecond->setText(title("Second design", SecondDesign().entries.device));
+}
+
+void frmCompareDesigns::Result_Ready() {
+    const bool busy = first_->Busy() || second_->Busy();
+    lblBusy->setVisible(busy);
+    const YearResult* first = first_->Latest();
+    const YearResult* second = second_->Latest();
+    if (first)
+        ShowHeatMap(tblFirst, first->table);
+    if (second)
+        ShowHeatMap(tblSecond, second->table);
+    if (!first || !second || !first->totals || !second->totals)
+        return;
+    ShowMonths(*first, *second);
+    ShowDifferences(*first, *second);
+    if (!busy)
+        emit Compared();
+}
+
+void frmCompareDesigns::ShowMonths(const YearResult& first, const YearResult& second) {
+    const bool glass = request_.entries.glazingPanes > 0;
+    const auto part = [glass](const WindowIrradiation& w) {
+        return (glass ? w.throughGlass : w.Total()) * KWhPerWh;
+    };
+    QList<qreal> values[3];
+    double highest = 0;
+    for (int month = 0; month < 12; ++month) {
+        values[0] << part(first.totals->without[month]);
+        values[1] << part(first.totals->with[month]);
+        values[2] << part(second.totals->with[month]);
+        for (const QList<qreal>& v : values)
+            highest = std::max(highest, v.back());
+    }
+    for (int k = 0; k < 3; ++k) {
+        barSets_[k]->remove(0, barSets_[k]->count());
+        barSets_[k]->append(values[k]);
+    }
+    axisKWh_->setRange(0, highest);
+    axisKWh_->applyNiceNumbers();
+}
+
+void frmCompareDesigns::ShowDifferences(const YearResult& first, const YearResult& second) {
+    const auto rows =
+        ComparePeriods(*first.totals, *second.totals, request_.entries.glazingPanes > 0);
+    for (int p = 0; p < 3; ++p) {
+        const PeriodComparison& r = rows[p];
+        const QString cells[6] = {ToQt(KWhFigure(r.withFirst)),
+                                  ToQt(KWhFigure(r.withSecond)),
+                                  Signed(KWhFigure(r.WithDifference())),
+                                  Percent(r.removedFirst),
+                                  Percent(r.removedSecond),
+                                  std::isnan(r.RemovedDifference())
+                                      ? QString("-")
+                                      : Signed(PatternText(r.RemovedDifference(), "0.0"))};
+        for (int column = 0; column < 6; ++column) {
+            auto* cell = new QTableWidgetItem(cells[column]);
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tblDifferences->setItem(p, column, cell);
+        }
+    }
+}
+
+void frmCompareDesigns::cmdSavePicture_Click() {
+    const auto path = ChooseFile(
+        {true, "Save picture", "designs.png", "PNG picture (*.png);;SVG picture (*.svg)"});
+    if (path && !SaveWidgetPicture(picCompare, ToQt(*path), windowTitle()))
+        ShowMessage(*path + " cannot be written");
+}
