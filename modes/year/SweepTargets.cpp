@@ -100,15 +100,17 @@ std::string PeriodName(SweepPeriod period, bool north) {
 }
 
 std::string TargetsInWords(const TargetsMet& met, const SweepTargets& targets,
-                           std::string_view symbol, const SweepRange& range, bool north) {
+                           std::string_view symbol, std::string_view unit, const SweepRange& range,
+                           bool north) {
     const int decimals = SweepDecimals(range);
     const std::string pattern = decimals == 0 ? "0" : "0." + std::string(decimals, '0');
     const auto number = [&](double x) { return PatternText(x, pattern); };
+    const std::string inUnit = unit.empty() ? std::string() : " " + std::string(unit);
     const auto spans = [&](const std::vector<ValueSpan>& found) {
         std::string text(symbol);
         for (std::size_t i = 0; i < found.size(); ++i) {
             text += (i == 0 ? " from " : " and from ") + number(found[i].from) + " to " +
-                    number(found[i].to);
+                    number(found[i].to) + inUnit;
         }
         return text;
     };
@@ -117,7 +119,7 @@ std::string TargetsInWords(const TargetsMet& met, const SweepTargets& targets,
         return "No target is set.";
     const std::string which = on == 2 ? "both targets" : "the target";
     const std::string none = "No " + std::string(symbol) + " from " + number(range.from) + " to " +
-                             number(range.to) + " ";
+                             number(range.to) + inUnit + " ";
     switch (met.binding) {
         case Binding::None:
             return spans(met.both) + " meets " + which + ".";

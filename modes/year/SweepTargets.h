@@ -44,10 +44,12 @@ struct TargetsMet {
 // no target.
 TargetsMet MeetTargets(const std::vector<SweepRow>& rows, const SweepTargets& targets);
 
-// "L from 0.62 to 0.81 meets both targets.", or which target keeps every value out. The
-// numbers have as many decimals as the sweep's step needs; north names the seasons.
+// "L from 0.62 to 0.81 m meets both targets.", or which target keeps every value out. The
+// numbers have as many decimals as the sweep's step needs, then the unit when one is given;
+// north names the seasons.
 std::string TargetsInWords(const TargetsMet& met, const SweepTargets& targets,
-                           std::string_view symbol, const SweepRange& range, bool north);
+                           std::string_view symbol, std::string_view unit, const SweepRange& range,
+                           bool north);
 
 // "June-August (summer)".
 std::string PeriodName(SweepPeriod period, bool north);

@@ -112,6 +112,11 @@ constexpr ControlWords YearControls[] = {
     {"cmdCopyPicture", "Copy picture", "Copies the heat map, bars and totals as a picture"},
     {"cmdSavePicture", "Save picture", "Saves the heat map, bars and totals as a picture file"},
     {"cmdAppend", "Append to print file", "Adds the year's figures to the print file"},
+    {"cmdSizeDevice", "Size the device",
+     "Sweeps one dimension over a range and shows the shares removed against it, with the "
+     "values that meet two targets"},
+    {"cmdCompare", "Compare with",
+     "Shows this design beside the same one with one dimension changed, and their differences"},
     {"cmdClose", "Close", "Closes the year screen; its entries are kept for the next visit"},
 };
 

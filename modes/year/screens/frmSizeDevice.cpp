@@ -381,7 +381,8 @@ void frmSizeDevice::ShowSweep() {
     chtSweep->setChart(chart);
     delete previous;
 
-    lblMeets->setText(ToQt(TargetsInWords(met, targets, Symbol(), swept_, north)));
+    lblMeets->setText(ToQt(TargetsInWords(met, targets, Symbol(),
+                                          NamesOf(mduUmbravel::Kept.unit).option, swept_, north)));
     txtUse->setDecimals(std::max(3, SweepDecimals(swept_)));
     txtUse->setRange(swept_.from, swept_.to);
     txtUse->setSingleStep((swept_.to - swept_.from) / (swept_.steps - 1));
@@ -401,10 +402,10 @@ void frmSizeDevice::ShowCaption() {
         caption += ", " + std::string(Symbol()) + " from " + PlainNumberText(swept_.from) + " to " +
                    PlainNumberText(swept_.to) + " in " + std::to_string(swept_.steps) + " steps";
     }
-    caption += ". " + DimensionsInWords(geometry, RecordOf(e.device)) + ".\nLatitude " +
-               PlainNumberText(e.latitude) + ", longitude " + PlainNumberText(e.longitude) +
-               ", window facing " + PlainNumberText(e.facing.bearing) + " deg, year " +
-               std::to_string(e.year) + ", ";
+    caption += ". " + DimensionsInWords(geometry, RecordOf(e.device), mduUmbravel::Kept.unit) +
+               ".\nLatitude " + PlainNumberText(e.latitude) + ", longitude " +
+               PlainNumberText(e.longitude) + ", window facing " +
+               PlainNumberText(e.facing.bearing) + " deg, year " + std::to_string(e.year) + ", ";
     caption += request_.weather ? "weather: " + request_.weather->location.name : ClearSkyText();
     if (e.glazingPanes > 0)
         caption += ", through " + GlazingText(e.glazingPanes);

@@ -59,7 +59,7 @@ TEST_F(DesignScreensTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
     Find<QDoubleSpinBox>("frmSizeDevice", "txtPercent2")->setValue(40);
     Compute();
     // The summer share stays above 45 %; the winter share passes 40 % at L = 3.31.
-    EXPECT_EQ(Text("frmSizeDevice", "lblMeets"), "L from 1.5 to 3.3 meets both targets.");
+    EXPECT_EQ(Text("frmSizeDevice", "lblMeets"), "L from 1.5 to 3.3 m meets both targets.");
     EXPECT_EQ(Text("frmSizeDevice", "lblCaption").substr(0, 50),
               "Geometry: Awning only, L from 1.5 to 6 in 5 steps.");
 
@@ -71,10 +71,11 @@ TEST_F(DesignScreensTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
                         "removed_december_february_percent\r\n1.5,"))
         << csv;
 
-    // The value offered is the middle of the range meeting both; using it sets the dimension
-    // and recalculates the year.
+    // The value offered is the middle of the range meeting both (the winter share passes 40 % at
+    // L = 3.306 in 2025, the year screen's first year); using it sets the dimension and
+    // recalculates the year.
     const double offered = Find<QDoubleSpinBox>("frmSizeDevice", "txtUse")->value();
-    EXPECT_NEAR(offered, 2.407, 0.001);
+    EXPECT_NEAR(offered, (1.5 + 3.306) / 2, 0.001);
     QSignalSpy shown(year, &frmShadingYear::YearShown);
     Click("frmSizeDevice", "cmdUse");
     EXPECT_EQ(mduUmbravel::Kept.dimensions.L, RoundTripText(offered));
@@ -84,7 +85,7 @@ TEST_F(DesignScreensTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
     // A summer target out of reach is told at once, without a new sweep.
     Find<QDoubleSpinBox>("frmSizeDevice", "txtPercent1")->setValue(60);
     EXPECT_EQ(Text("frmSizeDevice", "lblMeets"),
-              "No L from 1.5 to 6.0 meets both targets: removing at least 60 % in June-August "
+              "No L from 1.5 to 6.0 m meets both targets: removing at least 60 % in June-August "
               "(summer) binds.");
 
     // A cancelled sweep keeps the figures shown.

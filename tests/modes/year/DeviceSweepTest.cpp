@@ -87,30 +87,30 @@ TEST_F(DeviceSweepTest, SharesFollowTheShadowAndTheTargetsMeetWhereWorkedOut) {
          {summer40, winter10},
          {{0.4 / summer, 0.1 / winter}},
          Binding::None,
-         "L from 0.139 to 0.171 meets both targets."},
+         "L from 0.139 to 0.171 m meets both targets."},
         {"one target off",
          {SweepTarget{}, winter10},
          {{0.05, 0.1 / winter}},
          Binding::None,
-         "L from 0.050 to 0.171 meets the target."},
+         "L from 0.050 to 0.171 m meets the target."},
         {"never together",
          {summer60, winter10},
          none,
          Binding::Together,
-         "No L from 0.050 to 0.500 meets both targets: removing at least 60 % in June-August "
-         "(summer) needs L from 0.209 to 0.500, removing at most 10 % in December-February "
-         "(winter) needs L from 0.050 to 0.171."},
+         "No L from 0.050 to 0.500 m meets both targets: removing at least 60 % in June-August "
+         "(summer) needs L from 0.209 to 0.500 m, removing at most 10 % in December-February "
+         "(winter) needs L from 0.050 to 0.171 m."},
         {"winter share out of reach",
          {winter50AtLeast, summer40},
          none,
          Binding::First,
-         "No L from 0.050 to 0.500 meets both targets: removing at least 50 % in "
+         "No L from 0.050 to 0.500 m meets both targets: removing at least 50 % in "
          "December-February (winter) binds."},
         {"neither in reach",
          {winter50AtLeast, summer5AtMost},
          none,
          Binding::Each,
-         "No L from 0.050 to 0.500 meets either target."},
+         "No L from 0.050 to 0.500 m meets either target."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -121,7 +121,7 @@ TEST_F(DeviceSweepTest, SharesFollowTheShadowAndTheTargetsMeetWhereWorkedOut) {
             EXPECT_NEAR(met.both[i].to, c.both[i].to, 1e-12);
         }
         EXPECT_EQ(met.binding, c.binding);
-        EXPECT_EQ(TargetsInWords(met, c.targets, "L", range, true), c.words);
+        EXPECT_EQ(TargetsInWords(met, c.targets, "L", "m", range, true), c.words);
     }
 }
 
