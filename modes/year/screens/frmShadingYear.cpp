@@ -1,5 +1,7 @@
 #include "modes/year/screens/frmShadingYear.h"
 
+#include "base/DateTimeText.h"
+
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -41,6 +43,7 @@
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
+#include "screens/kit/DeviceWords.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
@@ -428,15 +431,20 @@ QChart* frmShadingYear::NewMonthsChart() {
         barParts_[k] = new QBarSet(names[k]);
         series->append(barParts_[k]);
     }
+    // Each month: its bar without the device under the month's name, its bar with the device,
+    // then an empty place that sets the months apart. Categories must differ: the unnamed ones
+    // are blanks of different lengths.
     QStringList categories;
     for (int month = 0; month < 12; ++month) {
-        categories << QString::number(month + 1);      // the bars are too narrow for names
-        categories << QString(month + 1, QChar(' '));  // the with-device bar, unlabelled
+        categories << QString(MonthNames[month]).left(3);
+        categories << QString(2 * month + 1, QChar(' '));
+        if (month < 11)
+            categories << QString(2 * month + 2, QChar(' '));
     }
     chart->addSeries(series);
     auto* months = new QBarCategoryAxis;
     months->append(categories);
-    months->setTitleText("month");
+    months->setTitleText("month: left bar without the device, right bar with it");
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
     axisKWh_ = new QValueAxis;
@@ -475,6 +483,10 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
             parts[1] << w->sky / 1000;
             parts[2] << w->ground / 1000;
             highest = std::max(highest, parts[0].back() + parts[1].back() + parts[2].back());
+        }
+        if (month < 11) {
+            for (QList<qreal>& part : parts)
+                part << 0;  // the gap between the months
         }
     }
     for (int k = 0; k < 3; ++k) {
@@ -614,20 +626,36 @@ void frmShadingYear::cmdSaveSchedule_Click() {
     files.Commit();
 }
 
+// Under the picture: the device, its dimensions, and the place, facing and weather the figures
+// are for.
+QStringList frmShadingYear::PictureCaption() const {
+    const ShadingCase c = mduUmbravel::CurrentCase();
+    return {ToQt(GeometryInWords(c.geometry) + ", " + std::string(NamesOf(c.layout).caption) +
+                 "; " + DateText()),
+            ToQt(DimensionsInWords(c.geometry, c.dimensions, mduUmbravel::Kept.unit)),
+            lblWeather->text()};
+}
+
 void frmShadingYear::cmdCopyPicture_Click() {
     calculation_->Settled();
-    QApplication::clipboard()->setPixmap(picYear->grab());
+    QApplication::clipboard()->setImage(CaptionedPicture(picYear, PictureCaption()));
+    ShowStatus(this, "The picture, with its caption, is on the clipboard.");
 }
 
 void frmShadingYear::cmdSavePicture_Click() {
     calculation_->Settled();
-    AskAndSaveWidgetPicture(picYear, "shading-year.png", "Shading over the year");
+    const QString saved = AskAndSaveWidgetPicture(picYear, "shading-year.png",
+                                                  "Shading over the year", PictureCaption());
+    if (!saved.isEmpty())
+        ShowStatus(this, "Picture saved as " + saved + ".");
 }
 
 void frmShadingYear::cmdAppend_Click() {
     const YearResult& r = calculation_->Settled();
     AppendYearSection(mduUmbravel::CurrentCase(), r.settings, r.table,
                       r.totals ? &*r.totals : nullptr);
+    ShowStatus(this,
+               ToQt("The year's section is appended to " + mduUmbravel::PrintFilePath() + "."));
 }
 
 void frmShadingYear::cmdSizeDevice_Click() {

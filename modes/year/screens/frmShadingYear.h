@@ -2,6 +2,7 @@
 
 #include <QFuture>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <memory>
 #include <string>
@@ -61,6 +62,7 @@ class frmShadingYear : public WizardScreen {
     void cmdSaveMonthHour_Click();
     void cmdSaveMonthly_Click();
     void cmdSaveSchedule_Click();
+    QStringList PictureCaption() const;
     void cmdCopyPicture_Click();
     void cmdSavePicture_Click();
     void cmdAppend_Click();

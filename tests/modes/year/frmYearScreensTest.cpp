@@ -1,4 +1,6 @@
 #include <QAbstractButton>
+#include <QBarCategoryAxis>
+#include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -407,6 +409,30 @@ TEST_F(frmYearScreensTest, AppendingRightAfterAChangeWaitsForTheNewFigures) {
     EXPECT_NE(section.find(removed.substr(0, removed.size() - 1)), std::string::npos)
         << removed << "\n"
         << section;
+}
+
+}  // namespace
+
+namespace {
+
+// A saved picture says what it shows: the device, its dimensions, and the place and weather its
+// figures are for; the months of the bars are named.
+TEST_F(frmYearScreensTest, ASavedPictureCarriesItsCaption) {
+    OpenWithWeather();
+    const std::string path = settings_.Slash() + "year.svg";
+    chosenFiles.push_back(path);
+    Click("frmShadingYear", "cmdSavePicture");
+    const std::string svg = ReadBytes(path);
+    EXPECT_NE(svg.find("Geometry: Awning only, as drawn"), std::string::npos);
+    EXPECT_NE(svg.find("window width W = 2 m"), std::string::npos);
+    EXPECT_NE(svg.find(Text("frmShadingYear", "lblWeather")), std::string::npos);
+    EXPECT_EQ(Text("frmShadingYear", "lblStatus"), "Picture saved as " + path + ".");
+    const auto* months = qobject_cast<QBarCategoryAxis*>(
+        Find<QChartView>("frmShadingYear", "chtMonths")->chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(months, nullptr);
+    EXPECT_EQ(months->at(0), "Jan");
+    EXPECT_EQ(months->at(33), "Dec");
+    EXPECT_EQ(months->count(), 35);
 }
 
 }  // namespace
