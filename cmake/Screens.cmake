@@ -51,6 +51,7 @@ add_library(umbravel_screens STATIC
     modes/year/screens/PlaceBox.cpp
     modes/year/screens/PlaceSettings.cpp
     modes/year/screens/LocalTime.cpp
+    modes/year/screens/DimensionChoice.cpp
     modes/year/screens/YearCalculation.cpp
     modes/year/screens/frmSunFromPlace.cpp
     modes/year/screens/frmShadingYear.cpp

@@ -7,6 +7,7 @@
 #include "base/NumberText.h"
 #include "base/PrintChannel.h"
 #include "modes/year/ClearSky.h"
+#include "modes/year/MonthNames.h"
 #include "output/BeamSection.h"
 #include "output/KWhText.h"
 #include "output/ReportLines.h"
@@ -15,9 +16,6 @@
 using namespace mduUmbravel;
 
 namespace {
-
-constexpr const char* MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 std::string RightAligned(std::string text, std::size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
@@ -40,7 +38,7 @@ void PrintMonthHourTable(PrintChannel& file, const MonthHourTable& table) {
         heading += RightAligned(std::to_string(hour), 5);
     file.Print({heading});
     for (int month = 0; month < 12; ++month) {
-        std::string line = std::string(MonthNames[month]) + "  ";
+        std::string line = std::string(MonthAbbreviation(month)) + "  ";
         for (const YearStep& step : table[month])
             line += step.window.sunOnWindow ? Cell(step.beamUSF, "0.00", 5) : "     ";
         while (!line.empty() && line.back() == ' ')
@@ -93,8 +91,8 @@ void PrintMonthlyTable(PrintChannel& file, const YearSettings& s, const YearTota
     file.Print({"       ---------- without device ---------  ----------- with device -----------"});
     file.Print({"Month     Beam     Sky  Ground   Total       Beam     Sky  Ground   Total"});
     for (int month = 0; month < 12; ++month) {
-        file.Print({std::string(MonthNames[month]) + "  " + IrradiationCells(t.without[month]) +
-                    "   " + IrradiationCells(t.with[month])});
+        file.Print({std::string(MonthAbbreviation(month)) + "  " +
+                    IrradiationCells(t.without[month]) + "   " + IrradiationCells(t.with[month])});
     }
     file.Print({"Year  " + IrradiationCells(YearSum(t.without)) + "   " +
                 IrradiationCells(YearSum(t.with))});

@@ -3,12 +3,11 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "modes/year/MonthNames.h"
 #include "modes/year/screens/HeatMapCellDelegate.h"
 #include "modes/year/screens/HeatMapLegend.h"
 
 QTableWidget* NewHeatMapTable(const char* name) {
-    static const char* const months[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     auto* table = new QTableWidget(12, 24);
     table->setObjectName(name);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -17,7 +16,8 @@ QTableWidget* NewHeatMapTable(const char* name) {
     for (int hour = 0; hour < 24; ++hour)
         table->setHorizontalHeaderItem(hour, new QTableWidgetItem(QString::number(hour)));
     for (int month = 0; month < 12; ++month)
-        table->setVerticalHeaderItem(month, new QTableWidgetItem(months[month]));
+        table->setVerticalHeaderItem(
+            month, new QTableWidgetItem(QString::fromLatin1(MonthAbbreviation(month).data(), 3)));
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     QFont small = table->font();

@@ -19,7 +19,9 @@
 
 #include "base/NumberText.h"
 #include "modes/year/DesignComparison.h"
+#include "modes/year/MonthNames.h"
 #include "modes/year/SweepTargets.h"
+#include "modes/year/screens/DimensionChoice.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/HeatMapTable.h"
 #include "output/KWhText.h"
@@ -50,14 +52,8 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     setParent(parent, Qt::Dialog);
     CloseOnEscape();
     const DeviceShape& device = request_.entries.device;
-    const DeviceWords& words = WordsFor(device.geometry);
 
-    cboDimension = new QComboBox;
-    cboDimension->setObjectName("cboDimension");
-    cboDimension->addItem(QString("L: ") + words.depthLabel, static_cast<int>(SweptDimension::L));
-    cboDimension->addItem(QString("h: ") + words.frontHeightLabel,
-                          static_cast<int>(SweptDimension::Lh));
-    cboDimension->addItem(QString("W': ") + words.widthLabel, static_cast<int>(SweptDimension::WP));
+    cboDimension = NewDimensionChoice("cboDimension", device.geometry);
     txtValue = new QDoubleSpinBox;
     txtValue->setObjectName("txtValue");
     txtValue->setRange(0, 1000);
@@ -86,8 +82,8 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     }
     chart->addSeries(series);
     auto* months = new QBarCategoryAxis;
-    for (int month = 1; month <= 12; ++month)
-        months->append(QString::number(month));
+    for (int month = 0; month < 12; ++month)
+        months->append(QString::fromLatin1(MonthAbbreviation(month).data(), 3));
     months->setTitleText("month");
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);

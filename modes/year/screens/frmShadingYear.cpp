@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,8 +31,9 @@
 
 #include "base/QuotedText.h"
 #include "model/ExactShadow.h"
-#include "modes/year/screens/HeatMapCellDelegate.h"
+#include "modes/year/MonthNames.h"
 #include "modes/year/screens/HeatMapLegend.h"
+#include "modes/year/screens/HeatMapTable.h"
 #include "modes/year/screens/PlaceBox.h"
 #include "modes/year/screens/frmCompareDesigns.h"
 #include "modes/year/screens/frmSizeDevice.h"
@@ -52,17 +52,13 @@
 
 namespace {
 
-const char* const MonthNames[12] = {"January",   "February", "March",    "April",
-                                    "May",       "June",     "July",     "August",
-                                    "September", "October",  "November", "December"};
-
 QString Degrees(double x) {
     return QString::number(x, 'f', 2) + " deg";
 }
 
 QString CellTip(const YearSettings& s, const YearStep& step) {
     QString tip = QString("21 %1 %2, %3:00 to %3:59 local standard time (UTC%4), sun at %3:30\n")
-                      .arg(MonthNames[step.month - 1])
+                      .arg(ToQt(std::string(MonthNames[step.month - 1])))
                       .arg(s.year)
                       .arg(step.hour, 2, 10, QChar('0'))
                       .arg(ToQt(UtcOffsetText(s.utcOffset)));
@@ -175,24 +171,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); });
     cmdUnloadWeather =
         NewButton("cmdUnloadWeather", "&Unload weather file", [this] { cmdUnloadWeather_Click(); });
-    tblMonthHour = new QTableWidget(12, 24);
-    tblMonthHour->setObjectName("tblMonthHour");
-    tblMonthHour->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblMonthHour->setSelectionMode(QAbstractItemView::NoSelection);
-    tblMonthHour->setItemDelegate(new HeatMapCellDelegate(tblMonthHour));
-    for (int hour = 0; hour < 24; ++hour)
-        tblMonthHour->setHorizontalHeaderItem(hour, new QTableWidgetItem(QString::number(hour)));
-    for (int month = 0; month < 12; ++month)
-        tblMonthHour->setVerticalHeaderItem(
-            month, new QTableWidgetItem(QString(MonthNames[month]).left(3)));
-    tblMonthHour->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblMonthHour->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    QFont small = tblMonthHour->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    tblMonthHour->setFont(small);
-    tblMonthHour->setMinimumSize(24 * QFontMetrics(small).horizontalAdvance(" 0.00 ") + 60,
-                                 tblMonthHour->horizontalHeader()->sizeHint().height() +
-                                     12 * (QFontMetrics(small).height() + 8) + 4);
+    tblMonthHour = NewHeatMapTable("tblMonthHour");
     chtMonths = new QChartView;
     chtMonths->setObjectName("chtMonths");
     chtMonths->setRenderHint(QPainter::Antialiasing);
@@ -387,24 +366,18 @@ void frmShadingYear::Calculation_Ready() {
 }
 
 void frmShadingYear::ShowTable(const YearResult& r) {
+    ShowHeatMap(tblMonthHour, r.table);
     int sunlit = 0;
     const YearStep* darkest = nullptr;
     for (int month = 0; month < 12; ++month) {
         for (int hour = 0; hour < 24; ++hour) {
             const YearStep& step = r.table[month][hour];
-            auto* cell = new QTableWidgetItem;
-            cell->setTextAlignment(Qt::AlignCenter);
-            cell->setToolTip(CellTip(r.settings, step));
+            tblMonthHour->item(month, hour)->setToolTip(CellTip(r.settings, step));
             if (step.window.sunOnWindow) {
                 ++sunlit;
                 if (darkest == nullptr || step.beamUSF < darkest->beamUSF)
                     darkest = &step;
-                const QColor colour = FractionColour(step.beamUSF);
-                cell->setBackground(colour);
-                cell->setForeground(colour.lightness() > 140 ? Qt::black : Qt::white);
-                cell->setText(QString::number(step.beamUSF, 'f', 2));
             }
-            tblMonthHour->setItem(month, hour, cell);
         }
     }
     QString said =
@@ -414,7 +387,7 @@ void frmShadingYear::ShowTable(const YearResult& r) {
     if (darkest != nullptr) {
         said += QString(", the least fraction %1 on 21 %2 at %3:30")
                     .arg(darkest->beamUSF, 0, 'f', 2)
-                    .arg(MonthNames[darkest->month - 1])
+                    .arg(ToQt(std::string(MonthNames[darkest->month - 1])))
                     .arg(darkest->hour, 2, 10, QChar('0'));
     }
     tblMonthHour->setAccessibleDescription(said + ".");
@@ -436,7 +409,7 @@ QChart* frmShadingYear::NewMonthsChart() {
     // are blanks of different lengths.
     QStringList categories;
     for (int month = 0; month < 12; ++month) {
-        categories << QString(MonthNames[month]).left(3);
+        categories << ToQt(std::string(MonthAbbreviation(month)));
         categories << QString(2 * month + 1, QChar(' '));
         if (month < 11)
             categories << QString(2 * month + 2, QChar(' '));
@@ -475,7 +448,7 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     QString said = "Irradiation on the window by month, without and with the device:";
     for (int month = 0; month < 12; ++month) {
         said += QString(" %1 %2 and %3 kWh/m²;")
-                    .arg(MonthNames[month])
+                    .arg(ToQt(std::string(MonthNames[month])))
                     .arg(ToQt(KWhFigure(totals->without[month].Total())))
                     .arg(ToQt(KWhFigure(totals->with[month].Total())));
         for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]}) {

@@ -24,6 +24,7 @@
 
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
+#include "modes/year/screens/DimensionChoice.h"
 #include "output/SweepCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
@@ -94,14 +95,8 @@ frmSizeDevice::frmSizeDevice(QWidget* parent, YearRequest request,
     setParent(parent, Qt::Dialog);
     CloseOnEscape();
     const DeviceShape& device = request_.entries.device;
-    const DeviceWords& words = WordsFor(device.geometry);
 
-    cboDimension = new QComboBox;
-    cboDimension->setObjectName("cboDimension");
-    cboDimension->addItem(QString("L: ") + words.depthLabel, static_cast<int>(SweptDimension::L));
-    cboDimension->addItem(QString("h: ") + words.frontHeightLabel,
-                          static_cast<int>(SweptDimension::Lh));
-    cboDimension->addItem(QString("W': ") + words.widthLabel, static_cast<int>(SweptDimension::WP));
+    cboDimension = NewDimensionChoice("cboDimension", device.geometry);
     txtFrom = NewLengthBox("txtFrom");
     txtTo = NewLengthBox("txtTo");
     txtSteps = new QSpinBox;
