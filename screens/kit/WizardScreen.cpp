@@ -14,6 +14,13 @@ WizardScreen::WizardScreen(const char* name, const QString& title) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
+// As the toolkit takes the children down, a box losing the focus may still report that its
+// editing ended; the screen whose handlers would take it is gone by then.
+WizardScreen::~WizardScreen() {
+    for (QWidget* child : findChildren<QWidget*>())
+        child->blockSignals(true);
+}
+
 bool WizardScreen::Open() {
     return Guarded([this] { Form_Load(); });
 }

@@ -11,6 +11,8 @@ class WizardScreen : public QDialog {
     Q_OBJECT
 
   public:
+    ~WizardScreen() override;
+
     // Runs the screen's opening operation under the event guard, before the screen is shown.
     // False when the opening ended the program.
     bool Open();

@@ -172,11 +172,11 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     cmdUnloadWeather =
         NewButton("cmdUnloadWeather", "&Unload weather file", [this] { cmdUnloadWeather_Click(); });
     tblMonthHour = NewHeatMapTable("tblMonthHour");
-    chtMonths = new QChartView;
+    // Made with its chart: a view made without one makes its own, which setChart would drop.
+    chtMonths = new QChartView(NewMonthsChart());
     chtMonths->setObjectName("chtMonths");
     chtMonths->setRenderHint(QPainter::Antialiasing);
     chtMonths->setMinimumHeight(260);
-    chtMonths->setChart(NewMonthsChart());
     lblTotals = NewLabel("lblTotals", "", LabelKind::Paragraph);
     lblChecks = NewLabel("lblChecks", "", LabelKind::Paragraph);
     cmdSaveMonthly =

@@ -322,6 +322,9 @@ void frmSizeDevice::ShowSweep() {
             upper->append({{span.from, 100}, {span.to, 100}});
             lower->append({{span.from, 0}, {span.to, 0}});
             auto* area = new QAreaSeries(upper, lower);
+            // The area draws its edges but does not own them.
+            upper->setParent(area);
+            lower->setParent(area);
             area->setName("meets the targets");
             area->setBrush(MeetingColour);
             area->setPen(QPen(MeetingColour.darker(), 1));
