@@ -10,6 +10,7 @@ add_library(umbravel_screens STATIC
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
     screens/kit/UserSettings.cpp
+    screens/kit/LineChart.cpp
     screens/kit/WizardScreen.cpp
     wizard/Wizard.cpp
     wizard/ProjectEntries.cpp
@@ -52,6 +53,7 @@ add_library(umbravel_screens STATIC
     modes/year/screens/PlaceSettings.cpp
     modes/year/screens/LocalTime.cpp
     modes/year/screens/DimensionChoice.cpp
+    modes/year/screens/MonthAxes.cpp
     modes/year/screens/YearCalculation.cpp
     modes/year/screens/frmSunFromPlace.cpp
     modes/year/screens/frmShadingYear.cpp

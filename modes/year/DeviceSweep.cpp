@@ -11,30 +11,36 @@ double SweepValue(const SweepRange& range, int k) {
     return range.from + (range.to - range.from) * k / (range.steps - 1);
 }
 
+namespace {
+
+struct SweptPlace {
+    double DeviceShape::*length;
+    std::string DimensionTexts::*text;
+};
+
+// In the order of SweptDimension.
+constexpr SweptPlace SweptPlaces[] = {
+    {&DeviceShape::L, &DimensionTexts::L},
+    {&DeviceShape::Lh, &DimensionTexts::Lh},
+    {&DeviceShape::WP, &DimensionTexts::WP},
+};
+
+}  // namespace
+
+double DeviceShape::*LengthOf(SweptDimension dimension) {
+    return SweptPlaces[static_cast<std::size_t>(dimension)].length;
+}
+
+std::string DimensionTexts::*BoxTextOf(SweptDimension dimension) {
+    return SweptPlaces[static_cast<std::size_t>(dimension)].text;
+}
+
 double DimensionOf(const DeviceShape& device, SweptDimension dimension) {
-    switch (dimension) {
-        case SweptDimension::L:
-            return device.L;
-        case SweptDimension::Lh:
-            return device.Lh;
-        case SweptDimension::WP:
-            break;
-    }
-    return device.WP;
+    return device.*LengthOf(dimension);
 }
 
 DeviceShape WithDimension(DeviceShape device, SweptDimension dimension, double value) {
-    switch (dimension) {
-        case SweptDimension::L:
-            device.L = value;
-            break;
-        case SweptDimension::Lh:
-            device.Lh = value;
-            break;
-        case SweptDimension::WP:
-            device.WP = value;
-            break;
-    }
+    device.*LengthOf(dimension) = value;
     return device;
 }
 

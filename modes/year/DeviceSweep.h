@@ -3,8 +3,10 @@
 #include <array>
 #include <functional>
 #include <stop_token>
+#include <string>
 #include <vector>
 
+#include "model/DimensionEntry.h"
 #include "modes/year/YearEntries.h"
 
 // Sizing a device: the year run again for each value of one dimension over a range, and the
@@ -34,6 +36,10 @@ struct SweepRow {
 
 // The value at step k (0-based) of the range.
 double SweepValue(const SweepRange& range, int k);
+
+// Where the dimension stands: among a device's lengths and among the dimension boxes' texts.
+double DeviceShape::*LengthOf(SweptDimension dimension);
+std::string DimensionTexts::*BoxTextOf(SweptDimension dimension);
 
 double DimensionOf(const DeviceShape& device, SweptDimension dimension);
 DeviceShape WithDimension(DeviceShape device, SweptDimension dimension, double value);

@@ -9,6 +9,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "screens/kit/LineChart.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
 
@@ -62,15 +63,7 @@ void MatrixChart::Show(const BeamMatrix& sweep, const std::string& dataPath,
     auto* usf = new QValueAxis;
     usf->setTitleText("Unshaded fraction");
     usf->setRange(low, high);
-    chart->addAxis(altitude, Qt::AlignBottom);
-    chart->addAxis(usf, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(altitude);
-        series->attachAxis(usf);
-    }
-    QChart* previous = chtMatrix->chart();
-    chtMatrix->setChart(chart);
-    delete previous;
+    ShowLineChart(chtMatrix, chart, altitude, usf);
 }
 
 bool MatrixChart::SavePicture(const QString& path) {

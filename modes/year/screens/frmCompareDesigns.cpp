@@ -1,6 +1,5 @@
 #include "modes/year/screens/frmCompareDesigns.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -24,6 +23,7 @@
 #include "modes/year/screens/DimensionChoice.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/HeatMapTable.h"
+#include "modes/year/screens/MonthAxes.h"
 #include "output/KWhText.h"
 #include "platform/Host.h"
 #include "screens/kit/DeviceWords.h"
@@ -81,16 +81,10 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
         series->append(barSets_[k]);
     }
     chart->addSeries(series);
-    auto* months = new QBarCategoryAxis;
+    QStringList months;
     for (int month = 0; month < 12; ++month)
-        months->append(QString::fromLatin1(MonthAbbreviation(month).data(), 3));
-    months->setTitleText("month");
-    chart->addAxis(months, Qt::AlignBottom);
-    series->attachAxis(months);
-    axisKWh_ = new QValueAxis;
-    axisKWh_->setLabelFormat("%.0f");
-    chart->addAxis(axisKWh_, Qt::AlignLeft);
-    series->attachAxis(axisKWh_);
+        months << QString::fromLatin1(MonthAbbreviation(month).data(), 3);
+    axisKWh_ = AddMonthAxes(chart, series, months, "month");
     chart->legend()->setAlignment(Qt::AlignBottom);
     chtMonths = new QChartView(chart);
     chtMonths->setObjectName("chtMonths");

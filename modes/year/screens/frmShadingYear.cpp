@@ -34,6 +34,7 @@
 #include "modes/year/MonthNames.h"
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/HeatMapTable.h"
+#include "modes/year/screens/MonthAxes.h"
 #include "modes/year/screens/PlaceBox.h"
 #include "modes/year/screens/frmCompareDesigns.h"
 #include "modes/year/screens/frmSizeDevice.h"
@@ -415,15 +416,9 @@ QChart* frmShadingYear::NewMonthsChart() {
             categories << QString(2 * month + 2, QChar(' '));
     }
     chart->addSeries(series);
-    auto* months = new QBarCategoryAxis;
-    months->append(categories);
-    months->setTitleText("month: left bar without the device, right bar with it");
-    chart->addAxis(months, Qt::AlignBottom);
-    series->attachAxis(months);
-    axisKWh_ = new QValueAxis;
-    axisKWh_->setLabelFormat("%.0f");
-    chart->addAxis(axisKWh_, Qt::AlignLeft);
-    series->attachAxis(axisKWh_);
+    QBarCategoryAxis* months = nullptr;
+    axisKWh_ = AddMonthAxes(chart, series, categories,
+                            "month: left bar without the device, right bar with it", &months);
     QFont small = months->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     months->setLabelsFont(small);

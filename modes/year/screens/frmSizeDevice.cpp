@@ -30,6 +30,7 @@
 #include "platform/Host.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/EventGuard.h"
+#include "screens/kit/LineChart.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/mduUmbravel.h"
@@ -369,15 +370,7 @@ void frmSizeDevice::ShowSweep() {
     removed->setLabelFormat("%.0f");
     removed->setRange(low, high);
     removed->applyNiceNumbers();
-    chart->addAxis(values, Qt::AlignBottom);
-    chart->addAxis(removed, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(values);
-        series->attachAxis(removed);
-    }
-    QChart* previous = chtSweep->chart();
-    chtSweep->setChart(chart);
-    delete previous;
+    ShowLineChart(chtSweep, chart, values, removed);
 
     lblMeets->setText(ToQt(TargetsInWords(met, targets, Symbol(),
                                           NamesOf(mduUmbravel::Kept.unit).option, swept_, north)));
@@ -413,19 +406,8 @@ void frmSizeDevice::ShowCaption() {
 void frmSizeDevice::cmdUse_Click() {
     const double value = txtUse->value();
     DimensionTexts texts = mduUmbravel::Kept.dimensions;
-    const std::string text = RoundTripText(value);
-    switch (swept_.dimension) {
-        case SweptDimension::L:
-            texts.L = text;
-            break;
-        case SweptDimension::Lh:
-            texts.Lh = text;
-            break;
-        case SweptDimension::WP:
-            texts.WP = text;
-            texts.DelW = DelWText(texts.WP, texts.W);
-            break;
-    }
+    texts.*BoxTextOf(swept_.dimension) = RoundTripText(value);
+    texts.DelW = DelWText(texts.WP, texts.W);
     const DeviceShape& device = request_.entries.device;
     if (const auto refused = RefuseDimensions(texts, WordsFor(device.geometry).widthLabel)) {
         ShowMessage(refused->message);
