@@ -7,6 +7,7 @@ add_library(umbravel_screens STATIC
     screens/kit/EventGuard.cpp
     screens/kit/ScreenParts.cpp
     screens/kit/ScrollingPart.cpp
+    screens/kit/DisplayFit.cpp
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
     screens/kit/UserSettings.cpp

@@ -14,6 +14,7 @@
 #include "screens/device/frmGeomChoice.h"
 #include "screens/device/frmGeomValues.h"
 #include "screens/kit/AccessibleNames.h"
+#include "screens/kit/DisplayFit.h"
 #include "screens/kit/WizardScreen.h"
 #include "screens/mode/frmSourceMode.h"
 #include "screens/program/frmAbout.h"
@@ -120,14 +121,8 @@ void Place(QWidget* screen, const QWidget* placeOf) {
     AddProjectMenu(screen);
     AddHelpKey(screen);
     NameEntriesByTheirCaptions(screen);
+    SizeForDisplay(screen, placeOf);
     const QRect room = (placeOf != nullptr ? placeOf : screen)->screen()->availableGeometry();
-    QSize size = screen->sizeHint();
-    // Wrapping captions need more height than the hint gives at the hint's width.
-    if (const QLayout* layout = screen->layout();
-        layout != nullptr && layout->hasHeightForWidth()) {
-        size.setHeight(layout->totalHeightForWidth(size.width()));
-    }
-    screen->resize(size.expandedTo(screen->minimumSizeHint()).boundedTo(room.size()));
     if (placeOf != nullptr) {
         const QPoint at = placeOf->pos();
         screen->move(std::clamp(at.x(), room.left(),

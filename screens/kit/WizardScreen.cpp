@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
+#include "screens/kit/DisplayFit.h"
 #include "screens/kit/EventGuard.h"
 
 WizardScreen::WizardScreen(const char* name, const QString& title) {
@@ -49,26 +49,58 @@ void WizardScreen::keyPressEvent(QKeyEvent* event) {
 
 // Wrapping captions and drawings that keep their shape need more height as the screen narrows.
 // Qt sets a window's minimum size without them, so the screen follows its own width here, and
-// never narrows so far that it would grow taller than the display.
+// never narrows so far that it would grow taller than the display. Content that grows past the
+// display as the screen works (a year's figures coming in) scrolls instead.
 void WizardScreen::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    const QSize room = ClientRoom(this);
+    if (isVisible() && (width() > room.width() || height() > room.height())) {
+        QMetaObject::invokeMethod(
+            this, [this] { ScrollWithinDisplay(); }, Qt::QueuedConnection);
+    }
     if (layout() == nullptr || !layout()->hasHeightForWidth()) {
         return;
     }
     if (narrowestWidth_ == 0) {
+        // Styled as it will be shown: a screen resized before it is shown is not yet.
+        ensurePolished();
         narrowestWidth_ = NarrowestFittingWidth();
         setMinimumWidth(narrowestWidth_);
     }
     setMinimumHeight(layout()->totalHeightForWidth(width()));
 }
 
+void WizardScreen::ScrollWithinDisplay() {
+    const QSize room = ClientRoom(this);
+    FitRoom(this, room);
+    if (layout()->hasHeightForWidth()) {
+        // Still whole: wide enough for the height its content has now.
+        narrowestWidth_ = NarrowestFittingWidth();
+        setMinimumWidth(narrowestWidth_);
+        resize(std::max(width(), narrowestWidth_), height());
+        return;
+    }
+    // The least size the screen followed while its captions wrapped is its layout's now.
+    layout()->activate();
+    setMinimumSize(layout()->totalMinimumSize());
+    const QSize fitted = size().boundedTo(room).expandedTo(minimumSize());
+    if (fitted != size()) {
+        resize(fitted);
+        return;
+    }
+    // The same size, with less room beside the new scroll bar: screens that arrange their
+    // content by width arrange it again.
+    QResizeEvent again(size(), size());
+    resizeEvent(&again);
+}
+
 // The least width at which the screen's height, window frame included, fits the display; the
 // display's width when none does. Heights only fall as the width grows, so halving finds it.
 int WizardScreen::NarrowestFittingWidth() const {
-    const QRect display = screen()->availableGeometry();
-    const int fittingHeight = display.height() - (frameGeometry().height() - height());
+    const QSize room = ClientRoom(this);
+    const int fittingHeight = room.height();
     int narrow = layout()->totalMinimumSize().width();
-    int wide = std::max(narrow, display.width());
+    int wide = std::max(narrow, room.width());
     if (layout()->totalHeightForWidth(narrow) <= fittingHeight) {
         return narrow;
     }

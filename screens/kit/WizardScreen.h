@@ -31,6 +31,7 @@ class WizardScreen : public QDialog {
 
   private:
     int NarrowestFittingWidth() const;
+    void ScrollWithinDisplay();
 
     int narrowestWidth_ = 0;
     bool closesOnEscape_ = false;

@@ -15,7 +15,7 @@
 #include "modes/year/screens/frmShadingYear.h"
 #include "modes/year/screens/frmSunFromPlace.h"
 #include "platform/Host.h"
-#include "screens/kit/AccessibleNames.h"
+#include "screens/kit/DisplayFit.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/WrappedOption.h"
@@ -121,14 +121,12 @@ void frmSourceMode::cmdFromPlace_Click() {
             txtSolAlt->setText(ToQt(altitude));
             txtSolAzi->setText(ToQt(azimuth));
         });
-    NameEntriesByTheirCaptions(place);
-    place->show();
+    ShowBeside(place);
 }
 
 void frmSourceMode::cmdShadingYear_Click() {
     auto* year = new frmShadingYear(this);
-    NameEntriesByTheirCaptions(year);
-    year->show();
+    ShowBeside(year);
 }
 
 // Leaving the box for another mode, whose calculation ignores the angles, needs no message.

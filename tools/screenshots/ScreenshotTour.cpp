@@ -39,6 +39,8 @@ QWidget* Screen(const char* name) {
 }
 
 void Save(QWidget* screen, const QString& suffix) {
+    // Twice: a screen that fits itself to the display lays itself out again after that.
+    QApplication::processEvents();
     QApplication::processEvents();
     const QString path = outputFolder + "/" + screen->objectName() + suffix + ".png";
     if (!screen->grab().save(path)) {

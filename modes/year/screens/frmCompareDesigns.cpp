@@ -30,6 +30,7 @@
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
+#include "screens/kit/ScrollingPart.h"
 
 namespace {
 
@@ -129,10 +130,12 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     second->addWidget(lblBusy);
     auto* screen = new QVBoxLayout(this);
     screen->addLayout(second);
-    screen->addWidget(picCompare, 1);
+    auto* figures = new ScrollingPart("scrFigures", picCompare, fontMetrics().lineSpacing() * 8);
+    screen->addWidget(figures, 1);
     screen->addLayout(NewButtonRow(
         {NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
          NewButton("cmdClose", "Cl&ose", [this] { close(); })}));
+    figures->FitWindow();
 
     first_ = new YearCalculation([this] { return request_; }, this);
     second_ = new YearCalculation([this] { return SecondDesign(); }, this);

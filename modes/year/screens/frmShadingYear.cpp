@@ -1,7 +1,5 @@
 #include "modes/year/screens/frmShadingYear.h"
 
-#include "base/DateTimeText.h"
-
 #include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -22,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedBarSeries>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -29,6 +28,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/DateTimeText.h"
 #include "base/QuotedText.h"
 #include "model/ExactShadow.h"
 #include "modes/year/MonthNames.h"
@@ -45,6 +45,7 @@
 #include "output/YearSection.h"
 #include "platform/Host.h"
 #include "screens/kit/DeviceWords.h"
+#include "screens/kit/DisplayFit.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
@@ -209,28 +210,33 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     entries->addWidget(cboGlazing, 5, 0, 1, 2);
     entries->addWidget(lblBusy, 6, 0, 1, 2);
     entries->setRowStretch(7, 1);
-    auto* top = new QHBoxLayout;
-    top->addWidget(framePlace, 1);
-    top->addLayout(entries);
+    top_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    top_->addWidget(framePlace, 1);
+    top_->addLayout(entries);
     auto* screen = new QVBoxLayout(this);
-    screen->addLayout(top);
+    screen->addLayout(top_);
     screen->addWidget(lblWeather);
     auto* figures = new ScrollingPart("scrFigures", picYear, fontMetrics().lineSpacing() * 8);
     screen->addWidget(figures, 1);
-    screen->addLayout(NewButtonRow({
+    // Two rows, so that a narrow display keeps every button in view: writing, then looking.
+    auto* buttons = new QVBoxLayout;
+    buttons->addLayout(NewButtonRow({
         NewButton("cmdSaveHourly", "Save &hourly CSV", [this] { cmdSaveHourly_Click(); }),
         NewButton("cmdSaveMonthHour", "Save &month × hour CSV",
                   [this] { cmdSaveMonthHour_Click(); }),
         cmdSaveMonthly,
         NewButton("cmdSaveSchedule", "Save &EnergyPlus schedule…",
                   [this] { cmdSaveSchedule_Click(); }),
+        NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
+    }));
+    buttons->addLayout(NewButtonRow({
         NewButton("cmdCopyPicture", "&Copy picture", [this] { cmdCopyPicture_Click(); }),
         NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
-        NewButton("cmdAppend", "&Append to print file", [this] { cmdAppend_Click(); }),
         NewButton("cmdSizeDevice", "Si&ze the device…", [this] { cmdSizeDevice_Click(); }),
         NewButton("cmdCompare", "Compare &with…", [this] { cmdCompare_Click(); }),
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
+    screen->addLayout(buttons);
     figures->FitWindow();
 
     for (const ControlWords& c : YearControls) {
@@ -255,6 +261,20 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     ShowBusy();
     if (!kept.weatherFile.empty())
         ReadWeather(ToQt(kept.weatherFile), true);
+}
+
+// The entries stand beside the place where the window is wide enough for both, below it on a
+// narrow display.
+void frmShadingYear::resizeEvent(QResizeEvent* event) {
+    WizardScreen::resizeEvent(event);
+    if (wideTop_ == 0) {
+        // Styled as shown and side by side as built.
+        ensurePolished();
+        wideTop_ = top_->sizeHint().width() + 2 * layout()->contentsMargins().left();
+    }
+    const int bar = ScrollsWhole(this) ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    top_->setDirection(width() >= wideTop_ + bar ? QBoxLayout::LeftToRight
+                                                 : QBoxLayout::TopToBottom);
 }
 
 YearRequest frmShadingYear::Entries() const {
@@ -627,12 +647,12 @@ void frmShadingYear::cmdAppend_Click() {
 }
 
 void frmShadingYear::cmdSizeDevice_Click() {
-    (new frmSizeDevice(this, Entries(), [this](const DeviceShape& device) {
+    ShowBeside(new frmSizeDevice(this, Entries(), [this](const DeviceShape& device) {
         device_ = device;
         Form_Change();
-    }))->show();
+    }));
 }
 
 void frmShadingYear::cmdCompare_Click() {
-    (new frmCompareDesigns(this, Entries()))->show();
+    ShowBeside(new frmCompareDesigns(this, Entries()));
 }

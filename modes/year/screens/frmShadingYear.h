@@ -11,6 +11,7 @@
 #include "screens/kit/WizardScreen.h"
 
 class PlaceBox;
+class QBoxLayout;
 class QBarSet;
 class QCheckBox;
 class QComboBox;
@@ -50,6 +51,7 @@ class frmShadingYear : public WizardScreen {
         std::string error;  // why the file cannot be used
     };
 
+    void resizeEvent(QResizeEvent* event) override;
     void Form_Change();
     void Place_Settled();
     void Calculation_Ready();
@@ -78,6 +80,8 @@ class frmShadingYear : public WizardScreen {
     QChart* NewMonthsChart();
     void ShowMonths(const YearResult& r);
 
+    QBoxLayout* top_;  // the place and the entries
+    int wideTop_ = 0;  // the window width that holds them side by side
     PlaceBox* framePlace;
     QSpinBox* txtYear;
     QDoubleSpinBox* txtReflectance;
