@@ -4,6 +4,7 @@
 // program folder is a temporary one.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -175,6 +176,9 @@ int main(int argc, char* argv[]) {
     for (auto* busy = Screen("frmShadingYear")->findChild<QLabel*>("lblBusy"); !busy->isHidden();)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     Photograph("frmShadingYear");
+    // The picture the year screen copies, caption and all.
+    Click("frmShadingYear", "cmdCopyPicture");
+    QApplication::clipboard()->image().save(outputFolder + "/frmShadingYear-picture.png");
     PhotographSizing();
     PhotographComparison();
     Click("frmShadingYear", "cmdClose");

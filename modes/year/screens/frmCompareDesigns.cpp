@@ -1,5 +1,6 @@
 #include "modes/year/screens/frmCompareDesigns.h"
 
+#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -82,9 +83,9 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
         series->append(barSets_[k]);
     }
     chart->addSeries(series);
-    QStringList months;
+    auto* months = new QBarCategoryAxis;
     for (int month = 0; month < 12; ++month)
-        months << QString::fromLatin1(MonthAbbreviation(month).data(), 3);
+        months->append(QString::fromLatin1(MonthAbbreviation(month).data(), 3));
     axisKWh_ = AddMonthAxes(chart, series, months, "month");
     chart->legend()->setAlignment(Qt::AlignBottom);
     chtMonths = new QChartView(chart);

@@ -1,8 +1,8 @@
 #include "modes/year/screens/frmShadingYear.h"
 
 #include <QApplication>
-#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -416,32 +416,36 @@ void frmShadingYear::ShowTable(const YearResult& r) {
 
 QChart* frmShadingYear::NewMonthsChart() {
     auto* chart = new QChart;
-    chart->setTitle(
-        "Irradiation on the window by month, kWh/m² (left bar without the device, "
-        "right bar with it)");
+    chart->setTitle("Irradiation on the window by month, kWh/m²");
     auto* series = new QStackedBarSeries;
-    const char* const names[3] = {"beam", "sky", "ground"};
-    for (int k = 0; k < 3; ++k) {
-        barParts_[k] = new QBarSet(names[k]);
-        series->append(barParts_[k]);
+    // The legend tells the bars apart: the bars with the device are the hatched ones.
+    const struct {
+        const char* name;
+        QColor color;
+    } parts[3] = {{"beam", QColor(0xe0, 0x8a, 0x1e)},
+                  {"sky", QColor(0x3a, 0x7d, 0xc9)},
+                  {"ground", QColor(0x5b, 0x9e, 0x3c)}};
+    for (int with = 0; with < 2; ++with) {
+        for (int k = 0; k < 3; ++k) {
+            QBarSet* set = new QBarSet(QString(parts[k].name) +
+                                       (with == 1 ? ", with the device" : ", no device"));
+            set->setBrush(QBrush(parts[k].color, with == 1 ? Qt::BDiagPattern : Qt::SolidPattern));
+            set->setBorderColor(parts[k].color);
+            barParts_[3 * with + k] = set;
+            series->append(set);
+        }
     }
-    // Each month: its bar without the device under the month's name, its bar with the device,
-    // then an empty place that sets the months apart. Categories must differ: the unnamed ones
-    // are blanks of different lengths.
-    QStringList categories;
-    for (int month = 0; month < 12; ++month) {
-        categories << ToQt(std::string(MonthAbbreviation(month)));
-        categories << QString(2 * month + 1, QChar(' '));
-        if (month < 11)
-            categories << QString(2 * month + 2, QChar(' '));
-    }
+    // Each month: its bar without the device, its bar with the device, then an empty place that
+    // sets the months apart. The month's name stands under all three, so that it is not cut.
+    auto* months = new QCategoryAxis;
+    months->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    months->setRange(-0.5, 3 * 12 - 1.5);
+    months->setStartValue(-0.5);
+    months->setGridLineVisible(false);
+    for (int month = 0; month < 12; ++month)
+        months->append(ToQt(std::string(MonthAbbreviation(month))), 3 * month + 0.5);
     chart->addSeries(series);
-    QBarCategoryAxis* months = nullptr;
-    axisKWh_ = AddMonthAxes(chart, series, categories,
-                            "month: left bar without the device, right bar with it", &months);
-    QFont small = months->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    months->setLabelsFont(small);
+    axisKWh_ = AddMonthAxes(chart, series, months, "month");
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
@@ -458,7 +462,8 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
         return;
     // The chart is kept and only its values change: building a chart anew holds the GUI thread
     // for tens of milliseconds.
-    QList<qreal> parts[3];
+    // Each set has its bars in its own place of the month, and nothing in the other.
+    QList<qreal> parts[6];
     double highest = 0;
     QString said = "Irradiation on the window by month, without and with the device:";
     for (int month = 0; month < 12; ++month) {
@@ -466,18 +471,20 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
                     .arg(ToQt(std::string(MonthNames[month])))
                     .arg(ToQt(KWhFigure(totals->without[month].Total())))
                     .arg(ToQt(KWhFigure(totals->with[month].Total())));
-        for (const WindowIrradiation* w : {&totals->without[month], &totals->with[month]}) {
-            parts[0] << w->beam / 1000;
-            parts[1] << w->sky / 1000;
-            parts[2] << w->ground / 1000;
-            highest = std::max(highest, parts[0].back() + parts[1].back() + parts[2].back());
+        for (int with = 0; with < 2; ++with) {
+            const WindowIrradiation& w = with == 0 ? totals->without[month] : totals->with[month];
+            for (int k = 0; k < 6; ++k) {
+                const bool own = k / 3 == with;
+                parts[k] << (own ? std::array{w.beam, w.sky, w.ground}[k % 3] / 1000 : 0.0);
+            }
+            highest = std::max(highest, w.Total() / 1000);
         }
         if (month < 11) {
             for (QList<qreal>& part : parts)
                 part << 0;  // the gap between the months
         }
     }
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 6; ++k) {
         barParts_[k]->remove(0, barParts_[k]->count());
         barParts_[k]->append(parts[k]);
     }

@@ -98,7 +98,8 @@ class frmShadingYear : public WizardScreen {
     QLabel* lblChecks;  // the weather data checks, when they find something
     QWidget* picYear;
     QPushButton* cmdSaveMonthly;
-    std::array<QBarSet*, 3> barParts_{};  // beam, sky and ground, two bars a month
+    // Beam, sky and ground without the device, then with it: two bars a month.
+    std::array<QBarSet*, 6> barParts_{};
     QValueAxis* axisKWh_;
 
     DeviceShape device_;

@@ -1,10 +1,14 @@
+#include <QAbstractBarSeries>
 #include <QAbstractButton>
-#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -427,12 +431,32 @@ TEST_F(frmYearScreensTest, ASavedPictureCarriesItsCaption) {
     EXPECT_NE(svg.find("window width W = 2 m"), std::string::npos);
     EXPECT_NE(svg.find(Text("frmShadingYear", "lblWeather")), std::string::npos);
     EXPECT_EQ(Text("frmShadingYear", "lblStatus"), "Picture saved as " + path + ".");
-    const auto* months = qobject_cast<QBarCategoryAxis*>(
+    // Each month's name stands between its two bars: January's at 0 and 1, December's at 33 and
+    // 34.
+    auto* months = qobject_cast<QCategoryAxis*>(
         Find<QChartView>("frmShadingYear", "chtMonths")->chart()->axes(Qt::Horizontal).front());
     ASSERT_NE(months, nullptr);
-    EXPECT_EQ(months->at(0), "Jan");
-    EXPECT_EQ(months->at(33), "Dec");
-    EXPECT_EQ(months->count(), 35);
+    ASSERT_EQ(months->count(), 12);
+    EXPECT_EQ(months->categoriesLabels().front(), "Jan");
+    EXPECT_EQ(months->endValue("Jan"), 0.5);
+    EXPECT_EQ(months->endValue("Dec"), 33.5);
+    EXPECT_EQ(months->max(), 34.5);
+
+    // The legend tells the bars without and with the device apart; each has its own place.
+    const QChart* chart = Find<QChartView>("frmShadingYear", "chtMonths")->chart();
+    QStringList legend;
+    for (const QLegendMarker* marker : chart->legend()->markers())
+        legend << marker->label();
+    EXPECT_EQ(legend, QStringList({"beam, no device", "sky, no device", "ground, no device",
+                                   "beam, with the device", "sky, with the device",
+                                   "ground, with the device"}));
+    const auto* bars = qobject_cast<QAbstractBarSeries*>(chart->series().front());
+    ASSERT_NE(bars, nullptr);
+    const QList<QBarSet*> sets = bars->barSets();
+    for (const int january : {0, 1}) {
+        EXPECT_GT(sets[0 + 3 * january]->at(january), 0) << january;  // the set's own bar
+        EXPECT_EQ(sets[3 - 3 * january]->at(january), 0) << january;  // the other set's
+    }
 }
 
 }  // namespace
