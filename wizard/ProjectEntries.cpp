@@ -1,6 +1,7 @@
 #include "wizard/ProjectEntries.h"
 
 #include "modes/year/screens/PlaceSettings.h"
+#include "output/HeaderLine.h"
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
@@ -34,6 +35,8 @@ void UseProject(const Project& p) {
     StoreDimensions(Kept.dimensions);
     GeomCaseText = p.caseText;
     HeaderText = p.header;
+    Kept.headerTyped =
+        !HeaderText.empty() && HeaderText != DefaultHeaderText(GeomMode, ShadeGeometry);
     ChosenMode = p.mode;
     Kept.solarAltitude = p.solarAltitude;
     Kept.solarAzimuth = p.solarAzimuth;

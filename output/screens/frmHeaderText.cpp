@@ -35,7 +35,8 @@ frmHeaderText::frmHeaderText()
 }
 
 void frmHeaderText::Form_Load() {
-    HeaderText = DefaultHeaderText(GeomMode, ShadeGeometry);
+    if (!Kept.headerTyped)
+        HeaderText = DefaultHeaderText(GeomMode, ShadeGeometry);
     txtHeaderInfo->setText(ToQt(HeaderText));
     FitWholeText(txtHeaderInfo);
     lblGeomCase->setText(ToQt("Geometry Case Description: " + GeomCaseText));
@@ -43,6 +44,7 @@ void frmHeaderText::Form_Load() {
 
 void frmHeaderText::txtHeaderInfo_Change() {
     HeaderText = FromQt(txtHeaderInfo->text());
+    Kept.headerTyped = HeaderText != DefaultHeaderText(GeomMode, ShadeGeometry);
 }
 
 void frmHeaderText::cmdContinue_Click() {

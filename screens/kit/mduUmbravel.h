@@ -52,6 +52,9 @@ struct KeptEntries {
     std::string solarAltitude{DefaultSolarAltitudeText};
     std::string solarAzimuth{DefaultSolarAzimuthText};
     LengthUnit unit = LengthUnit::Metre;
+    // The header line is one the user typed, kept as it is, rather than the one offered for the
+    // dimensions, which follows them.
+    bool headerTyped = false;
     // The year screen's entries besides the place, which the user's settings keep.
     int year = 2025;
     std::string weatherFile;

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QDoubleSpinBox>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,8 @@ class ProjectFilesTest : public WizardFixture {
     }
 
     static void Shortcut(const char* screen, QKeyCombination keys) {
+        Screen(screen)->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Screen(screen)));
         QTest::keySequence(Screen(screen)->windowHandle(), QKeySequence(keys));
         FinishEvents();
     }
@@ -70,6 +73,25 @@ TEST_F(ProjectFilesTest, ChangesNotSavedAreAskedAboutBeforeTheDesignIsReplaced) 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("line 2"), std::string::npos) << messages[0];
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomChoice"});
+}
+
+// The year screen shows figures for the design it opened with: opening a project closes it with
+// the wizard's steps, and it opens again with the project's place.
+TEST_F(ProjectFilesTest, AProjectOpenedBesideTheYearScreenIsWhatItShowsNext) {
+    WalkTo("frmSourceMode");
+    Click("frmSourceMode", "cmdShadingYear");
+    Find<QDoubleSpinBox>("frmShadingYear", "txtFacing")->setValue(90);
+    chosenFiles.push_back(ProjectPath());
+    Shortcut("frmSourceMode", Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    Find<QDoubleSpinBox>("frmShadingYear", "txtFacing")->setValue(200);
+    answers = {"Discard"};
+    chosenFiles.push_back(ProjectPath());
+    Shortcut("frmSourceMode", Qt::CTRL | Qt::Key_O);
+    EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomChoice"});
+
+    WalkTo("frmSourceMode");
+    Click("frmSourceMode", "cmdShadingYear");
+    EXPECT_EQ(Find<QDoubleSpinBox>("frmShadingYear", "txtFacing")->value(), 90);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include <string>
 
+#include "output/ProjectFile.h"
 #include "screens/kit/mduUmbravel.h"
 #include "support/WizardFixture.h"
+#include "wizard/ProjectEntries.h"
 
 using namespace mduUmbravel;
 
@@ -51,14 +53,36 @@ TEST_F(frmHeaderTextTest, TheHeaderFollowsTheBoxDownToAnEmptyLine) {
     EXPECT_EQ(HeaderText, "");
 }
 
-TEST_F(frmHeaderTextTest, ANewPassThroughTheDimensionsProposesAFreshLine) {
+// A line left as offered follows the dimensions on the next pass; a line the user typed is
+// theirs and stays, as it does in a project saved and opened again.
+class frmHeaderTextPassTest : public frmHeaderTextTest,
+                              public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(frmHeaderTextPassTest, ATypedLineStaysAndAnOfferedOneFollowsTheDimensions) {
+    const std::string typed = GetParam();
     WalkTo("frmHeaderText");
-    TypeOver("frmHeaderText", "txtHeaderInfo", "my own line");
+    if (!typed.empty())
+        TypeOver("frmHeaderText", "txtHeaderInfo", typed);
     Click("frmHeaderText", "cmdPrevious");
     TypeOver("frmGeomValues", "txtW", "2.5");
     Click("frmGeomValues", "cmdContinue");
     EXPECT_EQ(Text("frmHeaderText", "txtHeaderInfo"),
-              "UMBRAVEL 3.0 Output L =  3 W =  2.5 W' =  3 H =  4 h =  3 h' =  1 GEOM: AWNONLY");
+              !typed.empty() ? typed
+                             : "UMBRAVEL 3.0 Output L =  3 W =  2.5 W' =  3 H =  4 h =  3 h' =  1 "
+                               "GEOM: AWNONLY");
+}
+
+INSTANTIATE_TEST_SUITE_P(TypedOrOffered, frmHeaderTextPassTest,
+                         ::testing::Values("", "my own line"), [](const auto& info) {
+                             return std::string(*info.param ? "Typed" : "Offered");
+                         });
+
+TEST_F(frmHeaderTextTest, AProjectsOwnLineIsOffered) {
+    Project project;
+    project.header = "south office, May";
+    UseProject(project);
+    WalkTo("frmHeaderText");
+    EXPECT_EQ(Text("frmHeaderText", "txtHeaderInfo"), "south office, May");
 }
 
 }  // namespace
