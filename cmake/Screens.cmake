@@ -8,6 +8,7 @@ add_library(umbravel_screens STATIC
     screens/kit/ScreenParts.cpp
     screens/kit/ScrollingPart.cpp
     screens/kit/DisplayFit.cpp
+    screens/kit/CsvSave.cpp
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
     screens/kit/UserSettings.cpp
@@ -59,6 +60,7 @@ add_library(umbravel_screens STATIC
     modes/year/screens/frmSunFromPlace.cpp
     modes/year/screens/frmShadingYear.cpp
     modes/year/screens/frmSizeDevice.cpp
+    modes/year/screens/YearCaption.cpp
     modes/year/screens/HeatMapTable.cpp
     modes/year/screens/frmCompareDesigns.cpp
 )

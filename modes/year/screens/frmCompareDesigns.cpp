@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/DateTimeText.h"
 #include "base/NumberText.h"
 #include "modes/year/DesignComparison.h"
 #include "modes/year/MonthNames.h"
@@ -25,6 +26,7 @@
 #include "modes/year/screens/HeatMapLegend.h"
 #include "modes/year/screens/HeatMapTable.h"
 #include "modes/year/screens/MonthAxes.h"
+#include "modes/year/screens/YearCaption.h"
 #include "output/KWhText.h"
 #include "platform/Host.h"
 #include "screens/kit/DeviceWords.h"
@@ -240,9 +242,14 @@ void frmCompareDesigns::ShowDifferences(const YearResult& first, const YearResul
     }
 }
 
+// Under the picture: the first design and where its year is; the heat maps' titles name the
+// second.
 void frmCompareDesigns::cmdSavePicture_Click() {
-    const auto path = ChooseFile(
-        {true, "Save picture", "designs.png", "PNG picture (*.png);;SVG picture (*.svg)"});
-    if (path && !SaveWidgetPicture(picCompare, ToQt(*path), windowTitle()))
-        ShowMessage(*path + " cannot be written");
+    const DeviceShape& device = request_.entries.device;
+    const QString saved = AskAndSaveWidgetPicture(
+        picCompare, "designs.png", windowTitle(),
+        {ToQt(GeometryInWords(device.geometry) + ", the first design; " + DateText()),
+         ToQt(DeviceDimensionsInWords(device)), ToQt(PlaceAndWeatherInWords(request_))});
+    if (!saved.isEmpty())
+        ShowStatus(this, "Picture saved as " + saved + ".");
 }

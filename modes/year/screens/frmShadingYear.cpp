@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGridLayout>
@@ -44,6 +43,7 @@
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
+#include "screens/kit/CsvSave.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/DisplayFit.h"
 #include "screens/kit/EventGuard.h"
@@ -570,38 +570,32 @@ void frmShadingYear::cmdUnloadWeather_Click() {
 }
 
 void frmShadingYear::cmdSaveHourly_Click() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save hourly CSV", "hours.csv", "CSV (*.csv)");
-    if (path.isEmpty())
-        return;
-    const YearSettings& s = calculation_->Settled().settings;
-    HourlyCsvFile csv(FromQt(path), s);
-    RunShadingYear(s, [&](const YearStep& step) { csv.Write(step); });
-    csv.Close();
+    AskAndSaveCsv(this, "Hourly CSV", "hours.csv", [this](const std::string& path) {
+        const YearSettings& s = calculation_->Settled().settings;
+        HourlyCsvFile csv(path, s);
+        RunShadingYear(s, [&](const YearStep& step) { csv.Write(step); });
+        csv.Close();
+    });
 }
 
 void frmShadingYear::cmdSaveMonthHour_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, "Save month × hour CSV",
-                                                      "month-hour.csv", "CSV (*.csv)");
-    if (!path.isEmpty())
-        WriteMonthHourCsv(FromQt(path), calculation_->Settled().table);
+    AskAndSaveCsv(this, "Month × hour CSV", "month-hour.csv", [this](const std::string& path) {
+        WriteMonthHourCsv(path, calculation_->Settled().table);
+    });
 }
 
 void frmShadingYear::cmdSaveMonthly_Click() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save monthly CSV", "months.csv", "CSV (*.csv)");
-    if (path.isEmpty())
-        return;
     const YearResult& r = calculation_->Settled();
-    if (r.totals)
-        WriteMonthlyCsv(FromQt(path), r.settings, *r.totals);
+    if (!r.totals)
+        return;  // the button is enabled only with monthly figures
+    AskAndSaveCsv(this, "Monthly CSV", "months.csv",
+                  [&r](const std::string& path) { WriteMonthlyCsv(path, r.settings, *r.totals); });
 }
 
 // The schedule the batch's --energyplus-schedule writes, for the surface name asked for.
 void frmShadingYear::cmdSaveSchedule_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, "Save EnergyPlus schedule",
-                                                      "shading.csv", "CSV (*.csv)");
-    if (path.isEmpty())
+    const auto path = ChooseFile({true, "Save EnergyPlus schedule", "shading.csv", "CSV (*.csv)"});
+    if (!path)
         return;
     bool given = false;
     const std::string surface = FromQt(QInputDialog::getText(
@@ -615,10 +609,11 @@ void frmShadingYear::cmdSaveSchedule_Click() {
     }
     const YearSettings& s = calculation_->Settled().settings;
     StagedFiles files;
-    ShadingScheduleFile schedule(files, FromQt(path), surface, s);
+    ShadingScheduleFile schedule(files, *path, surface, s);
     RunShadingYear(s, [&](const YearStep& step) { schedule.Write(step); });
     schedule.Close();
     files.Commit();
+    ShowStatus(this, ToQt("EnergyPlus schedule saved as " + *path + "."));
 }
 
 // Under the picture: the device, its dimensions, and the place, facing and weather the figures

@@ -25,9 +25,11 @@
 #include "base/NumberText.h"
 #include "model/DimensionEntry.h"
 #include "modes/year/screens/DimensionChoice.h"
+#include "modes/year/screens/YearCaption.h"
 #include "output/SweepCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
+#include "screens/kit/CsvSave.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/LineChart.h"
@@ -51,18 +53,6 @@ QDoubleSpinBox* NewLengthBox(const char* name) {
     box->setDecimals(3);
     box->setSingleStep(0.05);
     return box;
-}
-
-mduUmbravel::ShadeGeometryRecord RecordOf(const DeviceShape& d) {
-    mduUmbravel::ShadeGeometryRecord g;
-    g.L = d.L;
-    g.W = d.W;
-    g.WP = d.WP;
-    g.DelW = d.WP - d.W;
-    g.H = d.H;
-    g.Lh = d.Lh;
-    g.LhP = d.LhP;
-    return g;
 }
 
 // Ticks at round values (1, 2 or 5 times a power of ten apart) rather than at fifths of the
@@ -393,13 +383,7 @@ void frmSizeDevice::ShowCaption() {
         caption += ", " + std::string(Symbol()) + " from " + PlainNumberText(swept_.from) + " to " +
                    PlainNumberText(swept_.to) + " in " + std::to_string(swept_.steps) + " steps";
     }
-    caption += ". " + DimensionsInWords(geometry, RecordOf(e.device), mduUmbravel::Kept.unit) +
-               ".\nLatitude " + PlainNumberText(e.latitude) + ", longitude " +
-               PlainNumberText(e.longitude) + ", window facing " +
-               PlainNumberText(e.facing.bearing) + " deg, year " + std::to_string(e.year) + ", ";
-    caption += request_.weather ? "weather: " + request_.weather->location.name : ClearSkyText();
-    if (e.glazingPanes > 0)
-        caption += ", through " + GlazingText(e.glazingPanes);
+    caption += ". " + DeviceDimensionsInWords(e.device) + ".\n" + PlaceAndWeatherInWords(request_);
     lblCaption->setText(ToQt(caption + "."));
 }
 
@@ -425,14 +409,14 @@ void frmSizeDevice::cmdUse_Click() {
 }
 
 void frmSizeDevice::cmdSaveCsv_Click() {
-    const auto path = ChooseFile({true, "Save sweep CSV", "sweep.csv", "CSV (*.csv)"});
-    if (path)
-        WriteSweepCsv(*path, Symbol(), request_.entries.glazingPanes > 0, rows_);
+    AskAndSaveCsv(this, "Sweep CSV", "sweep.csv", [this](const std::string& path) {
+        WriteSweepCsv(path, Symbol(), request_.entries.glazingPanes > 0, rows_);
+    });
 }
 
+// The picture carries its caption in words above the chart.
 void frmSizeDevice::cmdSavePicture_Click() {
-    const auto path = ChooseFile(
-        {true, "Save picture", "sizing.png", "PNG picture (*.png);;SVG picture (*.svg)"});
-    if (path && !SaveWidgetPicture(picSweep, ToQt(*path), windowTitle()))
-        ShowMessage(*path + " cannot be written");
+    const QString saved = AskAndSaveWidgetPicture(picSweep, "sizing.png", windowTitle());
+    if (!saved.isEmpty())
+        ShowStatus(this, "Picture saved as " + saved + ".");
 }

@@ -66,6 +66,8 @@ TEST_F(DesignScreensTest, SweepsTheDepthTellsTheMeetingRangeAndUsesAValue) {
     chosenFiles.push_back(settings_.Slash() + "sweep.csv");
     Click("frmSizeDevice", "cmdSaveCsv");
     const std::string csv = ReadBytes(settings_.Path() / "sweep.csv");
+    EXPECT_EQ(Text("frmSizeDevice", "lblStatus"),
+              "Sweep CSV saved as " + settings_.Slash() + "sweep.csv.");
     EXPECT_TRUE(
         csv.starts_with("L,removed_year_percent,removed_june_august_percent,"
                         "removed_december_february_percent\r\n1.5,"))
@@ -134,6 +136,16 @@ TEST_F(DesignScreensTest, ComparesTheDesignWithADimensionChanged) {
         EXPECT_EQ(differences->item(period, 2)->text(), "0.0");
         EXPECT_EQ(differences->item(period, 5)->text(), "0.0");
     }
+
+    // The saved picture says which design and place it shows, and the screen says it is saved.
+    const std::string path = DataFolder() + "designs.svg";
+    chosenFiles.push_back(path);
+    Click("frmCompareDesigns", "cmdSavePicture");
+    const std::string svg = ReadBytes(path);
+    EXPECT_NE(svg.find("Geometry: Awning only, the first design; 12-08-2026"), std::string::npos);
+    EXPECT_NE(svg.find("depth from the wall L = 3 m"), std::string::npos);
+    EXPECT_NE(svg.find("window facing 180 deg, year 2025"), std::string::npos);
+    EXPECT_EQ(Text("frmCompareDesigns", "lblStatus"), "Picture saved as " + path + ".");
 }
 
 }  // namespace

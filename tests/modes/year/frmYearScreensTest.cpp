@@ -459,4 +459,32 @@ TEST_F(frmYearScreensTest, ASavedPictureCarriesItsCaption) {
     }
 }
 
+// Every button that writes a file asks where, writes it there and says so in the status line;
+// a cancelled choice writes nothing.
+TEST_F(frmYearScreensTest, EachSavedFileIsWrittenWhereChosenAndSaidSo) {
+    OpenWithWeather();
+    const struct {
+        const char* button;
+        const char* file;
+        const char* said;
+        const char* firstBytes;
+    } saves[] = {
+        {"cmdSaveHourly", "h.csv", "Hourly CSV", "start,sun_altitude_deg"},
+        {"cmdSaveMonthHour", "mh.csv", "Month × hour CSV", "month,"},
+        {"cmdSaveMonthly", "m.csv", "Monthly CSV", "month,beam_without"},
+    };
+    for (const auto& save : saves) {
+        const std::string path = settings_.Slash() + save.file;
+        chosenFiles.push_back(path);
+        Click("frmShadingYear", save.button);
+        EXPECT_EQ(ReadBytes(path).rfind(save.firstBytes, 0), 0u) << save.button;
+        EXPECT_EQ(Text("frmShadingYear", "lblStatus"),
+                  std::string(save.said) + " saved as " + path + ".");
+
+        Click("frmShadingYear", save.button);  // no file chosen
+        EXPECT_EQ(Text("frmShadingYear", "lblStatus"),
+                  std::string(save.said) + " saved as " + path + ".");
+    }
+}
+
 }  // namespace
