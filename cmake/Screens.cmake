@@ -10,6 +10,7 @@ add_library(umbravel_screens STATIC
     screens/kit/DisplayFit.cpp
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
+    screens/kit/ControlWords.cpp
     screens/kit/UserSettings.cpp
     screens/kit/LineChart.cpp
     screens/kit/WizardScreen.cpp
