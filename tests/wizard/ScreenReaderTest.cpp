@@ -7,6 +7,7 @@
 
 #include "modes/year/EpwText.h"
 #include "screens/kit/Drawings.h"
+#include "screens/kit/ShadowView.h"
 #include "support/WizardFixture.h"
 
 namespace {
@@ -18,7 +19,8 @@ class ScreenReaderTest : public WizardFixture {
     static void ExpectSaid(const char* name) {
         QWidget* screen = Screen(name);
         for (QWidget* w : screen->findChildren<QWidget*>()) {
-            const bool picture = qobject_cast<DrawingView*>(w) || qobject_cast<QChartView*>(w);
+            const bool picture = qobject_cast<DrawingView*>(w) || dynamic_cast<ShadowView*>(w) ||
+                                 qobject_cast<QChartView*>(w);
             if (!(picture || (w->focusPolicy() & Qt::TabFocus)) || !w->isVisibleTo(screen) ||
                 IsInnerPart(w))
                 continue;
