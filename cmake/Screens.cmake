@@ -11,6 +11,7 @@ add_library(umbravel_screens STATIC
     screens/kit/CsvSave.cpp
     screens/kit/FixedPitchFont.cpp
     screens/kit/AccessibleNames.cpp
+    screens/kit/ControlWords.cpp
     screens/kit/UserSettings.cpp
     screens/kit/LineChart.cpp
     screens/kit/WizardScreen.cpp

@@ -11,6 +11,7 @@ add_executable(umbravel_screen_tests
     wizard/EntriesKeptTest.cpp
     wizard/ProjectFilesTest.cpp
     wizard/ScreensFitTest.cpp
+    wizard/ScreenReaderTest.cpp
     screens/program/frmAwnSplashTest.cpp
     screens/program/frmUsingTest.cpp
     screens/program/frmAboutTest.cpp

@@ -6,11 +6,24 @@
 #include <QVBoxLayout>
 
 #include "output/HeaderLine.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
+
+namespace {
+
+constexpr ControlWords HeaderTextControls[] = {
+    {"txtHeaderInfo", "Header text",
+     "The line near the top of the print file that describes this run; the offered text follows "
+     "the dimensions"},
+    {"cmdPrevious", nullptr, "Goes back to the dimensions of the device"},
+    {"cmdContinue", nullptr, "Goes on to the choice of irradiation mode"},
+};
+
+}  // namespace
 
 frmHeaderText::frmHeaderText()
     : WizardScreen("frmHeaderText", "Setting Print and Data File Header Text"),
@@ -32,6 +45,7 @@ frmHeaderText::frmHeaderText()
         NewButton("cmdPrevious", "&Previous", [this] { cmdPrevious_Click(); }),
         cmdContinue,
     }));
+    SayControls(this, HeaderTextControls);
 }
 
 void frmHeaderText::Form_Load() {

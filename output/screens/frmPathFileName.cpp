@@ -12,6 +12,7 @@
 #include "output/OutputPlace.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
@@ -46,6 +47,21 @@ std::string HintText() {
            DefaultDataFolder() +
            ". Any other folder keeps these files apart from the program's own.)";
 }
+
+constexpr ControlWords PathFileNameControls[] = {
+    {"txtPath", nullptr, "The folder the print file and the data files are written to"},
+    {"cmdBrowse", nullptr, "Chooses the folder from the folders on this computer"},
+    {"cmdDefault", nullptr, "Makes the folder above the one offered at every start"},
+    {"cmdRestore", nullptr,
+     "Puts the program's original folder in the box and offers it at every start again"},
+    {"txtPrintFileName", nullptr, "The name of the file this run's results are written to"},
+    {"cmdKeep", nullptr,
+     "Keeps the print file that is there and adds this run's results at its end"},
+    {"cmdPrev", nullptr, "Goes back to the start screen"},
+    {"cmdExit", nullptr, "Ends the program"},
+    {"cmdContinue", nullptr,
+     "Checks the folder and the name and goes on to the choice of shading device"},
+};
 
 }  // namespace
 
@@ -106,6 +122,7 @@ frmPathFileName::frmPathFileName()
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
         cmdContinue,
     }));
+    SayControls(this, PathFileNameControls);
 }
 
 void frmPathFileName::Form_Load() {

@@ -7,11 +7,22 @@
 #include "output/MatrixDataFileNames.h"
 #include "output/screens/frmViewPrint.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
+
+namespace {
+
+constexpr ControlWords SavedControls[] = {
+    {"cmdRepeat", nullptr, "Starts another run from the folder and name of the print file"},
+    {"cmdPrintIt", nullptr, "Shows the print file as it stands, from where it can be printed"},
+    {"cmdExit", nullptr, "Ends the program"},
+};
+
+}  // namespace
 
 frmSaved::frmSaved()
     : WizardScreen("frmSaved", "Results saved in ascii text file for printing"),
@@ -39,6 +50,7 @@ frmSaved::frmSaved()
                   [this] { cmdPrintIt_Click(); }),
         cmdExit,
     }));
+    SayControls(this, SavedControls);
 }
 
 void frmSaved::Form_Load() {

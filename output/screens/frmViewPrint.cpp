@@ -11,6 +11,7 @@
 #include "base/PathText.h"
 #include "output/OutputFiles.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/FixedPitchFont.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/mduUmbravel.h"
@@ -32,6 +33,12 @@ bool SetUpPrinter(QPrinter& printer, QWidget* parent) {
 // Room for the widest section, the matrix table of some 82 columns, and a page of lines.
 constexpr int kColumns = 86;
 constexpr int kLines = 30;
+
+constexpr ControlWords ViewPrintControls[] = {
+    {"txtPrintFile", "Print file", "The print file's text as it stands now"},
+    {"cmdPrint", nullptr, "Prints the print file on a printer chosen in the print dialog"},
+    {"cmdClose", nullptr, "Closes the print file's view"},
+};
 
 }  // namespace
 
@@ -58,6 +65,7 @@ frmViewPrint::frmViewPrint()
     auto* screen = new QVBoxLayout(this);
     screen->addWidget(txtPrintFile, 1);
     screen->addLayout(NewButtonRow({cmdPrint, cmdClose}));
+    SayControls(this, ViewPrintControls);
 }
 
 // The file is shown as it stands now; one that cannot be read says so in place of its text.

@@ -17,6 +17,10 @@ class SectionView : public QWidget {
   public:
     SectionView() {
         setObjectName("picSection");
+        setAccessibleName("Section of the device");
+        setAccessibleDescription(
+            "The device as typed, cut through across the wall, to scale: the wall, the window "
+            "opening, the plate from the wall to its front edge and the fin below it");
         setMinimumSize(140, 150);
     }
     void Show(const DeviceShape& d) {
@@ -70,6 +74,9 @@ class SectionView : public QWidget {
 DevicePreview::DevicePreview(std::array<QLineEdit*, 6> entries)
     : boxes(entries), picFrontView(new ShadowView), picSection(new SectionView) {
     picFrontView->setObjectName("picFrontView");
+    picFrontView->setAccessibleName("Front view of the device");
+    picFrontView->setAccessibleDescription(
+        "The window and the device as typed, seen from outside, to scale");
     picFrontView->setMinimumSize(160, 150);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

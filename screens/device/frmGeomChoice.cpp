@@ -10,12 +10,30 @@
 #include <QVBoxLayout>
 
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/WrappedOption.h"
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
+
+namespace {
+
+constexpr ControlWords GeomChoiceControls[] = {
+    {"optGeom1", nullptr, "Chooses an awning, with or without side walls, or a flat overhang"},
+    {"optGeom2", nullptr, "Chooses vertical side fins only"},
+    {"OptGeom3", nullptr, "Chooses an awning with side fins"},
+    {"Picture1", "Flat overhang", "A flat overhang over a window"},
+    {"Picture2", "Awning with side walls", "A sloped awning with side walls over a window"},
+    {"Picture3", "Awning frame", "An awning frame with side walls"},
+    {"Picture4", "Side fins", "A pair of vertical side fins beside a window"},
+    {"cmdPrevious", nullptr, "Goes back to the folder and name of the print file"},
+    {"cmdExit", nullptr, "Ends the program"},
+    {"cmdOK", nullptr, "Goes on to the dimensions of the chosen device"},
+};
+
+}  // namespace
 
 frmGeomChoice::frmGeomChoice()
     : WizardScreen("frmGeomChoice", "Choosing the shading device geometry"),
@@ -66,6 +84,7 @@ frmGeomChoice::frmGeomChoice()
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
         cmdOK,
     }));
+    SayControls(this, GeomChoiceControls);
 }
 
 void frmGeomChoice::Form_Load() {

@@ -13,6 +13,7 @@
 #include "model/DimensionEntry.h"
 #include "platform/Host.h"
 #include "screens/device/DevicePreview.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/ScrollingPart.h"
@@ -33,6 +34,34 @@ void AddEntry(QGridLayout* column, QWidget* symbol, QLabel* description, QWidget
     column->addWidget(entry, row + 1, 1);
     column->addWidget(unit, row + 1, 2);
 }
+
+// The boxes take their names from their captions, which follow the device chosen.
+constexpr ControlWords GeomValuesControls[] = {
+    {"cboUnit", "Unit of length", "The unit the lengths are shown in; the numbers stay as typed"},
+    {"txtWP", nullptr,
+     "W', from the window's far side edge out to the end of the device, in the unit chosen above"},
+    {"txtW", nullptr, "The window's width W, in the unit chosen above"},
+    {"picDeltaW", "W' - W",
+     "A plan of the device's width against the window's width; the difference stands beside it"},
+    {"txtH", nullptr, "The window's height H, in the unit chosen above"},
+    {"txtLh", nullptr,
+     "The height h of the device's front edge above the window's bottom edge, in the unit chosen "
+     "above"},
+    {"txtLhP", nullptr,
+     "How much higher h' the device meets the wall than its front edge, in the unit chosen above"},
+    {"txtL", nullptr,
+     "The device's depth L, from the wall to its front edge, in the unit chosen above"},
+    {"Picture1", "Dimensions of the device",
+     "A window with a sloped awning and a side fin, every dimension marked"},
+    {"optDrawn", nullptr, "The device stands as drawn, past one side of the window with one fin"},
+    {"optMirrored", nullptr,
+     "The device is the same on both sides of the window, with a fin at each"},
+    {"txtGeomCase", nullptr, "A line of your own naming this case in the print and data files"},
+    {"cmdPrevious", nullptr, "Goes back to the choice of shading device"},
+    {"cmdContinue", nullptr,
+     "Checks the dimensions and goes on to the header line of the print file"},
+    {"cmdExit", nullptr, "Ends the program"},
+};
 
 }  // namespace
 
@@ -123,6 +152,7 @@ frmGeomValues::frmGeomValues()
     }
     setTabOrder(boxes.back(), txtGeomCase);
     txtWP->setFocus();
+    SayControls(this, GeomValuesControls);
 }
 
 void frmGeomValues::Form_Load() {

@@ -26,6 +26,10 @@ const QColor Shade(28, 34, 52, 150);
 
 ShadowView::ShadowView() {
     setObjectName("picShadow");
+    setAccessibleName("Shadow on the window");
+    setAccessibleDescription(
+        "The window and the device seen from outside, to scale, with the shadow the device casts "
+        "on the window for the sun position");
     setMinimumSize(220, 200);
 }
 

@@ -15,6 +15,7 @@
 #include "modes/year/screens/frmShadingYear.h"
 #include "modes/year/screens/frmSunFromPlace.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/DisplayFit.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
@@ -22,6 +23,29 @@
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
+
+namespace {
+
+constexpr ControlWords SourceModeControls[] = {
+    {"OptSingleSun", nullptr,
+     "Calculates the beam unshaded fraction for the one sun position below"},
+    {"optDiffuse", nullptr,
+     "Calculates the diffuse unshaded fractions of the sky and of the ground"},
+    {"optMatrix", nullptr,
+     "Calculates a table of beam unshaded fractions over solar altitudes and azimuths, and "
+     "writes its data files"},
+    {"txtSolAlt", nullptr, "The sun's height above the horizon, in degrees"},
+    {"txtSolAzi", nullptr, "The sun's direction from the perpendicular to the window, in degrees"},
+    {"cmdFromPlace", nullptr,
+     "Finds the sun's altitude and azimuth from a place, a window facing and a local time"},
+    {"cmdShadingYear", nullptr,
+     "Shows the device's shading hour by hour over a year at a place, with or without weather"},
+    {"cmdCalculate", nullptr, "Calculates in the chosen mode and shows the results"},
+    {"cmdPrevious", nullptr, "Goes back to the choice of shading device"},
+    {"cmdExit", nullptr, "Ends the program"},
+};
+
+}  // namespace
 
 // The boxes get their initial texts before their change events are wired: only
 // edits, and "Calculate", update the sun position.
@@ -102,6 +126,7 @@ frmSourceMode::frmSourceMode()
     screen->addLayout(NewButtonRow({cmdCalculate, cmdPrevious, cmdExit}));
     frameSolarChoice_Click();
     txtSolAlt->setFocus();
+    SayControls(this, SourceModeControls);
 }
 
 void frmSourceMode::txtSolAlt_Change() {

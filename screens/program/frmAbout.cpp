@@ -5,8 +5,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/program/InformationFile.h"
+
+namespace {
+
+constexpr ControlWords AboutControls[] = {
+    {"txtAbout", "About Umbravel", "What the program computes and what its calculation assumes"},
+    {"cmdReturn", nullptr, "Closes this text and returns to the screen behind it"},
+};
+
+}  // namespace
 
 frmAbout::frmAbout()
     : WizardScreen("frmAbout", "About Umbravel"),
@@ -16,6 +26,7 @@ frmAbout::frmAbout()
     screen->addWidget(txtAbout, 1);
     screen->addLayout(
         NewButtonRow({NewButton("cmdReturn", "&Return", [this] { cmdReturn_Click(); })}));
+    SayControls(this, AboutControls);
 }
 
 void frmAbout::Form_Load() {

@@ -10,6 +10,7 @@
 
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 
@@ -56,6 +57,17 @@ QFrame* MakerBox(QLabel* lblPhone) {
     return box;
 }
 
+constexpr ControlWords SplashControls[] = {
+    {"AwnLogo", "Helioran logo", "A sun rising over an awning"},
+    {"Picture1", "Shaded window",
+     "A window with an awning and side fins in the sun, their shadow on the window"},
+    {"txtAbout", "About the program",
+     "What the program calculates and the shading devices it takes"},
+    {"cmdAbout", nullptr, "Shows how to use the program and how it works"},
+    {"cmdContinue", nullptr, "Goes on to the folder and name of the print file"},
+    {"cmdExit", nullptr, "Ends the program"},
+};
+
 }  // namespace
 
 frmAwnSplash::frmAwnSplash()
@@ -88,6 +100,7 @@ frmAwnSplash::frmAwnSplash()
         NewButton("cmdContinue", "&Continue", [this] { cmdContinue_Click(); }),
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    SayControls(this, SplashControls);
 }
 
 void frmAwnSplash::Form_Load() {

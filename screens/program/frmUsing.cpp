@@ -8,9 +8,23 @@
 
 #include "base/DateTimeText.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/program/InformationFile.h"
+
+namespace {
+
+constexpr ControlWords UsingControls[] = {
+    {"Picture1", "Sun and window", "A small picture of the sun over a window"},
+    {"txtUsing", "Using the program", "How to use the program and how it works"},
+    {"cmdPrev", nullptr, "Goes back to the start screen"},
+    {"cmdAbout", nullptr, "Shows what the program computes and what its calculation assumes"},
+    {"cmdContinue", nullptr, "Goes on to the folder and name of the print file"},
+    {"cmdExit", nullptr, "Ends the program"},
+};
+
+}  // namespace
 
 frmUsing::frmUsing()
     : WizardScreen("frmUsing", "Information about using the program and how it works"),
@@ -32,6 +46,7 @@ frmUsing::frmUsing()
         cmdContinue,
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    SayControls(this, UsingControls);
 }
 
 void frmUsing::Form_Load() {

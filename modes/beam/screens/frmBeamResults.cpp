@@ -11,6 +11,7 @@
 #include "modes/beam/BeamCalculation.h"
 #include "output/BeamSection.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
@@ -19,6 +20,20 @@
 #include "screens/kit/mduUmbravel.h"
 
 using namespace mduUmbravel;
+
+namespace {
+
+constexpr ControlWords BeamControls[] = {
+    {"cmdNewGeom", nullptr,
+     "Adds this result to the print file and goes back to the choice of shading device"},
+    {"cmdNewSource", nullptr,
+     "Goes back to the choice of irradiation mode; this result is not saved"},
+    {"cmdFinish", nullptr,
+     "Adds this result to the print file and goes on to the list of the files saved"},
+    {"cmdExit", nullptr, "Ends the program, asking first whether to save this result"},
+};
+
+}  // namespace
 
 frmBeamResults::frmBeamResults()
     : WizardScreen("frmBeamResults", "Unshaded Fraction for Direct Beam Solar Radiation"),
@@ -55,6 +70,7 @@ frmBeamResults::frmBeamResults()
         NewButton("cmdFinish", "&Finish and Save", [this] { cmdFinish_Click(); }),
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    SayControls(this, BeamControls);
 }
 
 void frmBeamResults::Form_Load() {

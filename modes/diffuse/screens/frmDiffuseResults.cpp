@@ -9,11 +9,23 @@
 #include "modes/diffuse/screens/PhysicalDiffuseNote.h"
 #include "output/DiffuseSection.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/Wizard.h"
 #include "screens/kit/mduUmbravel.h"
+
+namespace {
+
+constexpr ControlWords DiffuseControls[] = {
+    {"cmdFinish", nullptr, "Goes on to the list of the files saved"},
+    {"cmdNewSource", nullptr, "Goes back to the choice of irradiation mode"},
+    {"cmdNewGeom", nullptr, "Goes back to the choice of shading device"},
+    {"cmdExit", nullptr, "Ends the program; these results are already in the print file"},
+};
+
+}  // namespace
 
 frmDiffuseResults::frmDiffuseResults()
     : WizardScreen("frmDiffuseResults", "Diffuse Results"),
@@ -48,6 +60,7 @@ frmDiffuseResults::frmDiffuseResults()
         NewButton("cmdNewGeom", "New &Geom Mode", [this] { cmdNewGeom_Click(); }),
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    SayControls(this, DiffuseControls);
 }
 
 void frmDiffuseResults::Form_Load() {

@@ -21,6 +21,7 @@ const QString ChartTitle = "Beam USF against solar altitude, one line per azimut
 
 MatrixChart::MatrixChart() : chtMatrix(new QChartView) {
     chtMatrix->setObjectName("chtMatrix");
+    chtMatrix->setAccessibleName("Chart of the beam unshaded fraction");
     chtMatrix->setRenderHint(QPainter::Antialiasing);
     chtMatrix->setMinimumSize(420, 300);
     auto* column = new QVBoxLayout(this);

@@ -15,6 +15,7 @@
 #include "output/MatrixReport.h"
 #include "output/MatrixRun.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/RangeWarning.h"
 #include "screens/kit/ScreenParts.h"
@@ -50,6 +51,18 @@ class ResultsBox : public QPlainTextEdit {
     }
 };
 
+// The chart describes itself once it is drawn.
+constexpr ControlWords MatrixControls[] = {
+    {"txtMatrixResults", "Table of beam unshaded fractions",
+     "The beam unshaded fraction for each solar altitude, one column per azimuth, as the print "
+     "file holds it"},
+    {"cmdSavePicture", nullptr, "Saves the chart as a picture file"},
+    {"cmdNewGeom", nullptr, "Goes back to the choice of shading device"},
+    {"cmdPrevious", nullptr, "Goes back to the choice of irradiation mode"},
+    {"cmdFinish", nullptr, "Goes on to the list of the files saved"},
+    {"cmdExit", nullptr, "Ends the program; the table and its data files are already saved"},
+};
+
 }  // namespace
 
 frmMatrixResults::frmMatrixResults()
@@ -80,6 +93,7 @@ frmMatrixResults::frmMatrixResults()
         cmdFinish,
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
+    SayControls(this, MatrixControls);
 }
 
 void frmMatrixResults::Form_Load() {

@@ -29,6 +29,7 @@
 #include "modes/year/screens/YearCaption.h"
 #include "output/KWhText.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/EventGuard.h"
 #include "screens/kit/PictureFile.h"
@@ -48,6 +49,26 @@ QString Signed(const std::string& figure) {
 QString Percent(double x) {
     return std::isnan(x) ? QString("-") : ToQt(PatternText(x, "0.0"));
 }
+
+constexpr ControlWords CompareControls[] = {
+    {"cboDimension", "Dimension changed",
+     "The dimension in which the second design differs from the first"},
+    {"txtValue", "Value in the second design",
+     "The value the changed dimension takes in the second design, in the unit of length"},
+    {"tblFirst", "Heat map of the first design",
+     "The first design's beam unshaded fraction on the 21st of each month, a row a month and a "
+     "column an hour"},
+    {"tblSecond", "Heat map of the second design",
+     "The second design's beam unshaded fraction on the 21st of each month, a row a month and a "
+     "column an hour"},
+    {"chtMonths", "Monthly bars of the two designs",
+     "The irradiation by month without the device, with the first design and with the second"},
+    {"tblDifferences", "Differences between the designs",
+     "Over the year, in summer and in winter: what each design lets through and removes, and "
+     "their differences"},
+    {"cmdSavePicture", nullptr, "Saves the heat maps, bars and differences as a picture file"},
+    {"cmdClose", nullptr, "Closes this screen; the year screen stays"},
+};
 
 }  // namespace
 
@@ -139,6 +160,7 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
         {NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
          NewButton("cmdClose", "Cl&ose", [this] { close(); })}));
     figures->FitWindow();
+    SayControls(this, CompareControls);
 
     first_ = new YearCalculation([this] { return request_; }, this);
     second_ = new YearCalculation([this] { return SecondDesign(); }, this);

@@ -43,6 +43,7 @@
 #include "output/YearCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/CsvSave.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/DisplayFit.h"
@@ -85,13 +86,6 @@ QString PlaceText(const YearSettings& s) {
     return degrees(s.place.latitude, 'N', 'S') + ", " + degrees(s.place.longitude, 'E', 'W') +
            ", UTC" + ToQt(UtcOffsetText(s.utcOffset));
 }
-
-// What a screen reader says of each control: its name, then what it does.
-struct ControlWords {
-    const char* control;
-    const char* name;
-    const char* description;
-};
 
 constexpr ControlWords YearControls[] = {
     {"txtYear", "Year", "The calendar year of the dates, the sun's positions and the clocks"},
@@ -239,11 +233,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     screen->addLayout(buttons);
     figures->FitWindow();
 
-    for (const ControlWords& c : YearControls) {
-        auto* control = findChild<QWidget*>(c.control);
-        control->setAccessibleName(c.name);
-        control->setAccessibleDescription(c.description);
-    }
+    SayControls(this, YearControls);
     tblMonthHour->setAccessibleName("Heat map of the beam unshaded fraction");
     chtMonths->setAccessibleName("Irradiation on the window by month");
     connect(txtYear, &QSpinBox::valueChanged, this, changed);

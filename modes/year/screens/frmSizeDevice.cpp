@@ -29,6 +29,7 @@
 #include "output/SweepCsv.h"
 #include "output/YearSection.h"
 #include "platform/Host.h"
+#include "screens/kit/ControlWords.h"
 #include "screens/kit/CsvSave.h"
 #include "screens/kit/DeviceWords.h"
 #include "screens/kit/EventGuard.h"
@@ -75,6 +76,37 @@ void RoundTicks(QValueAxis* axis, double from, double to) {
 bool North(const YearRequest& request) {
     return request.entries.latitude >= 0;
 }
+
+constexpr ControlWords SizeDeviceControls[] = {
+    {"cboDimension", "Dimension to sweep",
+     "The dimension of the device that takes a range of values"},
+    {"txtFrom", "Sweep from", "The smallest value of the dimension, in the unit of length"},
+    {"txtTo", "Sweep to", "The largest value of the dimension, in the unit of length"},
+    {"txtSteps", "Steps", "How many values the range is taken at, its ends included"},
+    {"cmdCompute", nullptr, "Computes the year at each value of the range and draws the chart"},
+    {"cmdCancel", nullptr, "Stops the sweep that is running; the last chart stays"},
+    {"chkTarget1", "Target 1", "Whether the first target bounds the values sought"},
+    {"cboPeriod1", "Period of target 1", "The months whose irradiation the first target counts"},
+    {"cboComparison1", "Comparison of target 1",
+     "Whether the device is to remove at least or at most the first target's share"},
+    {"txtPercent1", "Share of target 1",
+     "The share the device is to remove, in percent, by the first target"},
+    {"chkTarget2", "Target 2", "Whether the second target bounds the values sought"},
+    {"cboPeriod2", "Period of target 2", "The months whose irradiation the second target counts"},
+    {"cboComparison2", "Comparison of target 2",
+     "Whether the device is to remove at least or at most the second target's share"},
+    {"txtPercent2", "Share of target 2",
+     "The share the device is to remove, in percent, by the second target"},
+    {"chtSweep", "Chart of the shares removed",
+     "The share the device removes over the year, in summer and in winter, "
+     "against the swept dimension, the targets dashed and the values meeting both shaded"},
+    {"txtUse", "Value to use", "The value of the swept dimension to give the device"},
+    {"cmdUse", nullptr,
+     "Gives the device this value of the dimension, on the year screen and in the dimensions"},
+    {"cmdSaveCsv", nullptr, "Writes the shares removed at each value of the sweep to a CSV file"},
+    {"cmdSavePicture", nullptr, "Saves the chart with its caption as a picture file"},
+    {"cmdClose", nullptr, "Closes this screen; the year screen stays"},
+};
 
 }  // namespace
 
@@ -174,6 +206,7 @@ frmSizeDevice::frmSizeDevice(QWidget* parent, YearRequest request,
             "on the year screen.");
     }
     ShowCaption();
+    SayControls(this, SizeDeviceControls);
 }
 
 // A sweep still running ends at its next value or day; nothing waits for it.
