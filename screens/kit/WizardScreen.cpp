@@ -1,8 +1,9 @@
 #include "screens/kit/WizardScreen.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 
 #include "screens/kit/DisplayFit.h"
@@ -58,6 +59,7 @@ void WizardScreen::resizeEvent(QResizeEvent* event) {
         QMetaObject::invokeMethod(
             this, [this] { ScrollWithinDisplay(); }, Qt::QueuedConnection);
     }
+    ArrangeByWidth();
     if (layout() == nullptr || !layout()->hasHeightForWidth()) {
         return;
     }
@@ -92,6 +94,20 @@ void WizardScreen::ScrollWithinDisplay() {
     // content by width arrange it again.
     QResizeEvent again(size(), size());
     resizeEvent(&again);
+}
+
+void WizardScreen::ArrangeByWidth() {
+    if (sideBySide_.empty())
+        return;
+    // Styled as shown, and measured side by side as built.
+    ensurePolished();
+    const int bar = ScrollsWhole(this) ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    for (SideBySide& s : sideBySide_) {
+        if (s.wide == 0)
+            s.wide = s.box->sizeHint().width() + s.margins + 2 * layout()->contentsMargins().left();
+        s.box->setDirection(width() >= s.wide + bar ? QBoxLayout::LeftToRight
+                                                    : QBoxLayout::TopToBottom);
+    }
 }
 
 // The least width at which the screen's height, window frame included, fits the display; the

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLayout>
 #include <QScrollArea>
 #include <QTest>
@@ -35,6 +36,25 @@ class ScreensFitTest : public WizardFixture {
         const auto* scrolling = screen->findChild<QScrollArea*>("scrScreen");
         EXPECT_FALSE(scrolling && scrolling->isAncestorOf(Find<QWidget>(name, closing)))
             << name << ": " << closing << " scrolls out of view";
+    }
+
+    // Parts that stand side by side on a wide screen stand one under the other on a narrow one.
+    static void ExpectStacksWhenNarrow(const char* name, const char* first, const char* second) {
+        QWidget* screen = Screen(name);
+        const auto at = [&](const char* part) {
+            return Find<QWidget>(name, part)->mapTo(screen, QPoint(0, 0));
+        };
+        // Laid out again twice: the screen's own layout, then the scrolling content's.
+        const auto resize = [screen](int width) {
+            screen->resize(width, screen->height());
+            QApplication::processEvents();
+            QApplication::processEvents();
+        };
+        resize(1366);
+        EXPECT_GT(at(second).x(), at(first).x()) << name << " wide";
+        resize(960);
+        EXPECT_GE(at(second).y(), at(first).y() + Find<QWidget>(name, first)->height())
+            << name << " narrow";
     }
 
     static void ExpectWithin(const char* name, QSize size, QSize room) {
@@ -77,11 +97,13 @@ TEST_F(ScreensFitTest, EveryScreenFitsALaptopAndADoubleScaleDisplay) {
         },
         20000));
     ExpectFits("frmShadingYear", "cmdClose");
+    ExpectStacksWhenNarrow("frmShadingYear", "framePlace", "txtYear");
     Click("frmShadingYear", "cmdSizeDevice");
     ExpectFits("frmSizeDevice", "cmdClose");
     Click("frmSizeDevice", "cmdClose");
     Click("frmShadingYear", "cmdCompare");
     ExpectFits("frmCompareDesigns", "cmdClose");
+    ExpectStacksWhenNarrow("frmCompareDesigns", "tblFirst", "tblSecond");
     Click("frmCompareDesigns", "cmdClose");
     Click("frmShadingYear", "cmdClose");
 

@@ -7,15 +7,16 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/DateTimeText.h"
 #include "base/NumberText.h"
@@ -134,16 +135,20 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
 
     picCompare = new QWidget;
     picCompare->setObjectName("picCompare");
-    auto* picture = new QGridLayout(picCompare);
-    picture->addWidget(lblFirst, 0, 0);
-    picture->addWidget(lblSecond, 0, 1);
-    picture->addWidget(tblFirst, 1, 0);
-    picture->addWidget(tblSecond, 1, 1);
-    picture->addWidget(new HeatMapLegend, 2, 0, 1, 2);
-    picture->addWidget(chtMonths, 3, 0, 1, 2);
-    picture->addWidget(tblDifferences, 4, 0, 1, 2);
-    picture->setRowStretch(1, 3);
-    picture->setRowStretch(3, 2);
+    // The heat maps stand side by side where the screen is wide enough, one under the other
+    // on a narrow display.
+    auto* maps = new QBoxLayout(QBoxLayout::LeftToRight);
+    for (auto [title, table] : {std::pair{lblFirst, tblFirst}, std::pair{lblSecond, tblSecond}}) {
+        auto* map = new QVBoxLayout;
+        map->addWidget(title);
+        map->addWidget(table, 1);
+        maps->addLayout(map);
+    }
+    auto* picture = new QVBoxLayout(picCompare);
+    picture->addLayout(maps, 3);
+    picture->addWidget(new HeatMapLegend);
+    picture->addWidget(chtMonths, 2);
+    picture->addWidget(tblDifferences);
 
     auto* second = new QHBoxLayout;
     second->addWidget(NewLabel("lblSecondDesign", "Second design: the first with"));
@@ -160,6 +165,8 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
         {NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
          NewButton("cmdClose", "Cl&ose", [this] { close(); })}));
     figures->FitWindow();
+    StackWhenNarrow(maps, picture->contentsMargins().left() + picture->contentsMargins().right() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     SayControls(this, CompareControls);
 
     first_ = new YearCalculation([this] { return request_; }, this);

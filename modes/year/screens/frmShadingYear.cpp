@@ -19,7 +19,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedBarSeries>
-#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -204,11 +203,13 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     entries->addWidget(cboGlazing, 5, 0, 1, 2);
     entries->addWidget(lblBusy, 6, 0, 1, 2);
     entries->setRowStretch(7, 1);
-    top_ = new QBoxLayout(QBoxLayout::LeftToRight);
-    top_->addWidget(framePlace, 1);
-    top_->addLayout(entries);
+    // The entries stand beside the place where the window is wide enough, below it otherwise.
+    auto* top = new QBoxLayout(QBoxLayout::LeftToRight);
+    top->addWidget(framePlace, 1);
+    top->addLayout(entries);
+    StackWhenNarrow(top);
     auto* screen = new QVBoxLayout(this);
-    screen->addLayout(top_);
+    screen->addLayout(top);
     screen->addWidget(lblWeather);
     auto* figures = new ScrollingPart("scrFigures", picYear, fontMetrics().lineSpacing() * 8);
     screen->addWidget(figures, 1);
@@ -251,20 +252,6 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     ShowBusy();
     if (!kept.weatherFile.empty())
         ReadWeather(ToQt(kept.weatherFile), true);
-}
-
-// The entries stand beside the place where the window is wide enough for both, below it on a
-// narrow display.
-void frmShadingYear::resizeEvent(QResizeEvent* event) {
-    WizardScreen::resizeEvent(event);
-    if (wideTop_ == 0) {
-        // Styled as shown and side by side as built.
-        ensurePolished();
-        wideTop_ = top_->sizeHint().width() + 2 * layout()->contentsMargins().left();
-    }
-    const int bar = ScrollsWhole(this) ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
-    top_->setDirection(width() >= wideTop_ + bar ? QBoxLayout::LeftToRight
-                                                 : QBoxLayout::TopToBottom);
 }
 
 YearRequest frmShadingYear::Entries() const {

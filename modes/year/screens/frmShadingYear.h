@@ -11,7 +11,6 @@
 #include "screens/kit/WizardScreen.h"
 
 class PlaceBox;
-class QBoxLayout;
 class QBarSet;
 class QCheckBox;
 class QComboBox;
@@ -51,7 +50,6 @@ class frmShadingYear : public WizardScreen {
         std::string error;  // why the file cannot be used
     };
 
-    void resizeEvent(QResizeEvent* event) override;
     void Form_Change();
     void Place_Settled();
     void Calculation_Ready();
@@ -80,8 +78,6 @@ class frmShadingYear : public WizardScreen {
     QChart* NewMonthsChart();
     void ShowMonths(const YearResult& r);
 
-    QBoxLayout* top_;  // the place and the entries
-    int wideTop_ = 0;  // the window width that holds them side by side
     PlaceBox* framePlace;
     QSpinBox* txtYear;
     QDoubleSpinBox* txtReflectance;
