@@ -8,7 +8,8 @@
 int main(int argc, char* argv[]) {
     // Headless, on a display of a common laptop's size rather than the offscreen default.
     QTemporaryFile display;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        platform.isEmpty() || platform == "offscreen") {
         if (!display.open() ||
             display.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1366,)"
                           R"( "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96}]})") < 0 ||
