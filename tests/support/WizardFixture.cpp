@@ -1,5 +1,6 @@
 #include "support/WizardFixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 
 #include "base/Clock.h"
+#include "modes/year/EpwText.h"
 #include "platform/Host.h"
 #include "platform/ProgramFolder.h"
 #include "screens/kit/Wizard.h"
@@ -163,6 +165,72 @@ void WizardFixture::WalkTo(const char* screen) {
         }
         Click(step.screen, step.button);
     }
+}
+
+void WizardFixture::VisitEveryScreen(const std::function<void(const char* screen)>& visit) {
+    StartProgram();
+    visit("frmAwnSplash");
+    Click("frmAwnSplash", "cmdAbout");
+    visit("frmUsing");
+    Click("frmUsing", "cmdAbout");
+    visit("frmAbout");
+    Screen("frmUsing")->findChild<QAction*>("actHelp")->trigger();
+    FinishEvents();
+    visit("frmHelp");
+    Click("frmUsing", "cmdContinue");
+    visit("frmPathFileName");
+    Click("frmPathFileName", "cmdContinue");
+    visit("frmGeomChoice");
+    // Awning and fins: the most dimensions.
+    Click("frmGeomChoice", "OptGeom3");
+    Click("frmGeomChoice", "cmdOK");
+    visit("frmGeomValues");
+    Click("frmGeomValues", "cmdContinue");
+    visit("frmHeaderText");
+    Click("frmHeaderText", "cmdContinue");
+    visit("frmSourceMode");
+    Click("frmSourceMode", "cmdFromPlace");
+    visit("frmSunFromPlace");
+    Click("frmSunFromPlace", "cmdCancel");
+
+    const TempFolder folder;
+    WriteBytes(folder.Path() / "golden.epw", SteadyDaysEpw());
+    Click("frmSourceMode", "cmdShadingYear");
+    chosenFiles.push_back((folder.Path() / "golden.epw").string());
+    Click("frmShadingYear", "cmdLoadWeather");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            return Find<QWidget>("frmShadingYear", "lblTotals")
+                ->isVisibleTo(Screen("frmShadingYear"));
+        },
+        20000));
+    visit("frmShadingYear");
+    Click("frmShadingYear", "cmdSizeDevice");
+    visit("frmSizeDevice");
+    Click("frmSizeDevice", "cmdClose");
+    Click("frmShadingYear", "cmdCompare");
+    visit("frmCompareDesigns");
+    Click("frmCompareDesigns", "cmdClose");
+    Click("frmShadingYear", "cmdClose");
+
+    const struct {
+        const char *option, *results, *back;
+    } modes[] = {
+        {"optMatrix", "frmMatrixResults", "cmdPrevious"},
+        {"optDiffuse", "frmDiffuseResults", "cmdNewSource"},
+        {"OptSingleSun", "frmBeamResults", "cmdNewSource"},
+    };
+    for (const auto& m : modes) {
+        Click("frmSourceMode", m.option);
+        Click("frmSourceMode", "cmdCalculate");
+        visit(m.results);
+        Click(m.results, m.back);
+    }
+    Click("frmSourceMode", "cmdCalculate");
+    Click("frmBeamResults", "cmdFinish");
+    visit("frmSaved");
+    Click("frmSaved", "cmdPrintIt");
+    visit("frmViewPrint");
 }
 
 void WizardFixture::Calculate(const char* geometryOption, const char* sourceOption) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ class WizardFixture : public ::testing::Test {
     // dimension, passes the header text and calculates with the option of the irradiation mode
     // screen.
     void Calculate(const char* geometryOption, const char* sourceOption);
+
+    // Walks through every screen of the program, with the year screen's figures of a weather
+    // file in, and has visit look at each as it opens. What visit changes stays changed.
+    void VisitEveryScreen(const std::function<void(const char* screen)>& visit);
 
     // Names of the screens that are open.
     static std::set<std::string> OpenScreens();

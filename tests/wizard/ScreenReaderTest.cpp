@@ -1,11 +1,8 @@
 #include <QAccessible>
-#include <QAction>
 #include <QChartView>
 #include <QComboBox>
 #include <QScrollArea>
-#include <QTest>
 
-#include "modes/year/EpwText.h"
 #include "screens/kit/Drawings.h"
 #include "screens/kit/ShadowView.h"
 #include "support/WizardFixture.h"
@@ -46,70 +43,7 @@ class ScreenReaderTest : public WizardFixture {
 };
 
 TEST_F(ScreenReaderTest, EveryControlPictureAndChartIsNamedAndDescribed) {
-    StartProgram();
-    ExpectSaid("frmAwnSplash");
-    Click("frmAwnSplash", "cmdAbout");
-    ExpectSaid("frmUsing");
-    Click("frmUsing", "cmdAbout");
-    ExpectSaid("frmAbout");
-    Screen("frmUsing")->findChild<QAction*>("actHelp")->trigger();
-    FinishEvents();
-    ExpectSaid("frmHelp");
-    Click("frmUsing", "cmdContinue");
-
-    ExpectSaid("frmPathFileName");
-    Click("frmPathFileName", "cmdContinue");
-    ExpectSaid("frmGeomChoice");
-    // Awning and fins: the most dimensions.
-    Click("frmGeomChoice", "OptGeom3");
-    Click("frmGeomChoice", "cmdOK");
-    ExpectSaid("frmGeomValues");
-    Click("frmGeomValues", "cmdContinue");
-    ExpectSaid("frmHeaderText");
-    Click("frmHeaderText", "cmdContinue");
-    ExpectSaid("frmSourceMode");
-    Click("frmSourceMode", "cmdFromPlace");
-    ExpectSaid("frmSunFromPlace");
-    Click("frmSunFromPlace", "cmdCancel");
-
-    const TempFolder folder;
-    WriteBytes(folder.Path() / "golden.epw", SteadyDaysEpw());
-    Click("frmSourceMode", "cmdShadingYear");
-    chosenFiles.push_back((folder.Path() / "golden.epw").string());
-    Click("frmShadingYear", "cmdLoadWeather");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            return Find<QWidget>("frmShadingYear", "lblTotals")
-                ->isVisibleTo(Screen("frmShadingYear"));
-        },
-        20000));
-    ExpectSaid("frmShadingYear");
-    Click("frmShadingYear", "cmdSizeDevice");
-    ExpectSaid("frmSizeDevice");
-    Click("frmSizeDevice", "cmdClose");
-    Click("frmShadingYear", "cmdCompare");
-    ExpectSaid("frmCompareDesigns");
-    Click("frmCompareDesigns", "cmdClose");
-    Click("frmShadingYear", "cmdClose");
-
-    const struct {
-        const char *option, *results, *back;
-    } modes[] = {
-        {"optMatrix", "frmMatrixResults", "cmdPrevious"},
-        {"optDiffuse", "frmDiffuseResults", "cmdNewSource"},
-        {"OptSingleSun", "frmBeamResults", "cmdNewSource"},
-    };
-    for (const auto& m : modes) {
-        Click("frmSourceMode", m.option);
-        Click("frmSourceMode", "cmdCalculate");
-        ExpectSaid(m.results);
-        Click(m.results, m.back);
-    }
-    Click("frmSourceMode", "cmdCalculate");
-    Click("frmBeamResults", "cmdFinish");
-    ExpectSaid("frmSaved");
-    Click("frmSaved", "cmdPrintIt");
-    ExpectSaid("frmViewPrint");
+    VisitEveryScreen(ExpectSaid);
 }
 
 }  // namespace

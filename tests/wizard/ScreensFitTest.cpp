@@ -1,11 +1,10 @@
 #include <QApplication>
 #include <QLayout>
 #include <QScrollArea>
-#include <QTest>
 #include <algorithm>
+#include <map>
 #include <string>
 
-#include "modes/year/EpwText.h"
 #include "screens/kit/DisplayFit.h"
 #include "support/WizardFixture.h"
 
@@ -66,60 +65,35 @@ class ScreensFitTest : public WizardFixture {
 };
 
 TEST_F(ScreensFitTest, EveryScreenFitsALaptopAndADoubleScaleDisplay) {
-    StartProgram();
-    ExpectFits("frmAwnSplash", "cmdContinue");
-    Click("frmAwnSplash", "cmdContinue");
-    ExpectFits("frmPathFileName", "cmdContinue");
-    Click("frmPathFileName", "cmdContinue");
-    ExpectFits("frmGeomChoice", "cmdOK");
-    // Awning and fins: the most dimensions.
-    Click("frmGeomChoice", "OptGeom3");
-    Click("frmGeomChoice", "cmdOK");
-    ExpectFits("frmGeomValues", "cmdContinue");
-    Click("frmGeomValues", "cmdContinue");
-    ExpectFits("frmHeaderText", "cmdContinue");
-    Click("frmHeaderText", "cmdContinue");
-    ExpectFits("frmSourceMode", "cmdCalculate");
-
-    Click("frmSourceMode", "cmdFromPlace");
-    ExpectFits("frmSunFromPlace", "cmdCancel");
-    Click("frmSunFromPlace", "cmdCancel");
-
-    const TempFolder folder;
-    WriteBytes(folder.Path() / "golden.epw", SteadyDaysEpw());
-    Click("frmSourceMode", "cmdShadingYear");
-    chosenFiles.push_back((folder.Path() / "golden.epw").string());
-    Click("frmShadingYear", "cmdLoadWeather");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            return Find<QWidget>("frmShadingYear", "lblTotals")
-                ->isVisibleTo(Screen("frmShadingYear"));
-        },
-        20000));
-    ExpectFits("frmShadingYear", "cmdClose");
-    ExpectStacksWhenNarrow("frmShadingYear", "framePlace", "txtYear");
-    Click("frmShadingYear", "cmdSizeDevice");
-    ExpectFits("frmSizeDevice", "cmdClose");
-    Click("frmSizeDevice", "cmdClose");
-    Click("frmShadingYear", "cmdCompare");
-    ExpectFits("frmCompareDesigns", "cmdClose");
-    ExpectStacksWhenNarrow("frmCompareDesigns", "tblFirst", "tblSecond");
-    Click("frmCompareDesigns", "cmdClose");
-    Click("frmShadingYear", "cmdClose");
-
-    const struct {
-        const char *option, *results, *back, *finish;
-    } modes[] = {
-        {"optMatrix", "frmMatrixResults", "cmdPrevious", "cmdFinish"},
-        {"optDiffuse", "frmDiffuseResults", "cmdNewSource", "cmdFinish"},
-        {"OptSingleSun", "frmBeamResults", "cmdNewSource", "cmdFinish"},
+    // The button that ends or leaves each screen, which must stay in view.
+    const std::map<std::string, const char*> closing = {
+        {"frmAwnSplash", "cmdContinue"},
+        {"frmUsing", "cmdContinue"},
+        {"frmAbout", "cmdReturn"},
+        {"frmHelp", "cmdClose"},
+        {"frmPathFileName", "cmdContinue"},
+        {"frmGeomChoice", "cmdOK"},
+        {"frmGeomValues", "cmdContinue"},
+        {"frmHeaderText", "cmdContinue"},
+        {"frmSourceMode", "cmdCalculate"},
+        {"frmSunFromPlace", "cmdCancel"},
+        {"frmShadingYear", "cmdClose"},
+        {"frmSizeDevice", "cmdClose"},
+        {"frmCompareDesigns", "cmdClose"},
+        {"frmMatrixResults", "cmdFinish"},
+        {"frmDiffuseResults", "cmdFinish"},
+        {"frmBeamResults", "cmdFinish"},
+        {"frmSaved", "cmdExit"},
+        {"frmViewPrint", "cmdClose"},
     };
-    for (const auto& m : modes) {
-        Click("frmSourceMode", m.option);
-        Click("frmSourceMode", "cmdCalculate");
-        ExpectFits(m.results, m.finish);
-        Click(m.results, m.back);
-    }
+    VisitEveryScreen([&](const char* name) {
+        ASSERT_EQ(closing.count(name), 1u) << name;
+        ExpectFits(name, closing.at(name));
+        if (std::string(name) == "frmShadingYear")
+            ExpectStacksWhenNarrow(name, "framePlace", "txtYear");
+        if (std::string(name) == "frmCompareDesigns")
+            ExpectStacksWhenNarrow(name, "tblFirst", "tblSecond");
+    });
 }
 
 }  // namespace
