@@ -84,10 +84,7 @@ void BM_YearWithCsv(benchmark::State& state) {
     const WeatherYear weather = SteadyWeather();
     const YearSettings settings = Settings(&weather, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        HourlyCsvFile csv(CsvPath(), settings);
-        benchmark::DoNotOptimize(
-            RunShadingYear(settings, [&](const YearStep& step) { csv.Write(step); }));
-        csv.Close();
+        benchmark::DoNotOptimize(WriteHourlyCsv(CsvPath(), settings));
     }
     std::filesystem::remove(CsvPath());
 }
@@ -113,10 +110,7 @@ void BM_PerezGlazingYearFromWeatherFile(benchmark::State& state) {
         e.sky = SkyModel::Perez;
         e.glazingPanes = 2;
         const YearSettings settings = YearSettingsFrom(e);
-        HourlyCsvFile csv(CsvPath(), settings);
-        benchmark::DoNotOptimize(
-            RunShadingYear(settings, [&](const YearStep& step) { csv.Write(step); }));
-        csv.Close();
+        benchmark::DoNotOptimize(WriteHourlyCsv(CsvPath(), settings));
     }
     std::filesystem::remove(CsvPath());
     std::filesystem::remove(epw);

@@ -38,24 +38,25 @@ std::shared_ptr<const WeatherYear> GoldenWeather() {
     return std::make_shared<const WeatherYear>(ReadWeatherFile(path.string()));
 }
 
-// Ends the event loop at the heat map's first paint after new figures are shown.
-class PaintAfterShown : public QObject {
+// Ends the event loop at the first paint after its signal: new figures shown, a sweep ended.
+class PaintAfter : public QObject {
   public:
-    PaintAfterShown(QEventLoop& loop, frmShadingYear& screen) : loop_(loop) {
-        connect(&screen, &frmShadingYear::YearShown, this, [this] { shown_ = true; });
+    template <class Screen, class Signal>
+    PaintAfter(QEventLoop& loop, Screen& screen, Signal signal) : loop_(loop) {
+        connect(&screen, signal, this, [this] { signalled_ = true; });
     }
-    void Reset() { shown_ = false; }
+    void Reset() { signalled_ = false; }
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (shown_ && event->type() == QEvent::Paint)
+        if (signalled_ && event->type() == QEvent::Paint)
             loop_.quit();
         return false;
     }
 
   private:
     QEventLoop& loop_;
-    bool shown_ = false;
+    bool signalled_ = false;
 };
 
 double ThreadCpuNs() {
@@ -111,7 +112,7 @@ void BM_YearScreenFacingChange(benchmark::State& state) {
     auto* facing = screen->findChild<QDoubleSpinBox*>("txtFacing");
     auto* heatMap = screen->findChild<QTableWidget*>("tblMonthHour");
     QEventLoop loop;
-    PaintAfterShown painted(loop, *screen);
+    PaintAfter painted(loop, *screen, &frmShadingYear::YearShown);
     heatMap->viewport()->installEventFilter(&painted);
     for (auto* busy = screen->findChild<QLabel*>("lblBusy"); !busy->isHidden();)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -138,26 +139,6 @@ void BM_YearScreenFacingChange(benchmark::State& state) {
 }
 BENCHMARK(BM_YearScreenFacingChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Ends the event loop at the chart's first paint after a sweep has ended.
-class PaintAfterSweep : public QObject {
-  public:
-    PaintAfterSweep(QEventLoop& loop, frmSizeDevice& screen) : loop_(loop) {
-        connect(&screen, &frmSizeDevice::SweepEnded, this, [this] { ended_ = true; });
-    }
-    void Reset() { ended_ = false; }
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (ended_ && event->type() == QEvent::Paint)
-            loop_.quit();
-        return false;
-    }
-
-  private:
-    QEventLoop& loop_;
-    bool ended_ = false;
-};
-
 // The sizing screen's 50 depths over the hourly weather year, from "Compute" to the chart
 // repainted with them.
 void BM_SizingScreenComputeToChart(benchmark::State& state) {
@@ -171,7 +152,7 @@ void BM_SizingScreenComputeToChart(benchmark::State& state) {
     sizing->findChild<QSpinBox*>("txtSteps")->setValue(50);
     auto* compute = sizing->findChild<QPushButton*>("cmdCompute");
     QEventLoop loop;
-    PaintAfterSweep painted(loop, *sizing);
+    PaintAfter painted(loop, *sizing, &frmSizeDevice::SweepEnded);
     sizing->findChild<QChartView*>("chtSweep")->viewport()->installEventFilter(&painted);
     for (auto _ : state) {
         painted.Reset();

@@ -169,6 +169,14 @@ void HourlyCsvFile::Close() {
         own_->Commit();
 }
 
+YearTotals WriteHourlyCsv(const std::string& path, const YearSettings& settings) {
+    HourlyCsvFile csv(path, settings);
+    const YearTotals totals =
+        RunShadingYear(settings, [&](const YearStep& step) { csv.Write(step); });
+    csv.Close();
+    return totals;
+}
+
 void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table) {
     std::string out = "month";
     for (int hour = 0; hour < 24; ++hour) {

@@ -36,6 +36,9 @@ class HourlyCsvFile {
     bool irradiated_, skyParts_, throughGlass_;
 };
 
+// The year run with every step written to its own hourly file; its totals.
+YearTotals WriteHourlyCsv(const std::string& path, const YearSettings& settings);
+
 // Beam unshaded fraction by month and hour; empty cells where the sun is not on the window.
 void WriteMonthHourCsv(const std::string& path, const MonthHourTable& table);
 

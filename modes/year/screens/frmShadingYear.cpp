@@ -548,10 +548,7 @@ void frmShadingYear::cmdUnloadWeather_Click() {
 
 void frmShadingYear::cmdSaveHourly_Click() {
     AskAndSaveCsv(this, "Hourly CSV", "hours.csv", [this](const std::string& path) {
-        const YearSettings& s = calculation_->Settled().settings;
-        HourlyCsvFile csv(path, s);
-        RunShadingYear(s, [&](const YearStep& step) { csv.Write(step); });
-        csv.Close();
+        WriteHourlyCsv(path, calculation_->Settled().settings);
     });
 }
 
