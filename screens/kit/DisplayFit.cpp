@@ -1,6 +1,7 @@
 #include "screens/kit/DisplayFit.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QBoxLayout>
 #include <QScreen>
 #include <QScrollArea>
@@ -133,6 +134,11 @@ void SizeForDisplay(QWidget* screen, const QWidget* placeOf) {
 }
 
 void ShowBeside(QWidget* screen) {
+    // F1 shows the help as it does on the screen that opened this one.
+    for (QAction* action : screen->parentWidget()->window()->actions()) {
+        if (action->objectName() == "actHelp")
+            screen->addAction(action);
+    }
     NameEntriesByTheirCaptions(screen);
     SizeForDisplay(screen, screen->parentWidget());
     screen->show();

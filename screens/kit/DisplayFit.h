@@ -19,5 +19,6 @@ bool ScrollsWhole(const QWidget* screen);
 // Fits the screen to its display and gives it the size that shows all of it within the display.
 void SizeForDisplay(QWidget* screen, const QWidget* placeOf);
 
-// Opens a screen beside the one that made it: fitted, sized, its entries named, and shown.
+// Opens a screen beside the one that made it: fitted, sized, its entries named, with that
+// screen's help key, and shown.
 void ShowBeside(QWidget* screen);

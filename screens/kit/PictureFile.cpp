@@ -74,15 +74,15 @@ bool SaveWidgetPicture(QWidget* widget, const QString& path, const QString& titl
     return painter.end();
 }
 
-QString AskAndSaveWidgetPicture(QWidget* widget, const QString& suggestedPath, const QString& title,
-                                const QStringList& caption) {
+void AskAndSaveWidgetPicture(QWidget* widget, const QString& suggestedPath, const QString& title,
+                             const QStringList& caption) {
     const auto path = ChooseFile(
         {true, "Save picture", FromQt(suggestedPath), "PNG picture (*.png);;SVG picture (*.svg)"});
     if (!path)
-        return {};
+        return;
     if (!SaveWidgetPicture(widget, ToQt(*path), title, caption)) {
         ShowMessage(*path + " cannot be written");
-        return {};
+        return;
     }
-    return ToQt(*path);
+    ShowStatus(widget->window(), ToQt("Picture saved as " + *path + "."));
 }

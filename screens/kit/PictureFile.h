@@ -17,7 +17,7 @@ QImage CaptionedPicture(QWidget* widget, const QStringList& caption);
 bool SaveWidgetPicture(QWidget* widget, const QString& path, const QString& title,
                        const QStringList& caption = {});
 
-// Asks for the file, starting from the suggested one, and saves the picture; tells the user
-// when it cannot be written. The path written, empty when none was.
-QString AskAndSaveWidgetPicture(QWidget* widget, const QString& suggestedPath, const QString& title,
-                                const QStringList& caption = {});
+// Asks for the file, starting from the suggested one, saves the picture and says so in the
+// widget's window's status line; tells the user when it cannot be written.
+void AskAndSaveWidgetPicture(QWidget* widget, const QString& suggestedPath, const QString& title,
+                             const QStringList& caption = {});

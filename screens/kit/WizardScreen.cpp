@@ -85,15 +85,9 @@ void WizardScreen::ScrollWithinDisplay() {
     // The least size the screen followed while its captions wrapped is its layout's now.
     layout()->activate();
     setMinimumSize(layout()->totalMinimumSize());
-    const QSize fitted = size().boundedTo(room).expandedTo(minimumSize());
-    if (fitted != size()) {
-        resize(fitted);
-        return;
-    }
-    // The same size, with less room beside the new scroll bar: screens that arrange their
-    // content by width arrange it again.
-    QResizeEvent again(size(), size());
-    resizeEvent(&again);
+    resize(size().boundedTo(room).expandedTo(minimumSize()));
+    // A new scroll bar leaves less room beside it, whether or not the size changed.
+    ArrangeByWidth();
 }
 
 void WizardScreen::ArrangeByWidth() {

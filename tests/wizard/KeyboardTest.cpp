@@ -224,6 +224,17 @@ TEST_F(KeyboardFlowTest, F1ShowsTheHelpBesideTheStepAndEscapePutsItAway) {
     EXPECT_NE(Text("frmHelp", "txtHelp").find("PROJECT FILES"), std::string::npos);
     PressOn("frmHelp", Qt::Key_Escape);
     EXPECT_EQ(OpenScreens(), std::set<std::string>{"frmGeomValues"});
+
+    // And beside the screens opened beside a step: the year screen and those it opens.
+    Click("frmGeomValues", "cmdContinue");
+    Click("frmHeaderText", "cmdContinue");
+    Click("frmSourceMode", "cmdShadingYear");
+    Click("frmShadingYear", "cmdSizeDevice");
+    for (const char* beside : {"frmShadingYear", "frmSizeDevice"}) {
+        PressOn(beside, Qt::Key_F1);
+        EXPECT_EQ(OpenScreens().count("frmHelp"), 1u) << beside;
+        PressOn("frmHelp", Qt::Key_Escape);
+    }
 }
 
 }  // namespace

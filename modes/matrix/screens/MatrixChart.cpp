@@ -72,8 +72,5 @@ bool MatrixChart::SavePicture(const QString& path) {
 }
 
 void MatrixChart::cmdSavePicture_Click() {
-    const QString saved =
-        AskAndSaveWidgetPicture(chtMatrix, ToQt(dataPath_ + "matrix.png"), ChartTitle, caption_);
-    if (!saved.isEmpty())
-        ShowStatus(window(), "Picture saved as " + saved + ".");
+    AskAndSaveWidgetPicture(chtMatrix, ToQt(dataPath_ + "matrix.png"), ChartTitle, caption_);
 }

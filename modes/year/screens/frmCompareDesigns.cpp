@@ -275,10 +275,8 @@ void frmCompareDesigns::ShowDifferences(const YearResult& first, const YearResul
 // second.
 void frmCompareDesigns::cmdSavePicture_Click() {
     const DeviceShape& device = request_.entries.device;
-    const QString saved = AskAndSaveWidgetPicture(
+    AskAndSaveWidgetPicture(
         picCompare, "designs.png", windowTitle(),
         {ToQt(GeometryInWords(device.geometry) + ", the first design; " + DateText()),
          ToQt(DeviceDimensionsInWords(device)), ToQt(PlaceAndWeatherInWords(request_))});
-    if (!saved.isEmpty())
-        ShowStatus(this, "Picture saved as " + saved + ".");
 }

@@ -608,10 +608,7 @@ void frmShadingYear::cmdCopyPicture_Click() {
 
 void frmShadingYear::cmdSavePicture_Click() {
     calculation_->Settled();
-    const QString saved = AskAndSaveWidgetPicture(picYear, "shading-year.png",
-                                                  "Shading over the year", PictureCaption());
-    if (!saved.isEmpty())
-        ShowStatus(this, "Picture saved as " + saved + ".");
+    AskAndSaveWidgetPicture(picYear, "shading-year.png", "Shading over the year", PictureCaption());
 }
 
 void frmShadingYear::cmdAppend_Click() {

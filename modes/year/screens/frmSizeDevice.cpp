@@ -449,7 +449,5 @@ void frmSizeDevice::cmdSaveCsv_Click() {
 
 // The picture carries its caption in words above the chart.
 void frmSizeDevice::cmdSavePicture_Click() {
-    const QString saved = AskAndSaveWidgetPicture(picSweep, "sizing.png", windowTitle());
-    if (!saved.isEmpty())
-        ShowStatus(this, "Picture saved as " + saved + ".");
+    AskAndSaveWidgetPicture(picSweep, "sizing.png", windowTitle());
 }
