@@ -137,3 +137,9 @@ void WriteStagedFile(const std::string& path, StagedFiles::Kind kind,
     file.Close();
     files.Commit();
 }
+
+void WriteWholeFile(const std::string& path, const std::string& text) {
+    WriteStagedFile(path, StagedFiles::Kind::Replace, [&](PrintChannel& file) {
+        file.Print({text, Sep::Join});
+    });
+}

@@ -59,3 +59,6 @@ class PrintChannel {
 // the text added to its end.
 void WriteStagedFile(const std::string& path, StagedFiles::Kind kind,
                      const std::function<void(PrintChannel&)>& write);
+
+// The text as the whole file, replaced whole: a reader finds the old file or the new one.
+void WriteWholeFile(const std::string& path, const std::string& text);

@@ -42,3 +42,12 @@ void ShadingScheduleFile::Write(const YearStep& s) {
 void ShadingScheduleFile::Close() {
     file_.Close();
 }
+
+void WriteShadingSchedule(const std::string& path, const std::string& surface,
+                          const YearSettings& settings) {
+    StagedFiles files;
+    ShadingScheduleFile schedule(files, path, surface, settings);
+    RunShadingYear(settings, [&](const YearStep& step) { schedule.Write(step); });
+    schedule.Close();
+    files.Commit();
+}

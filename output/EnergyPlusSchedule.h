@@ -27,3 +27,7 @@ class ShadingScheduleFile {
     std::string buffer_;  // the row being built, its memory kept from row to row
     int stepMinutes_;
 };
+
+// The year run with every step written to a schedule file of its own.
+void WriteShadingSchedule(const std::string& path, const std::string& surface,
+                          const YearSettings& settings);

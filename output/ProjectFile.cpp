@@ -194,8 +194,5 @@ Project LoadProject(const std::string& path) {
 }
 
 void SaveProject(const std::string& path, const Project& project) {
-    const std::string text = ProjectText(project);
-    WriteStagedFile(path, StagedFiles::Kind::Replace, [&](PrintChannel& file) {
-        file.Print({text, Sep::Join});
-    });
+    WriteWholeFile(path, ProjectText(project));
 }

@@ -23,8 +23,5 @@ std::string SweepCsvText(std::string_view symbol, bool throughGlass,
 
 void WriteSweepCsv(const std::string& path, std::string_view symbol, bool throughGlass,
                    const std::vector<SweepRow>& rows) {
-    const std::string text = SweepCsvText(symbol, throughGlass, rows);
-    WriteStagedFile(path, StagedFiles::Kind::Replace, [&](PrintChannel& file) {
-        file.Print({text, Sep::Join});
-    });
+    WriteWholeFile(path, SweepCsvText(symbol, throughGlass, rows));
 }

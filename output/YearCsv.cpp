@@ -53,13 +53,6 @@ void AppendEndKWh(std::string& out, const YearSettings& s, const WindowIrradiati
         AppendKWh(out, {without.throughGlass, with.throughGlass});
 }
 
-// Replaced whole, as the data files are: a reader finds the old file or the new one.
-void WriteWholeFile(const std::string& path, const std::string& text) {
-    WriteStagedFile(path, StagedFiles::Kind::Replace, [&](PrintChannel& file) {
-        file.Print({text, Sep::Join});
-    });
-}
-
 }  // namespace
 
 std::string MonthlyCsvText(const YearSettings& settings, const YearTotals& totals) {

@@ -581,12 +581,7 @@ void frmShadingYear::cmdSaveSchedule_Click() {
         ShowMessage("The surface name " + problem + ".");
         return;
     }
-    const YearSettings& s = calculation_->Settled().settings;
-    StagedFiles files;
-    ShadingScheduleFile schedule(files, *path, surface, s);
-    RunShadingYear(s, [&](const YearStep& step) { schedule.Write(step); });
-    schedule.Close();
-    files.Commit();
+    WriteShadingSchedule(*path, surface, calculation_->Settled().settings);
     ShowStatus(this, ToQt("EnergyPlus schedule saved as " + *path + "."));
 }
 
