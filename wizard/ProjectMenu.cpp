@@ -1,6 +1,5 @@
 #include "wizard/ProjectMenu.h"
 
-#include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>

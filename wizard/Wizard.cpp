@@ -1,7 +1,6 @@
 #include "screens/kit/Wizard.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QScreen>
 #include <algorithm>
 
@@ -76,13 +75,9 @@ void HandOver(QWidget* owner, Step target) {
 
 void Restart(QWidget* owner, Step target) {
     WithScreen(target, [owner](auto kind) {
-        auto* fresh = new typename decltype(kind)::type;
-        if (!fresh->Open()) {
-            delete fresh;
+        QWidget* fresh = OpenNew<typename decltype(kind)::type>(owner);
+        if (fresh == nullptr)
             return;
-        }
-        Place(fresh, owner);
-        BringToFront(fresh);
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window != fresh && qobject_cast<WizardScreen*>(window) && window->isVisible())
                 window->close();

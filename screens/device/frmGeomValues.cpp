@@ -88,7 +88,7 @@ frmGeomValues::frmGeomValues()
     cboUnit = new QComboBox;
     cboUnit->setObjectName("cboUnit");
     for (const LengthUnitNames& unit : LengthUnitTable)
-        cboUnit->addItem(QString::fromUtf8(unit.caption.data(), unit.caption.size()));
+        cboUnit->addItem(ToQt(unit.caption));
     auto* unitRow = new QHBoxLayout;
     unitRow->addWidget(NewLabel("lblUnit", "Lengths in"));
     unitRow->addWidget(cboUnit);
@@ -206,7 +206,7 @@ void frmGeomValues::cboUnit_Change() {
     }
     const std::string_view symbol = NamesOf(unit).option;
     for (QLabel* label : lblUnits)
-        label->setText(QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size())));
+        label->setText(ToQt(symbol));
 }
 
 void frmGeomValues::txtGeomCase_Change() {

@@ -7,7 +7,7 @@
 #include "screens/kit/ScreenParts.h"
 
 QLabel* NewRangeWarning(const char* name, std::string_view text) {
-    QLabel* warning = NewLabel(name, ToQt(std::string(text)), LabelKind::Paragraph);
+    QLabel* warning = NewLabel(name, ToQt(text), LabelKind::Paragraph);
     warning->setVisible(false);
     return warning;
 }

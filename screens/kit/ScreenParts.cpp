@@ -15,8 +15,8 @@
 
 #include "screens/kit/EventGuard.h"
 
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
+QString ToQt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string FromQt(const QString& text) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "screens/kit/Drawings.h"
 
@@ -18,7 +19,7 @@ class QPushButton;
 // accessibility tools find it. Texts are plain text, shown exactly as written. Every handler runs
 // under the event guard.
 
-QString ToQt(const std::string& text);
+QString ToQt(std::string_view text);
 std::string FromQt(const QString& text);
 
 enum class LabelKind {

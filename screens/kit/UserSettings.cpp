@@ -5,6 +5,7 @@
 
 #include "base/InputLines.h"
 #include "base/QuotedText.h"
+#include "screens/kit/ScreenParts.h"
 
 namespace {
 
@@ -38,6 +39,5 @@ void SaveLengthUnit(LengthUnit unit) {
     if (!SettingsFileProblem().empty())
         return;
     QSettings(UserSettingsPath(), QSettings::IniFormat)
-        .setValue(UnitKey, QString::fromUtf8(NamesOf(unit).option.data(),
-                                             static_cast<qsizetype>(NamesOf(unit).option.size())));
+        .setValue(UnitKey, ToQt(NamesOf(unit).option));
 }

@@ -61,14 +61,10 @@ void BringToFront(QWidget* screen);
 // other screen when there is one.
 void Place(QWidget* screen, const QWidget* placeOf);
 
-// Opens the screen, or brings it to the front when it is open. Nullptr when its opening ended
-// the program: such a screen is never shown.
+// Opens a new screen of the kind, whether or not one is open. Nullptr when its opening ended the
+// program: such a screen is never shown.
 template <class Screen>
-Screen* Show(const QWidget* placeOf = nullptr) {
-    if (Screen* open = OpenScreen<Screen>()) {
-        BringToFront(open);
-        return open;
-    }
+Screen* OpenNew(const QWidget* placeOf) {
     auto* screen = new Screen;
     if (!screen->Open()) {
         delete screen;
@@ -77,6 +73,17 @@ Screen* Show(const QWidget* placeOf = nullptr) {
     Place(screen, placeOf);
     BringToFront(screen);
     return screen;
+}
+
+// Opens the screen, or brings it to the front when it is open. Nullptr when its opening ended
+// the program.
+template <class Screen>
+Screen* Show(const QWidget* placeOf = nullptr) {
+    if (Screen* open = OpenScreen<Screen>()) {
+        BringToFront(open);
+        return open;
+    }
+    return OpenNew<Screen>(placeOf);
 }
 
 template <class Target>

@@ -178,7 +178,7 @@ void frmSourceMode::frameSolarChoice_Click() {
 // message shows, so that the focus the message takes finds nothing left to replace.
 void frmSourceMode::ApplyZeroAzimuthRule() {
     if (ReadNumber(FromQt(txtSolAzi->text())) == 0) {
-        txtSolAzi->setText(ToQt(std::string(ZeroAzimuthText)));
+        txtSolAzi->setText(ToQt(ZeroAzimuthText));
         ShowMessage(std::string(ZeroAzimuthMessage));
     }
 }

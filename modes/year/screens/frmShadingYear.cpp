@@ -60,7 +60,7 @@ QString Degrees(double x) {
 
 QString CellTip(const YearSettings& s, const YearStep& step) {
     QString tip = QString("21 %1 %2, %3:00 to %3:59 local standard time (UTC%4), sun at %3:30\n")
-                      .arg(ToQt(std::string(MonthNames[step.month - 1])))
+                      .arg(ToQt(MonthNames[step.month - 1]))
                       .arg(s.year)
                       .arg(step.hour, 2, 10, QChar('0'))
                       .arg(ToQt(UtcOffsetText(s.utcOffset)));
@@ -385,7 +385,7 @@ void frmShadingYear::ShowTable(const YearResult& r) {
     if (darkest != nullptr) {
         said += QString(", the least fraction %1 on 21 %2 at %3:30")
                     .arg(darkest->beamUSF, 0, 'f', 2)
-                    .arg(ToQt(std::string(MonthNames[darkest->month - 1])))
+                    .arg(ToQt(MonthNames[darkest->month - 1]))
                     .arg(darkest->hour, 2, 10, QChar('0'));
     }
     tblMonthHour->setAccessibleDescription(said + ".");
@@ -420,7 +420,7 @@ QChart* frmShadingYear::NewMonthsChart() {
     months->setStartValue(-0.5);
     months->setGridLineVisible(false);
     for (int month = 0; month < 12; ++month)
-        months->append(ToQt(std::string(MonthAbbreviation(month))), 3 * month + 0.5);
+        months->append(ToQt(MonthAbbreviation(month)), 3 * month + 0.5);
     chart->addSeries(series);
     axisKWh_ = AddMonthAxes(chart, series, months, "month");
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -445,7 +445,7 @@ void frmShadingYear::ShowMonths(const YearResult& r) {
     QString said = "Irradiation on the window by month, without and with the device:";
     for (int month = 0; month < 12; ++month) {
         said += QString(" %1 %2 and %3 kWh/m²;")
-                    .arg(ToQt(std::string(MonthNames[month])))
+                    .arg(ToQt(MonthNames[month]))
                     .arg(ToQt(KWhFigure(totals->without[month].Total())))
                     .arg(ToQt(KWhFigure(totals->with[month].Total())));
         for (int with = 0; with < 2; ++with) {
