@@ -3,7 +3,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <algorithm>
 #include <exception>
 #include <string_view>
@@ -22,26 +21,6 @@ constexpr std::string_view DesignScreens[] = {
     "frmBeamResults", "frmDiffuseResults", "frmMatrixResults",
 };
 constexpr const char* ProjectFilter = "Umbravel projects (*.umbravel)";
-constexpr const char* RecentKey = "projects/recent";
-constexpr int RecentCount = 8;
-
-QStringList RecentProjects() {
-    if (!SettingsFileProblem().empty())
-        return {};
-    return QSettings(UserSettingsPath(), QSettings::IniFormat).value(RecentKey).toStringList();
-}
-
-void AddRecent(const std::string& path) {
-    if (!SettingsFileProblem().empty())
-        return;
-    QStringList recent = RecentProjects();
-    recent.removeAll(ToQt(path));
-    recent.prepend(ToQt(path));
-    while (recent.size() > RecentCount)
-        recent.removeLast();
-    QSettings(UserSettingsPath(), QSettings::IniFormat).setValue(RecentKey, recent);
-}
-
 bool SaveTo(std::string path) {
     if (!path.ends_with(ProjectExtension))
         path += ProjectExtension;
@@ -53,7 +32,7 @@ bool SaveTo(std::string path) {
         return false;
     }
     LastSavedProject = {path, design};
-    AddRecent(path);
+    AddRecentProject(path);
     return true;
 }
 
@@ -171,6 +150,6 @@ bool OpenProjectFile(const std::string& path) {
         ShowMessage(refused.what());
         return false;
     }
-    AddRecent(path);
+    AddRecentProject(path);
     return true;
 }

@@ -4,7 +4,9 @@
 #include <QSettings>
 #include <QTimeZone>
 
+#include "model/CaseKinds.h"
 #include "modes/year/ZoneLocations.h"
+#include "screens/kit/ScreenParts.h"
 #include "screens/kit/UserSettings.h"
 
 namespace {
@@ -37,11 +39,12 @@ PlaceSettings FirstPlace() {
 
 PlaceSettings LoadPlaceSettings() {
     PlaceSettings first = FirstPlace();
-    if (std::string problem = SettingsFileProblem(); !problem.empty()) {
-        first.problem = std::move(problem);
+    const auto settings = OpenUserSettings();
+    if (!settings) {
+        first.problem = SettingsFileProblem();
         return first;
     }
-    const QSettings s(UserSettingsPath(), QSettings::IniFormat);
+    const QSettings& s = *settings;
     StoredPlace start;
     start.latitude = first.latitude;
     start.longitude = first.longitude;
@@ -63,13 +66,14 @@ PlaceSettings LoadPlaceSettings() {
 }
 
 void SavePlaceSettings(const PlaceSettings& p) {
-    if (!SettingsFileProblem().empty())
+    const auto s = OpenUserSettings();
+    if (!s)
         return;
-    QSettings s(UserSettingsPath(), QSettings::IniFormat);
-    s.setValue("place/latitude", p.latitude);
-    s.setValue("place/longitude", p.longitude);
-    s.setValue("place/timeZone", p.timeZone);
-    s.setValue("place/utcOffset", p.utcOffset);
-    s.setValue("window/facing", p.facing.bearing);
-    s.setValue("window/finSide", p.facing.finSide == FinSide::Left ? "left" : "right");
+    s->setValue("place/latitude", p.latitude);
+    s->setValue("place/longitude", p.longitude);
+    s->setValue("place/timeZone", p.timeZone);
+    s->setValue("place/utcOffset", p.utcOffset);
+    s->setValue("window/facing", p.facing.bearing);
+    s->setValue("window/finSide",
+                ToQt(RowOf(FinSideTable, &FinSideNames::side, p.facing.finSide).option));
 }
