@@ -20,8 +20,7 @@ Project CurrentProject() {
     const PlaceSettings place = LoadPlaceSettings();
     p.place = {place.latitude, place.longitude, place.timeZone.toStdString(), place.utcOffset,
                place.facing};
-    p.year = {Kept.year, Kept.weatherFile,  Kept.groundReflectance,
-              Kept.sky,  Kept.glazingPanes, Kept.clearSky};
+    p.year = Kept.year;
     p.dataFolder = DataPath;
     return p;
 }
@@ -49,12 +48,7 @@ void UseProject(const Project& p) {
     place.utcOffset = p.place.utcOffset;
     place.facing = p.place.facing;
     SavePlaceSettings(place);
-    Kept.year = p.year.year;
-    Kept.weatherFile = p.year.weatherFile;
-    Kept.groundReflectance = p.year.groundReflectance;
-    Kept.sky = p.year.sky;
-    Kept.glazingPanes = p.year.glazingPanes;
-    Kept.clearSky = p.year.clearSky;
+    Kept.year = p.year;
     if (!p.dataFolder.empty())
         DataPath = p.dataFolder;
 }

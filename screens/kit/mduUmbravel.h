@@ -11,7 +11,7 @@
 #include "model/ShadeGeometry.h"
 #include "model/ShadingCase.h"
 #include "model/WizardDefaults.h"
-#include "modes/year/SkyModel.h"
+#include "output/ProjectFile.h"
 
 // The wizard's entries, kept between its screens for the whole run: each screen stores what the
 // user typed or chose, and CurrentCase hands the calculation and the writers one case built
@@ -56,12 +56,7 @@ struct KeptEntries {
     // dimensions, which follows them.
     bool headerTyped = false;
     // The year screen's entries besides the place, which the user's settings keep.
-    int year = 2025;
-    std::string weatherFile;
-    double groundReflectance = 0.2;
-    SkyModel sky = SkyModel::Perez;
-    int glazingPanes = 0;
-    bool clearSky = false;
+    ProjectYear year;
 };
 inline KeptEntries Kept;
 

@@ -132,30 +132,30 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     txtYear = new QSpinBox;
     txtYear->setObjectName("txtYear");
     txtYear->setRange(1800, 2200);
-    txtYear->setValue(kept.year);
+    txtYear->setValue(kept.year.year);
     txtReflectance = new QDoubleSpinBox;
     txtReflectance->setObjectName("txtReflectance");
     txtReflectance->setRange(0, 1);
     txtReflectance->setSingleStep(0.05);
-    txtReflectance->setValue(kept.groundReflectance);
+    txtReflectance->setValue(kept.year.groundReflectance);
     cboSky = new QComboBox;
     cboSky->setObjectName("cboSky");
     cboSky->addItem("Perez sky", static_cast<int>(SkyModel::Perez));
     cboSky->addItem("Isotropic sky", static_cast<int>(SkyModel::Isotropic));
-    cboSky->setCurrentIndex(cboSky->findData(static_cast<int>(kept.sky)));
+    cboSky->setCurrentIndex(cboSky->findData(static_cast<int>(kept.year.sky)));
     cboSky->setToolTip(
         "Perez 1990: the circumsolar part shaded like the beam, the horizon band by the exact "
         "unshaded fraction along the horizon, the rest by the physically weighted sky factor");
     cboGlazing = new QComboBox;
     cboGlazing->setObjectName("cboGlazing");
     cboGlazing->addItems({"No glazing", "1 pane", "2 panes", "3 panes"});
-    cboGlazing->setCurrentIndex(kept.glazingPanes);
+    cboGlazing->setCurrentIndex(kept.year.glazingPanes);
     cboGlazing->setToolTip(
         "Panes of clear float glass, 3.175 mm: the solar gain through them beside the "
         "irradiation on the window");
     chkClearSky = new QCheckBox("Clear sky without a weather file");
     chkClearSky->setObjectName("chkClearSky");
-    chkClearSky->setChecked(kept.clearSky);
+    chkClearSky->setChecked(kept.year.clearSky);
     lblWeather = NewLabel("lblWeather", "", LabelKind::Paragraph);
     lblBusy = NewLabel("lblBusy", "Computing…");
     // The entries do not move when it comes and goes.
@@ -250,8 +250,8 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     ShowMonths({});
     calculation_->Start();
     ShowBusy();
-    if (!kept.weatherFile.empty())
-        ReadWeather(ToQt(kept.weatherFile), true);
+    if (!kept.year.weatherFile.empty())
+        ReadWeather(ToQt(kept.year.weatherFile), true);
 }
 
 YearRequest frmShadingYear::Entries() const {
@@ -278,11 +278,11 @@ void frmShadingYear::Form_Change() {
 
 void frmShadingYear::KeepEntries() const {
     mduUmbravel::KeptEntries& kept = mduUmbravel::Kept;
-    kept.year = txtYear->value();
-    kept.groundReflectance = txtReflectance->value();
-    kept.sky = static_cast<SkyModel>(cboSky->currentData().toInt());
-    kept.glazingPanes = cboGlazing->currentIndex();
-    kept.clearSky = chkClearSky->isChecked();
+    kept.year.year = txtYear->value();
+    kept.year.groundReflectance = txtReflectance->value();
+    kept.year.sky = static_cast<SkyModel>(cboSky->currentData().toInt());
+    kept.year.glazingPanes = cboGlazing->currentIndex();
+    kept.year.clearSky = chkClearSky->isChecked();
     SavePlaceSettings(framePlace->Values());
 }
 
@@ -522,7 +522,7 @@ void frmShadingYear::WeatherRead_Done(const QString& path, bool kept, const Weat
     }
     // The file the user left has gone or changed since: said beside the figures, which are
     // without it.
-    mduUmbravel::Kept.weatherFile.clear();
+    mduUmbravel::Kept.year.weatherFile.clear();
     weatherProblem_ = ToQt("The weather file " + problem + ".");
     ShowWeather();
 }
@@ -531,7 +531,7 @@ void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather, cons
     weather_ = std::move(weather);
     weatherPath_ = path;
     weatherProblem_.clear();
-    mduUmbravel::Kept.weatherFile = FromQt(path);
+    mduUmbravel::Kept.year.weatherFile = FromQt(path);
     ShowWeather();
     const WeatherLocation& at = weather_->location;
     framePlace->SetPlace(at.place.latitude, at.place.longitude, at.utcOffset);
@@ -541,7 +541,7 @@ void frmShadingYear::UseWeather(std::shared_ptr<const WeatherYear> weather, cons
 void frmShadingYear::cmdUnloadWeather_Click() {
     weather_.reset();
     weatherPath_.clear();
-    mduUmbravel::Kept.weatherFile.clear();
+    mduUmbravel::Kept.year.weatherFile.clear();
     ShowWeather();
     Form_Change();
 }
