@@ -16,13 +16,14 @@ namespace {
 struct SweptPlace {
     double DeviceShape::*length;
     std::string DimensionTexts::*text;
+    std::string_view symbol;
 };
 
 // In the order of SweptDimension.
 constexpr SweptPlace SweptPlaces[] = {
-    {&DeviceShape::L, &DimensionTexts::L},
-    {&DeviceShape::Lh, &DimensionTexts::Lh},
-    {&DeviceShape::WP, &DimensionTexts::WP},
+    {&DeviceShape::L, &DimensionTexts::L, "L"},
+    {&DeviceShape::Lh, &DimensionTexts::Lh, "h"},
+    {&DeviceShape::WP, &DimensionTexts::WP, "W'"},
 };
 
 }  // namespace
@@ -33,6 +34,10 @@ double DeviceShape::*LengthOf(SweptDimension dimension) {
 
 std::string DimensionTexts::*BoxTextOf(SweptDimension dimension) {
     return SweptPlaces[static_cast<std::size_t>(dimension)].text;
+}
+
+std::string_view SymbolOf(SweptDimension dimension) {
+    return SweptPlaces[static_cast<std::size_t>(dimension)].symbol;
 }
 
 double DimensionOf(const DeviceShape& device, SweptDimension dimension) {

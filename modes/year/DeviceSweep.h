@@ -4,6 +4,7 @@
 #include <functional>
 #include <stop_token>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/DimensionEntry.h"
@@ -40,6 +41,8 @@ double SweepValue(const SweepRange& range, int k);
 // Where the dimension stands: among a device's lengths and among the dimension boxes' texts.
 double DeviceShape::*LengthOf(SweptDimension dimension);
 std::string DimensionTexts::*BoxTextOf(SweptDimension dimension);
+// "L", "h", "W'".
+std::string_view SymbolOf(SweptDimension dimension);
 
 double DimensionOf(const DeviceShape& device, SweptDimension dimension);
 DeviceShape WithDimension(DeviceShape device, SweptDimension dimension, double value);

@@ -4,13 +4,16 @@
 
 #include "modes/year/DeviceSweep.h"
 #include "screens/kit/DeviceWords.h"
+#include "screens/kit/ScreenParts.h"
 
 QComboBox* NewDimensionChoice(const char* name, Geometry geometry) {
     const DeviceWords& words = WordsFor(geometry);
     auto* choice = new QComboBox;
     choice->setObjectName(name);
-    choice->addItem(QString("L: ") + words.depthLabel, static_cast<int>(SweptDimension::L));
-    choice->addItem(QString("h: ") + words.frontHeightLabel, static_cast<int>(SweptDimension::Lh));
-    choice->addItem(QString("W': ") + words.widthLabel, static_cast<int>(SweptDimension::WP));
+    const char* const labels[] = {words.depthLabel, words.frontHeightLabel, words.widthLabel};
+    for (const SweptDimension d : {SweptDimension::L, SweptDimension::Lh, SweptDimension::WP}) {
+        choice->addItem(ToQt(SymbolOf(d)) + ": " + labels[static_cast<int>(d)],
+                        static_cast<int>(d));
+    }
     return choice;
 }

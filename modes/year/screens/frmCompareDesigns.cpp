@@ -39,8 +39,6 @@
 
 namespace {
 
-const char* const Symbols[] = {"L", "h", "W'"};
-
 // "+1.2" with its sign, so that a difference reads as one; none on a figure of zero.
 QString Signed(const std::string& figure) {
     const bool plus = figure[0] != '-' && figure.find_first_of("123456789") != std::string::npos;
@@ -202,10 +200,10 @@ void frmCompareDesigns::Second_Change() {
 }
 
 void frmCompareDesigns::ShowTitles() {
-    const int dimension = cboDimension->currentIndex();
+    const auto dimension = static_cast<SweptDimension>(cboDimension->currentData().toInt());
     const auto title = [&](const char* which, const DeviceShape& device) {
-        return QString(which) + ": " + Symbols[dimension] + " = " +
-               ToQt(PlainNumberText(DimensionOf(device, static_cast<SweptDimension>(dimension))));
+        return QString(which) + ": " + ToQt(SymbolOf(dimension)) + " = " +
+               ToQt(PlainNumberText(DimensionOf(device, dimension)));
     };
     lblFirst->setText(title("First design", request_.entries.device));
     lblSecond->setText(title("Second design", SecondDesign().entries.device));

@@ -259,11 +259,6 @@ SweptDimension frmSizeDevice::Dimension() const {
     return static_cast<SweptDimension>(cboDimension->currentData().toInt());
 }
 
-const char* frmSizeDevice::Symbol() const {
-    static const char* const symbols[] = {"L", "h", "W'"};
-    return symbols[static_cast<int>(swept_.dimension)];
-}
-
 SweepTargets frmSizeDevice::Targets() const {
     SweepTargets targets;
     for (int i = 0; i < 2; ++i) {
@@ -385,7 +380,8 @@ void frmSizeDevice::ShowSweep() {
         chart->addSeries(line);
     }
     auto* values = new QValueAxis;
-    values->setTitleText(cboDimension->itemText(static_cast<int>(swept_.dimension)));
+    values->setTitleText(
+        cboDimension->itemText(cboDimension->findData(static_cast<int>(swept_.dimension))));
     values->setRange(swept_.from, swept_.to);
     RoundTicks(values, swept_.from, swept_.to);
     auto* removed = new QValueAxis;
@@ -395,7 +391,7 @@ void frmSizeDevice::ShowSweep() {
     removed->applyNiceNumbers();
     ShowLineChart(chtSweep, chart, values, removed);
 
-    lblMeets->setText(ToQt(TargetsInWords(met, targets, Symbol(),
+    lblMeets->setText(ToQt(TargetsInWords(met, targets, SymbolOf(swept_.dimension),
                                           NamesOf(mduUmbravel::Kept.unit).option, swept_, north)));
     txtUse->setDecimals(std::max(3, SweepDecimals(swept_)));
     txtUse->setRange(swept_.from, swept_.to);
@@ -413,8 +409,9 @@ void frmSizeDevice::ShowCaption() {
     const Geometry geometry = e.device.geometry;
     std::string caption = GeometryInWords(geometry);
     if (!rows_.empty()) {
-        caption += ", " + std::string(Symbol()) + " from " + PlainNumberText(swept_.from) + " to " +
-                   PlainNumberText(swept_.to) + " in " + std::to_string(swept_.steps) + " steps";
+        caption += ", " + std::string(SymbolOf(swept_.dimension)) + " from " +
+                   PlainNumberText(swept_.from) + " to " + PlainNumberText(swept_.to) + " in " +
+                   std::to_string(swept_.steps) + " steps";
     }
     caption += ". " + DeviceDimensionsInWords(e.device) + ".\n" + PlaceAndWeatherInWords(request_);
     lblCaption->setText(ToQt(caption + "."));
@@ -443,7 +440,7 @@ void frmSizeDevice::cmdUse_Click() {
 
 void frmSizeDevice::cmdSaveCsv_Click() {
     AskAndSaveCsv(this, "Sweep CSV", "sweep.csv", [this](const std::string& path) {
-        WriteSweepCsv(path, Symbol(), request_.entries.glazingPanes > 0, rows_);
+        WriteSweepCsv(path, SymbolOf(swept_.dimension), request_.entries.glazingPanes > 0, rows_);
     });
 }
 

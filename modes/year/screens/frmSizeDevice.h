@@ -54,7 +54,6 @@ class frmSizeDevice : public WizardScreen {
 
     SweepTargets Targets() const;
     SweptDimension Dimension() const;
-    const char* Symbol() const;
     TargetBoxes NewTarget(int index, const SweepTarget& initial);
     void ShowRunning(bool running);
     void ShowSweep();
