@@ -1,5 +1,6 @@
 #include "screens/kit/DeviceWords.h"
 
+#include "base/DateTimeText.h"
 #include "base/NumberText.h"
 
 namespace {
@@ -58,4 +59,21 @@ std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometr
            item("window width W", g.W) + ", " + item("their difference W' - W", g.DelW) + ", " +
            item("window height H", g.H) + ", " + item("front height h", g.Lh) + ", " +
            item("height difference h'", g.LhP) + ", " + item("depth from the wall L", g.L);
+}
+
+std::string DimensionsInWords(const DeviceShape& device, LengthUnit unit) {
+    mduUmbravel::ShadeGeometryRecord g;
+    g.L = device.L;
+    g.W = device.W;
+    g.WP = device.WP;
+    g.DelW = device.WP - device.W;
+    g.H = device.H;
+    g.Lh = device.Lh;
+    g.LhP = device.LhP;
+    return DimensionsInWords(device.geometry, g, unit);
+}
+
+std::string DeviceAndDateInWords(Geometry geometry, DeviceLayout layout) {
+    return GeometryInWords(geometry) + ", " + std::string(NamesOf(layout).caption) + "; " +
+           DateText();
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/CaseKinds.h"
+#include "model/ExactShadow.h"
 #include "model/LengthUnit.h"
 #include "model/ShadeGeometry.h"
 
@@ -22,7 +23,11 @@ const DeviceWords& WordsFor(Geometry geometry);
 // "Geometry: Awning only".
 std::string GeometryInWords(Geometry geometry);
 
+// The first line of a picture's caption: "Geometry: Awning only, as drawn; 12-08-2026".
+std::string DeviceAndDateInWords(Geometry geometry, DeviceLayout layout);
+
 // Every dimension named in words with its symbol, value and unit, for the results screens and
 // the captions of pictures.
 std::string DimensionsInWords(Geometry geometry, const mduUmbravel::ShadeGeometryRecord& g,
                               LengthUnit unit);
+std::string DimensionsInWords(const DeviceShape& device, LengthUnit unit);

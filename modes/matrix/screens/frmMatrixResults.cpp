@@ -9,7 +9,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "base/DateTimeText.h"
 #include "model/FractionRange.h"
 #include "modes/matrix/screens/MatrixChart.h"
 #include "output/MatrixReport.h"
@@ -109,8 +108,7 @@ void frmMatrixResults::Form_Load() {
     // The chart draws the table's own sweep, so that its lines are the table's columns.
     chart->Show(
         run.results.report, c.output.dataPath,
-        QStringList{ToQt(GeometryInWords(c.geometry) + ", " +
-                         std::string(NamesOf(c.layout).caption) + "; " + DateText()),
+        QStringList{ToQt(DeviceAndDateInWords(c.geometry, c.layout)),
                     ToQt(DimensionsInWords(c.geometry, c.dimensions, mduUmbravel::Kept.unit))});
 }
 

@@ -4,9 +4,6 @@
 
 #include "modes/year/screens/YearCalculation.h"
 
-// The device's dimensions in words, in the unit the user chose.
-std::string DeviceDimensionsInWords(const DeviceShape& device);
-
 // The last words under a picture of a design's year: the place, the window's facing, the year,
 // the weather or clear sky, and the glazing. "Latitude 39.74, longitude -105.18, window facing
 // 180 deg, year 2025, weather: Golden".

@@ -36,6 +36,7 @@
 #include "screens/kit/PictureFile.h"
 #include "screens/kit/ScreenParts.h"
 #include "screens/kit/ScrollingPart.h"
+#include "screens/kit/mduUmbravel.h"
 
 namespace {
 
@@ -276,5 +277,6 @@ void frmCompareDesigns::cmdSavePicture_Click() {
     AskAndSaveWidgetPicture(
         picCompare, "designs.png", windowTitle(),
         {ToQt(GeometryInWords(device.geometry) + ", the first design; " + DateText()),
-         ToQt(DeviceDimensionsInWords(device)), ToQt(PlaceAndWeatherInWords(request_))});
+         ToQt(DimensionsInWords(device, mduUmbravel::Kept.unit)),
+         ToQt(PlaceAndWeatherInWords(request_))});
 }

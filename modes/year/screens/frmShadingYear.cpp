@@ -26,7 +26,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/DateTimeText.h"
 #include "base/QuotedText.h"
 #include "model/ExactShadow.h"
 #include "modes/year/MonthNames.h"
@@ -589,8 +588,7 @@ void frmShadingYear::cmdSaveSchedule_Click() {
 // are for.
 QStringList frmShadingYear::PictureCaption() const {
     const ShadingCase c = mduUmbravel::CurrentCase();
-    return {ToQt(GeometryInWords(c.geometry) + ", " + std::string(NamesOf(c.layout).caption) +
-                 "; " + DateText()),
+    return {ToQt(DeviceAndDateInWords(c.geometry, c.layout)),
             ToQt(DimensionsInWords(c.geometry, c.dimensions, mduUmbravel::Kept.unit)),
             lblWeather->text()};
 }

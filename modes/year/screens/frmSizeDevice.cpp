@@ -413,7 +413,8 @@ void frmSizeDevice::ShowCaption() {
                    PlainNumberText(swept_.from) + " to " + PlainNumberText(swept_.to) + " in " +
                    std::to_string(swept_.steps) + " steps";
     }
-    caption += ". " + DeviceDimensionsInWords(e.device) + ".\n" + PlaceAndWeatherInWords(request_);
+    caption += ". " + DimensionsInWords(e.device, mduUmbravel::Kept.unit) + ".\n" +
+               PlaceAndWeatherInWords(request_);
     lblCaption->setText(ToQt(caption + "."));
 }
 
