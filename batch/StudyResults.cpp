@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view LineEnd = "\r\n";
 
 // The periods of a year case's results, as their columns name them.
-const std::pair<std::string_view, std::span<const int>> YearPeriods[] = {
+const std::pair<std::string_view, std::span<const int>> PeriodColumns[] = {
     {"annual", WholeYear},
     {"jun-aug", JuneToAugust},
     {"dec-feb", DecemberToFebruary},
@@ -47,7 +47,7 @@ std::string PercentField(double percent) {
 void AddYear(std::vector<std::string>& fields, const YearResult& y) {
     const bool irradiated = y.settings.Irradiated();
     const bool glazed = irradiated && y.settings.glazingPanes > 0;
-    for (const auto& [name, period] : YearPeriods) {
+    for (const auto& [name, period] : PeriodColumns) {
         for (const auto* side : {&y.totals.without, &y.totals.with}) {
             const WindowIrradiation sum = PeriodSum(*side, period);
             for (const double wh : {sum.beam, sum.sky, sum.ground, sum.Total()})
@@ -64,7 +64,7 @@ void AddYear(std::vector<std::string>& fields, const YearResult& y) {
     fields.push_back(y.settings.weather ? std::to_string(y.totals.missingHours) : std::string());
 }
 
-constexpr std::size_t YearColumnCount = std::size(YearPeriods) * 12 + 2;
+constexpr std::size_t YearColumnCount = std::size(PeriodColumns) * 12 + 2;
 
 // "sky-case-1a" from "CASE 1A", "ground-case-6a" from "6A".
 std::string CountColumn(std::string_view prefix, std::string_view caseName) {
@@ -107,7 +107,7 @@ std::string ResultsHeaderLine() {
         names.push_back(CountColumn("ground-case-", caseName));
     for (const std::string_view n : {"matrix-altitude", "matrix-azimuth", "matrix-usf"})
         names.emplace_back(n);
-    for (const auto& period : YearPeriods)
+    for (const auto& period : PeriodColumns)
         AddPeriodColumns(names, period.first);
     for (const std::string_view n : {"sun-hours", "missing-hours", "error"})
         names.emplace_back(n);

@@ -8,6 +8,7 @@
 #include "base/PrintChannel.h"
 #include "modes/year/ClearSky.h"
 #include "modes/year/MonthNames.h"
+#include "modes/year/SweepTargets.h"
 #include "output/BeamSection.h"
 #include "output/KWhText.h"
 #include "output/ReportLines.h"
@@ -142,25 +143,23 @@ std::string WeatherChecksLine(const YearSettings& settings, const YearTotals& to
 
 namespace {
 
-std::string SeasonsLine(const YearSettings& settings, const YearTotals& totals,
-                        const std::string& start,
-                        double (*removed)(const YearTotals&, std::span<const int>)) {
+std::string SeasonsLine(const YearSettings& settings, const std::array<double, 3>& removed,
+                        const std::string& start) {
     const bool north = settings.place.latitude >= 0;
-    return start + PercentText(removed(totals, WholeYear)) + ", June-August (" +
-           (north ? "summer" : "winter") + ") " + PercentText(removed(totals, JuneToAugust)) +
-           ", December-February (" + (north ? "winter" : "summer") + ") " +
-           PercentText(removed(totals, DecemberToFebruary));
+    return start + PercentText(removed[0]) + ", " + PeriodName(SweepPeriod::JuneToAugust, north) +
+           " " + PercentText(removed[1]) + ", " +
+           PeriodName(SweepPeriod::DecemberToFebruary, north) + " " + PercentText(removed[2]);
 }
 
 }  // namespace
 
 std::string RemovedSummaryLine(const YearSettings& settings, const YearTotals& totals) {
-    return SeasonsLine(settings, totals, "Removed by the device: year ", RemovedPercent);
+    return SeasonsLine(settings, RemovedByPeriod(totals, false), "Removed by the device: year ");
 }
 
 std::string RemovedThroughGlassLine(const YearSettings& settings, const YearTotals& totals) {
-    return SeasonsLine(settings, totals, "Removed from the solar gain by the device: year ",
-                       RemovedThroughGlassPercent);
+    return SeasonsLine(settings, RemovedByPeriod(totals, true),
+                       "Removed from the solar gain by the device: year ");
 }
 
 std::string ClearSkyText() {

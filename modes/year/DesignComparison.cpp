@@ -6,13 +6,12 @@ std::array<PeriodComparison, 3> ComparePeriods(const YearTotals& first, const Ye
         const WindowIrradiation sum = PeriodSum(t.with, period);
         return throughGlass ? sum.throughGlass : sum.Total();
     };
-    const auto removed = throughGlass ? RemovedThroughGlassPercent : RemovedPercent;
-    const std::array<std::span<const int>, 3> periods = {WholeYear, JuneToAugust,
-                                                         DecemberToFebruary};
+    const std::array<double, 3> firstRemoved = RemovedByPeriod(first, throughGlass);
+    const std::array<double, 3> secondRemoved = RemovedByPeriod(second, throughGlass);
     std::array<PeriodComparison, 3> rows{};
-    for (std::size_t p = 0; p < periods.size(); ++p) {
-        rows[p] = {with(first, periods[p]), with(second, periods[p]), removed(first, periods[p]),
-                   removed(second, periods[p])};
+    for (std::size_t p = 0; p < YearPeriods.size(); ++p) {
+        rows[p] = {with(first, YearPeriods[p]), with(second, YearPeriods[p]), firstRemoved[p],
+                   secondRemoved[p]};
     }
     return rows;
 }

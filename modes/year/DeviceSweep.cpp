@@ -69,11 +69,7 @@ std::vector<SweepRow> SweepDevice(const YearEntries& entries, const SweepRange& 
         YearSettings s = YearSettingsFrom(e);
         s.sun = &sun;
         const YearTotals totals = RunShadingYear(s, {}, stop);
-        const auto removed = s.glazingPanes > 0 ? RemovedThroughGlassPercent : RemovedPercent;
-        rows[static_cast<std::size_t>(k)] = {
-            value,
-            {removed(totals, WholeYear), removed(totals, JuneToAugust),
-             removed(totals, DecemberToFebruary)}};
+        rows[static_cast<std::size_t>(k)] = {value, RemovedByPeriod(totals, s.glazingPanes > 0)};
         const int count = ++done;
         if (onValueDone)
             onValueDone(count);

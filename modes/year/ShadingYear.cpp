@@ -307,3 +307,11 @@ double RemovedPercent(const YearTotals& totals, std::span<const int> period) {
 double RemovedThroughGlassPercent(const YearTotals& totals, std::span<const int> period) {
     return Removed(totals, period, [](const WindowIrradiation& w) { return w.throughGlass; });
 }
+
+std::array<double, 3> RemovedByPeriod(const YearTotals& totals, bool throughGlass) {
+    const auto removed = throughGlass ? RemovedThroughGlassPercent : RemovedPercent;
+    std::array<double, 3> shares{};
+    for (std::size_t p = 0; p < YearPeriods.size(); ++p)
+        shares[p] = removed(totals, YearPeriods[p]);
+    return shares;
+}

@@ -83,6 +83,9 @@ WindowIrradiation YearSum(const std::array<WindowIrradiation, 12>& months);
 inline constexpr std::array<int, 12> WholeYear = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 inline constexpr std::array<int, 3> JuneToAugust = {6, 7, 8};
 inline constexpr std::array<int, 3> DecemberToFebruary = {12, 1, 2};
+// The three in the order the results give them.
+inline constexpr std::array<std::span<const int>, 3> YearPeriods = {WholeYear, JuneToAugust,
+                                                                    DecemberToFebruary};
 
 // The months of the period (1 to 12) summed in the period's order.
 WindowIrradiation PeriodSum(const std::array<WindowIrradiation, 12>& months,
@@ -116,3 +119,5 @@ MonthHourTable ShadingOnThe21st(const YearSettings& settings);
 double RemovedPercent(const YearTotals& totals, std::span<const int> period);
 // The same for the solar gain through the glazing.
 double RemovedThroughGlassPercent(const YearTotals& totals, std::span<const int> period);
+// Either share in each of YearPeriods.
+std::array<double, 3> RemovedByPeriod(const YearTotals& totals, bool throughGlass);
