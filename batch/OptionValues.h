@@ -9,8 +9,6 @@
 #include "base/Clock.h"
 #include "base/QuotedText.h"
 #include "batch/BatchOptions.h"
-#include "modes/year/ShadingYear.h"
-#include "modes/year/WindowAngles.h"
 
 // Readers of the values options take; each throws UsageError naming the option.
 

@@ -54,9 +54,10 @@ std::vector<SweepRow> SweepDevice(const YearEntries& entries, const SweepRange& 
                                   std::stop_token stop) {
     if (range.steps < FewestSweepSteps || range.steps > MostSweepSteps)
         throw std::invalid_argument("a sweep has 2 to 200 steps");
-    if (!entries.weather && !entries.clearSky)
+    const YearSettings base = YearSettingsFrom(entries);
+    if (!base.Irradiated())
         throw std::invalid_argument("a sweep needs a weather file or the clear sky");
-    const std::vector<SunAngles> sun = SunAtEveryStep(YearSettingsFrom(entries));
+    const std::vector<SunAngles> sun = SunAtEveryStep(base);
 
     std::vector<SweepRow> rows(static_cast<std::size_t>(range.steps));
     std::atomic<int> done = 0;

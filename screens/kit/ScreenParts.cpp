@@ -40,6 +40,14 @@ QLabel* NewLabel(const char* name, const QString& text, LabelKind kind) {
     return label;
 }
 
+QLabel* NewBusyLabel() {
+    QLabel* busy = NewLabel("lblBusy", "Computing…");
+    QSizePolicy policy = busy->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    busy->setSizePolicy(policy);
+    return busy;
+}
+
 QLineEdit* NewTextBox(const char* name, const QString& initialText,
                       std::function<void()> onChange) {
     auto* box = new QLineEdit(initialText);

@@ -30,6 +30,10 @@ enum class LabelKind {
 
 QLabel* NewLabel(const char* name, const QString& text, LabelKind kind = LabelKind::Caption);
 
+// "Computing…", shown while a calculation runs; the controls beside it do not move when it
+// comes and goes.
+QLabel* NewBusyLabel();
+
 // A one-line text box holding its initial text. Every later change, the program's own
 // included, runs the handler.
 QLineEdit* NewTextBox(const char* name, const QString& initialText = {},

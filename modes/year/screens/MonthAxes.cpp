@@ -5,9 +5,8 @@
 #include <QChart>
 #include <QValueAxis>
 
-QValueAxis* AddMonthAxes(QChart* chart, QAbstractBarSeries* bars, QAbstractAxis* months,
-                         const QString& title) {
-    months->setTitleText(title);
+QValueAxis* AddMonthAxes(QChart* chart, QAbstractBarSeries* bars, QAbstractAxis* months) {
+    months->setTitleText("month");
     chart->addAxis(months, Qt::AlignBottom);
     bars->attachAxis(months);
     auto* kWh = new QValueAxis;

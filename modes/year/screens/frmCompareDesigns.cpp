@@ -85,10 +85,7 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     txtValue->setDecimals(3);
     txtValue->setSingleStep(0.1);
     txtValue->setValue(device.L / 2);
-    lblBusy = NewLabel("lblBusy", "Computing…");
-    QSizePolicy busyPolicy = lblBusy->sizePolicy();
-    busyPolicy.setRetainSizeWhenHidden(true);
-    lblBusy->setSizePolicy(busyPolicy);
+    lblBusy = NewBusyLabel();
 
     lblFirst = NewLabel("lblFirst", "");
     lblSecond = NewLabel("lblSecond", "");
@@ -109,7 +106,7 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     auto* months = new QBarCategoryAxis;
     for (int month = 0; month < 12; ++month)
         months->append(QString::fromLatin1(MonthAbbreviation(month).data(), 3));
-    axisKWh_ = AddMonthAxes(chart, series, months, "month");
+    axisKWh_ = AddMonthAxes(chart, series, months);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chtMonths = new QChartView(chart);
     chtMonths->setObjectName("chtMonths");

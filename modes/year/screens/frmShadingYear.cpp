@@ -156,11 +156,7 @@ frmShadingYear::frmShadingYear(QWidget* parent)
     chkClearSky->setObjectName("chkClearSky");
     chkClearSky->setChecked(kept.year.clearSky);
     lblWeather = NewLabel("lblWeather", "", LabelKind::Paragraph);
-    lblBusy = NewLabel("lblBusy", "Computing…");
-    // The entries do not move when it comes and goes.
-    QSizePolicy busyPolicy = lblBusy->sizePolicy();
-    busyPolicy.setRetainSizeWhenHidden(true);
-    lblBusy->setSizePolicy(busyPolicy);
+    lblBusy = NewBusyLabel();
     cmdLoadWeather =
         NewButton("cmdLoadWeather", "&Load weather file…", [this] { cmdLoadWeather_Click(); });
     cmdUnloadWeather =
@@ -421,7 +417,7 @@ QChart* frmShadingYear::NewMonthsChart() {
     for (int month = 0; month < 12; ++month)
         months->append(ToQt(MonthAbbreviation(month)), 3 * month + 0.5);
     chart->addSeries(series);
-    axisKWh_ = AddMonthAxes(chart, series, months, "month");
+    axisKWh_ = AddMonthAxes(chart, series, months);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }

@@ -27,7 +27,6 @@
 #include "modes/year/screens/DimensionChoice.h"
 #include "modes/year/screens/YearCaption.h"
 #include "output/SweepCsv.h"
-#include "output/YearSection.h"
 #include "platform/Host.h"
 #include "screens/kit/ControlWords.h"
 #include "screens/kit/CsvSave.h"
