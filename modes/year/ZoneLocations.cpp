@@ -56,18 +56,6 @@ std::optional<ZoneLocation> FromLine(std::string_view line, std::string_view zon
 
 }  // namespace
 
-std::optional<ZoneLocation> FindZoneLocation(std::string_view tableText, std::string_view zone) {
-    while (!tableText.empty()) {
-        const std::size_t end = tableText.find('\n');
-        if (auto found = FromLine(tableText.substr(0, end), zone))
-            return found;
-        if (end == std::string_view::npos)
-            break;
-        tableText.remove_prefix(end + 1);
-    }
-    return std::nullopt;
-}
-
 std::optional<ZoneLocation> ReadZoneLocation(const std::string& tablePath, std::string_view zone) {
     try {
         InputLines lines = InputLines::Open(tablePath);

@@ -14,10 +14,7 @@ struct ZoneLocation {
     double latitude, longitude;  // degrees, north and east positive
 };
 
-// The zone's place in the table's text, none when the zone is not in it.
-std::optional<ZoneLocation> FindZoneLocation(std::string_view tableText, std::string_view zone);
-
-// The same from the table file; none when the file cannot be read.
+// The zone's place in the table file; none when the zone is not in it or the file cannot be read.
 std::optional<ZoneLocation> ReadZoneLocation(const std::string& tablePath, std::string_view zone);
 
 // The warning when a longitude lies more than two hours of the sun's time from the zone's offset

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/TempFolder.h"
+
 namespace {
 
 constexpr std::string_view Table =
@@ -23,14 +25,17 @@ TEST(ZoneLocations, TheTableGivesEachZonesPlaceInDegrees) {
         {"Asia/Kolkata", 22 + 32 / 60.0, 88 + 22 / 60.0},  // the last field of a line
         {"America/Denver", 39 + 44 / 60.0 + 21 / 3600.0, -(104 + 59 / 60.0 + 3 / 3600.0)},
     };
+    const TempFolder folder;
+    const std::string table = folder.Slash() + "zone1970.tab";
+    WriteBytes(table, std::string(Table));
     for (const auto& f : found) {
-        const auto at = FindZoneLocation(Table, f.zone);
+        const auto at = ReadZoneLocation(table, f.zone);
         ASSERT_TRUE(at) << f.zone;
         EXPECT_DOUBLE_EQ(at->latitude, f.latitude) << f.zone;
         EXPECT_DOUBLE_EQ(at->longitude, f.longitude) << f.zone;
     }
     for (std::string_view missing : {"UTC", "Europe/Berl", "Broken/Line", ""})
-        EXPECT_FALSE(FindZoneLocation(Table, missing)) << missing;
+        EXPECT_FALSE(ReadZoneLocation(table, missing)) << missing;
     EXPECT_FALSE(ReadZoneLocation("/nonexistent/zone1970.tab", "Europe/Berlin"));
 }
 
