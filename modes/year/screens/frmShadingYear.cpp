@@ -272,12 +272,13 @@ void frmShadingYear::Form_Change() {
 }
 
 void frmShadingYear::KeepEntries() const {
-    mduUmbravel::KeptEntries& kept = mduUmbravel::Kept;
-    kept.year.year = txtYear->value();
-    kept.year.groundReflectance = txtReflectance->value();
-    kept.year.sky = static_cast<SkyModel>(cboSky->currentData().toInt());
-    kept.year.glazingPanes = cboGlazing->currentIndex();
-    kept.year.clearSky = chkClearSky->isChecked();
+    const YearEntries e = Entries().entries;
+    ProjectYear& kept = mduUmbravel::Kept.year;
+    kept.year = e.year;
+    kept.groundReflectance = e.groundReflectance;
+    kept.sky = e.sky;
+    kept.glazingPanes = e.glazingPanes;
+    kept.clearSky = e.clearSky;
     SavePlaceSettings(framePlace->Values());
 }
 
