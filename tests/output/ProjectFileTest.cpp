@@ -78,7 +78,7 @@ TEST(ProjectFile, WhatCannotBeAProjectIsRefusedSayingWhy) {
     }
 }
 
-TEST(ProjectFile, AFileThatCannotBeOpenedIsNamedAndAFailedSaveLeavesTheOldOne) {
+TEST(ProjectFile, AFileThatCannotBeOpenedOrWrittenIsRefused) {
     const TempFolder folder;
     EXPECT_THROW(LoadProject(folder.Slash() + "missing.umbravel"), ProjectRefused);
     EXPECT_THROW(LoadProject(folder.Slash()), ProjectRefused);
