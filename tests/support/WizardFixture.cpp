@@ -167,6 +167,20 @@ void WizardFixture::WalkTo(const char* screen) {
     }
 }
 
+void WizardFixture::LoadWeatherFile(const std::string& path) {
+    WriteBytes(path, SteadyDaysEpw());
+    if (OpenScreens().count("frmShadingYear") == 0)
+        Click("frmSourceMode", "cmdShadingYear");
+    chosenFiles.push_back(path);
+    Click("frmShadingYear", "cmdLoadWeather");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            return Find<QWidget>("frmShadingYear", "lblTotals")
+                ->isVisibleTo(Screen("frmShadingYear"));
+        },
+        20000));
+}
+
 void WizardFixture::VisitEveryScreen(const std::function<void(const char* screen)>& visit) {
     StartProgram();
     visit("frmAwnSplash");
@@ -193,17 +207,7 @@ void WizardFixture::VisitEveryScreen(const std::function<void(const char* screen
     visit("frmSunFromPlace");
     Click("frmSunFromPlace", "cmdCancel");
 
-    const TempFolder folder;
-    WriteBytes(folder.Path() / "golden.epw", SteadyDaysEpw());
-    Click("frmSourceMode", "cmdShadingYear");
-    chosenFiles.push_back((folder.Path() / "golden.epw").string());
-    Click("frmShadingYear", "cmdLoadWeather");
-    ASSERT_TRUE(QTest::qWaitFor(
-        [] {
-            return Find<QWidget>("frmShadingYear", "lblTotals")
-                ->isVisibleTo(Screen("frmShadingYear"));
-        },
-        20000));
+    LoadWeatherFile(home_.Slash() + "golden.epw");
     visit("frmShadingYear");
     Click("frmShadingYear", "cmdSizeDevice");
     visit("frmSizeDevice");

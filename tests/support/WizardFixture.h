@@ -37,6 +37,11 @@ class WizardFixture : public ::testing::Test {
     // screen.
     void Calculate(const char* geometryOption, const char* sourceOption);
 
+    // Writes a weather file of Golden, Colorado, at path, opens the year screen from the mode
+    // screen unless it is open, and loads the file through the file dialog; returns once the
+    // year's figures are in.
+    void LoadWeatherFile(const std::string& path);
+
     // Walks through every screen of the program, with the year screen's figures of a weather
     // file in, and has visit look at each as it opens. What visit changes stays changed.
     void VisitEveryScreen(const std::function<void(const char* screen)>& visit);

@@ -98,11 +98,7 @@ class frmYearScreensTest : public WizardFixture {
     // Opens the year screen, or finds it open, and loads a weather file of Golden, Colorado,
     // through the file dialog.
     void LoadGolden() {
-        WriteBytes(goldenPath_, SteadyDaysEpw());
-        if (OpenScreens().count("frmShadingYear") == 0)
-            Click("frmSourceMode", "cmdShadingYear");
-        chosenFiles.push_back(goldenPath_.string());
-        Click("frmShadingYear", "cmdLoadWeather");
+        LoadWeatherFile(goldenPath_.string());
         WaitForWeatherLine("\"golden.epw\" (Golden, CO, USA)");
     }
 
