@@ -142,7 +142,6 @@ frmGeomValues::frmGeomValues()
         cmdContinue,
         NewButton("cmdExit", "E&xit", [this] { cmdExit_Click(); }),
     }));
-    scrolling->FitWindow();
 
     // Tab follows the column from the top, then the case description; the first box has the
     // focus.

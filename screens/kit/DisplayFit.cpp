@@ -5,13 +5,13 @@
 #include <QBoxLayout>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "screens/kit/AccessibleNames.h"
+#include "screens/kit/ScrollingPart.h"
 
 namespace {
 
@@ -36,27 +36,17 @@ bool HoldsOnlyButtons(QLayoutItem* item) {
     return true;
 }
 
-// Asks for the whole content's size, so that a large display shows all of it, and can be made as
-// small as a few lines.
-class ScreenScrollArea : public QScrollArea {
+// Scrolls both ways, and can be made as small as a few lines.
+class ScreenScrollArea : public ScrollingPart {
   public:
-    explicit ScreenScrollArea(QWidget* content) {
-        setObjectName(ScrollName);
-        setFrameShape(QFrame::NoFrame);
-        setWidgetResizable(true);
-        setWidget(content);
-    }
-
-    QSize sizeHint() const override {
-        QSize size = widget()->sizeHint();
-        if (widget()->hasHeightForWidth())
-            size.setHeight(widget()->heightForWidth(size.width()));
-        return size + QSize(verticalScrollBar()->sizeHint().width(), 0);
+    explicit ScreenScrollArea(QWidget* content)
+        : ScrollingPart(ScrollName, content, QFontMetrics(content->font()).lineSpacing() * 6) {
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
 
     QSize minimumSizeHint() const override {
-        const QFontMetrics metrics(font());
-        return {metrics.horizontalAdvance(QString(30, 'n')), metrics.lineSpacing() * 6};
+        return {fontMetrics().horizontalAdvance(QString(30, 'n')),
+                ScrollingPart::minimumSizeHint().height()};
     }
 };
 
@@ -119,6 +109,10 @@ bool ScrollsWhole(const QWidget* screen) {
 }
 
 void SizeForDisplay(QWidget* screen, const QWidget* placeOf) {
+    for (QScrollArea* area : screen->findChildren<QScrollArea*>()) {
+        if (auto* part = dynamic_cast<ScrollingPart*>(area))
+            part->FitWindow();
+    }
     const QWidget* on = placeOf != nullptr ? placeOf : screen;
     FitRoom(screen, ClientRoom(on));
     QSize size = screen->sizeHint().expandedTo(screen->minimumSizeHint());

@@ -1,7 +1,6 @@
 #include "screens/kit/ScrollingPart.h"
 
 #include <QLayout>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -18,13 +17,7 @@ void ScrollingPart::FitWindow() {
     highest_ = QWIDGETSIZE_MAX;
     updateGeometry();
     window()->layout()->invalidate();
-    int rest = window()->sizeHint().height() - sizeHint().height();
-    // Room for the project menu bar the wizard gives its screens as it places them.
-    if (window()->layout()->menuBar() == nullptr) {
-        QMenuBar bar;
-        bar.addMenu("File");
-        rest += bar.sizeHint().height();
-    }
+    const int rest = window()->sizeHint().height() - sizeHint().height();
     highest_ = std::max(least_, LaptopClientHeight - rest);
     updateGeometry();
     window()->layout()->invalidate();

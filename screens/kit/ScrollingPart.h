@@ -12,8 +12,9 @@ class ScrollingPart : public QScrollArea {
     // least: the least height it can be given.
     ScrollingPart(const char* name, QWidget* content, int least);
 
-    // Once the window's layout holds every row: asks for no more height than leaves the window
-    // within LaptopClientHeight, whatever the font makes of the other rows.
+    // Once the window holds every row, its menu bar included (the wizard calls it as it places
+    // the screen): asks for no more height than leaves the window within LaptopClientHeight,
+    // whatever the font makes of the other rows.
     void FitWindow();
 
     QSize sizeHint() const override;

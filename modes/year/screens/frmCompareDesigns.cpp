@@ -160,7 +160,6 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     screen->addLayout(NewButtonRow(
         {NewButton("cmdSavePicture", "Save &picture", [this] { cmdSavePicture_Click(); }),
          NewButton("cmdClose", "Cl&ose", [this] { close(); })}));
-    figures->FitWindow();
     StackWhenNarrow(maps, picture->contentsMargins().left() + picture->contentsMargins().right() +
                               style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     SayControls(this, CompareControls);

@@ -227,7 +227,6 @@ frmShadingYear::frmShadingYear(QWidget* parent)
         NewButton("cmdClose", "Cl&ose", [this] { close(); }),
     }));
     screen->addLayout(buttons);
-    figures->FitWindow();
 
     SayControls(this, YearControls);
     tblMonthHour->setAccessibleName("Heat map of the beam unshaded fraction");
