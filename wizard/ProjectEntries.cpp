@@ -1,5 +1,7 @@
 #include "wizard/ProjectEntries.h"
 
+#include <utility>
+
 #include "modes/year/screens/PlaceSettings.h"
 #include "output/HeaderLine.h"
 #include "screens/kit/mduUmbravel.h"
@@ -51,6 +53,13 @@ void UseProject(const Project& p) {
     Kept.year = p.year;
     if (!p.dataFolder.empty())
         DataPath = p.dataFolder;
+}
+
+void AdoptProject(const Project& project, std::optional<std::string> path) {
+    // The entries hold only what the screens know; the rest of the file comes with the design.
+    LastSavedProject = {std::move(path), project};
+    UseProject(project);
+    LastSavedProject.design = CurrentProject();
 }
 
 bool ProjectChanged() {

@@ -21,5 +21,9 @@ struct ProjectOnDisk {
 };
 inline ProjectOnDisk LastSavedProject;
 
+// Puts the project into the entries as the design on disk at path (none: a new design), so that
+// nothing counts as changed.
+void AdoptProject(const Project& project, std::optional<std::string> path);
+
 // Whether the entries differ from the design last opened or saved.
 bool ProjectChanged();

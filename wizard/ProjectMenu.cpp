@@ -54,9 +54,7 @@ void ShowNewDesign(QWidget* screen) {
 void NewDesign(QWidget* screen) {
     if (!SettleUnsavedChanges())
         return;
-    LastSavedProject = {};
-    UseProject(Project{});
-    LastSavedProject.design = CurrentProject();
+    AdoptProject(Project{}, std::nullopt);
     ShowNewDesign(screen);
 }
 
@@ -142,10 +140,7 @@ bool SettleUnsavedChanges() {
 
 bool OpenProjectFile(const std::string& path) {
     try {
-        const Project opened = LoadProject(path);
-        LastSavedProject = {path, opened};
-        UseProject(opened);
-        LastSavedProject.design = CurrentProject();
+        AdoptProject(LoadProject(path), path);
     } catch (const ProjectRefused& refused) {
         ShowMessage(refused.what());
         return false;

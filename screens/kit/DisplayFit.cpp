@@ -113,8 +113,8 @@ void SizeForDisplay(QWidget* screen, const QWidget* placeOf) {
         if (auto* part = dynamic_cast<ScrollingPart*>(area))
             part->FitWindow();
     }
-    const QWidget* on = placeOf != nullptr ? placeOf : screen;
-    FitRoom(screen, ClientRoom(on));
+    const QSize room = ClientRoom(placeOf != nullptr ? placeOf : screen);
+    FitRoom(screen, room);
     QSize size = screen->sizeHint().expandedTo(screen->minimumSizeHint());
     // Wrapping captions need the height they take at that width: more than the hint gives, and
     // less than the layout's least size, their height at the least width, which is set so that
@@ -122,9 +122,9 @@ void SizeForDisplay(QWidget* screen, const QWidget* placeOf) {
     if (const QLayout* layout = screen->layout();
         layout != nullptr && layout->hasHeightForWidth()) {
         size.setHeight(layout->totalHeightForWidth(size.width()));
-        screen->setMinimumHeight(std::min(size.height(), ClientRoom(on).height()));
+        screen->setMinimumHeight(std::min(size.height(), room.height()));
     }
-    screen->resize(size.boundedTo(ClientRoom(on)));
+    screen->resize(size.boundedTo(room));
 }
 
 void ShowBeside(QWidget* screen) {

@@ -13,18 +13,17 @@ namespace {
 
 constexpr int CaptionMargin = 6;
 
-int CaptionHeight(const QWidget* widget, const QStringList& caption) {
-    if (caption.isEmpty())
-        return 0;
-    return 2 * CaptionMargin +
-           static_cast<int>(caption.size()) * widget->fontMetrics().lineSpacing();
-}
-
-int CaptionWidth(const QWidget* widget, const QStringList& caption) {
+// The widget's size with its caption under it, as wide as the widest line.
+QSize CaptionedSize(const QWidget* widget, const QStringList& caption) {
+    const QFontMetrics metrics = widget->fontMetrics();
     int width = widget->width();
     for (const QString& line : caption)
-        width = std::max(width, widget->fontMetrics().horizontalAdvance(line) + 2 * CaptionMargin);
-    return width;
+        width = std::max(width, metrics.horizontalAdvance(line) + 2 * CaptionMargin);
+    const int captionHeight =
+        caption.isEmpty()
+            ? 0
+            : 2 * CaptionMargin + static_cast<int>(caption.size()) * metrics.lineSpacing();
+    return {width, widget->height() + captionHeight};
 }
 
 // The widget at the top, the caption's lines under it.
@@ -44,8 +43,7 @@ void Paint(QPainter& painter, QWidget* widget, const QStringList& caption) {
 
 QImage CaptionedPicture(QWidget* widget, const QStringList& caption) {
     const qreal scale = widget->devicePixelRatioF();
-    const QSize size(CaptionWidth(widget, caption),
-                     widget->height() + CaptionHeight(widget, caption));
+    const QSize size = CaptionedSize(widget, caption);
     QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
@@ -59,8 +57,7 @@ bool SaveWidgetPicture(QWidget* widget, const QString& path, const QString& titl
                        const QStringList& caption) {
     if (!path.endsWith(".svg", Qt::CaseInsensitive))
         return CaptionedPicture(widget, caption).save(path, "PNG");
-    const QSize size(CaptionWidth(widget, caption),
-                     widget->height() + CaptionHeight(widget, caption));
+    const QSize size = CaptionedSize(widget, caption);
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(size);
