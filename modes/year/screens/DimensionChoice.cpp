@@ -1,6 +1,7 @@
 #include "modes/year/screens/DimensionChoice.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 
 #include "modes/year/DeviceSweep.h"
 #include "screens/kit/DeviceWords.h"
@@ -16,4 +17,13 @@ QComboBox* NewDimensionChoice(const char* name, Geometry geometry) {
                         static_cast<int>(d));
     }
     return choice;
+}
+
+QDoubleSpinBox* NewLengthBox(const char* name, double step) {
+    auto* box = new QDoubleSpinBox;
+    box->setObjectName(name);
+    box->setRange(0, 1000);
+    box->setDecimals(3);
+    box->setSingleStep(step);
+    return box;
 }

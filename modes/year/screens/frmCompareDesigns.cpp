@@ -79,11 +79,7 @@ frmCompareDesigns::frmCompareDesigns(QWidget* parent, YearRequest request)
     const DeviceShape& device = request_.entries.device;
 
     cboDimension = NewDimensionChoice("cboDimension", device.geometry);
-    txtValue = new QDoubleSpinBox;
-    txtValue->setObjectName("txtValue");
-    txtValue->setRange(0, 1000);
-    txtValue->setDecimals(3);
-    txtValue->setSingleStep(0.1);
+    txtValue = NewLengthBox("txtValue", 0.1);
     txtValue->setValue(device.L / 2);
     lblBusy = NewBusyLabel();
 

@@ -44,16 +44,6 @@ constexpr int DefaultSteps = 21;
 // Each period keeps its colour whether or not a shaded range is drawn before it.
 const QColor PeriodColours[SweepPeriodCount] = {{70, 70, 70}, {220, 110, 20}, {40, 100, 200}};
 const QColor MeetingColour(60, 170, 90, 70);
-constexpr double LongestLength = 1000;
-
-QDoubleSpinBox* NewLengthBox(const char* name) {
-    auto* box = new QDoubleSpinBox;
-    box->setObjectName(name);
-    box->setRange(0, LongestLength);
-    box->setDecimals(3);
-    box->setSingleStep(0.05);
-    return box;
-}
 
 // Ticks at round values (1, 2 or 5 times a power of ten apart) rather than at fifths of the
 // range, which rarely fall on numbers worth reading.
