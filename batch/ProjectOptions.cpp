@@ -21,11 +21,10 @@ std::vector<std::pair<std::string_view, std::string>> ProjectOptionValues(const 
         {"--longitude", RoundTripText(p.place.longitude)},
         {"--utc-offset", RoundTripText(p.place.utcOffset)},
         {"--facing", RoundTripText(p.place.facing.bearing)},
-        {"--fin-side",
-         std::string(RowOf(FinSideTable, &FinSideNames::side, p.place.facing.finSide).option)},
+        {"--fin-side", std::string(NamesOf(p.place.facing.finSide).option)},
         {"--year", std::to_string(p.year.year)},
         {"--reflectance", RoundTripText(p.year.groundReflectance)},
-        {"--sky", std::string(RowOf(SkyModelTable, &SkyModelNames::sky, p.year.sky).option)},
+        {"--sky", std::string(NamesOf(p.year.sky).option)},
     };
     const std::pair<std::string_view, const std::string&> unlessEmpty[] = {
         {"--header", p.header},

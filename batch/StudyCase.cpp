@@ -64,9 +64,7 @@ const std::vector<CaseColumn>& CaseColumns() {
         {"reflectance", true, true,
          [](const BatchOptions& o) { return RoundTripText(o.year.reflectance); }},
         {"sky", false, true,
-         [](const BatchOptions& o) {
-             return std::string(RowOf(SkyModelTable, &SkyModelNames::sky, o.year.sky).option);
-         }},
+         [](const BatchOptions& o) { return std::string(NamesOf(o.year.sky).option); }},
         {"glazing", false, true,
          [](const BatchOptions& o) {
              return std::string(

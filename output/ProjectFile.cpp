@@ -132,12 +132,12 @@ std::string ProjectText(const Project& p) {
     place["time zone"] = p.place.timeZone;
     place["UTC offset"] = p.place.utcOffset;
     place["facing"] = p.place.facing.bearing;
-    place["fin side"] = RowOf(FinSideTable, &FinSideNames::side, p.place.facing.finSide).option;
+    place["fin side"] = NamesOf(p.place.facing.finSide).option;
     json& year = d["year"];
     year["year"] = p.year.year;
     year["weather file"] = p.year.weatherFile;
     year["ground reflectance"] = p.year.groundReflectance;
-    year["sky"] = RowOf(SkyModelTable, &SkyModelNames::sky, p.year.sky).option;
+    year["sky"] = NamesOf(p.year.sky).option;
     year["glazing panes"] = p.year.glazingPanes;
     year["clear sky"] = p.year.clearSky;
     d["data folder"] = p.dataFolder;

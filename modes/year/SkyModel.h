@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "model/CaseKinds.h"
+
 // How the diffuse sky is spread over its directions.
 enum class SkyModel { Isotropic, Perez };
 
@@ -16,3 +18,7 @@ inline constexpr std::array<SkyModelNames, 2> SkyModelTable = {{
     {SkyModel::Perez, "perez"},
     {SkyModel::Isotropic, "isotropic"},
 }};
+
+inline constexpr const SkyModelNames& NamesOf(SkyModel sky) {
+    return RowOf(SkyModelTable, &SkyModelNames::sky, sky);
+}

@@ -24,8 +24,8 @@ StoredPlace CheckStoredPlace(const StoredPlaceTexts& texts, const StoredPlace& s
     Take(texts.longitude, "place/longitude", LongitudeBounds, p.longitude, p.problem);
     Take(texts.utcOffset, "place/utcOffset", UtcOffsetBounds, p.utcOffset, p.problem);
     Take(texts.facing, "window/facing", FacingBounds, p.facing.bearing, p.problem);
-    if (texts.finSide == "left" || texts.finSide == "right") {
-        p.facing.finSide = *texts.finSide == "left" ? FinSide::Left : FinSide::Right;
+    if (const auto side = texts.finSide ? RowNamed(FinSideTable, *texts.finSide) : std::nullopt) {
+        p.facing.finSide = side->side;
     } else if (texts.finSide) {
         p.problem += std::string(p.problem.empty() ? "" : "; ") +
                      "window/finSide must be left or right, not " + QuotedText(*texts.finSide);

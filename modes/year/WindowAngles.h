@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "model/CaseKinds.h"
 #include "modes/year/SunPosition.h"
 
 // Which side of the window the fin stands on, seen from outside, facing the wall.
@@ -17,6 +18,10 @@ inline constexpr std::array<FinSideNames, 2> FinSideTable = {{
     {FinSide::Left, "left"},
     {FinSide::Right, "right"},
 }};
+
+inline constexpr const FinSideNames& NamesOf(FinSide side) {
+    return RowOf(FinSideTable, &FinSideNames::side, side);
+}
 
 // The window's orientation: the compass bearing of its outward normal (degrees from north,
 // clockwise) and its fin side.

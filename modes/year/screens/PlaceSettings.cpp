@@ -74,6 +74,5 @@ void SavePlaceSettings(const PlaceSettings& p) {
     s->setValue("place/timeZone", p.timeZone);
     s->setValue("place/utcOffset", p.utcOffset);
     s->setValue("window/facing", p.facing.bearing);
-    s->setValue("window/finSide",
-                ToQt(RowOf(FinSideTable, &FinSideNames::side, p.facing.finSide).option));
+    s->setValue("window/finSide", ToQt(NamesOf(p.facing.finSide).option));
 }
