@@ -55,7 +55,7 @@ ShadeGeometryRecord ReadDimensions(const DimensionTexts& texts) {
     return mduUmbravel::WithRatios(g);
 }
 
-std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts,
+std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts, DeviceLayout layout,
                                                  std::string_view widthName) {
     const std::string wpName = std::string(widthName) + " W'";
     const Entry entries[] = {
@@ -93,6 +93,8 @@ std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts,
                                 "The back edge of the awning would lie below the bottom of the "
                                 "window: h + h' cannot be below zero."};
     }
+    if (EndsCross(ReadNumber(texts.WP), ReadNumber(texts.W), layout))
+        return RefusedDimension{DimensionBox::WP, std::string(CrossedEndsMessage)};
     return std::nullopt;
 }
 

@@ -33,17 +33,18 @@ struct RefusedDimension {
     std::string message;
 };
 
-// The first entry the calculation cannot work with, none when all can be stored: a box that
-// is not a number in full, a value that is not finite (W' - W included), a zero W, H or L (the
-// ratios divide by them), or an awning whose back edge lies below the window bottom, where the
-// ground-direction procedure stops.
-// The width W' is named as the device's screen names it.
-std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts,
-                                                 std::string_view widthName = "Awning Width");
-
 inline constexpr std::string_view CrossedEndsMessage =
     "With the device the same on both sides, the awning width W' must be at least half the "
     "window width W: the two ends of the plate would cross.";
+
+// The first entry the calculation cannot work with, none when all can be stored: a box that
+// is not a number in full, a value that is not finite (W' - W included), a zero W, H or L (the
+// ratios divide by them), an awning whose back edge lies below the window bottom, where the
+// ground-direction procedure stops, or, in the layout, plate ends that cross (at W').
+// The width W' is named as the device's screen names it.
+std::optional<RefusedDimension> RefuseDimensions(const DimensionTexts& texts,
+                                                 DeviceLayout layout = DeviceLayout::Drawn,
+                                                 std::string_view widthName = "Awning Width");
 
 // The same on both sides, the plate reaches W' - W past each window edge; with W' below W / 2
 // its two ends would cross, and no such device exists.

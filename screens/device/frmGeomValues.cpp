@@ -224,18 +224,12 @@ DimensionTexts frmGeomValues::Entries() const {
 
 void frmGeomValues::cmdContinue_Click() {
     const DimensionTexts entries = Entries();
-    if (const auto refused = RefuseDimensions(entries, WordsFor(GeomMode).widthLabel)) {
+    const DeviceLayout layout = ChosenLayout();
+    if (const auto refused = RefuseDimensions(entries, layout, WordsFor(GeomMode).widthLabel)) {
         ShowMessage(refused->message);
         QLineEdit* box = DimensionBoxes()[static_cast<std::size_t>(refused->box)];
         box->setFocus();
         box->selectAll();
-        return;
-    }
-    const DeviceLayout layout = ChosenLayout();
-    if (EndsCross(ReadNumber(entries.WP), ReadNumber(entries.W), layout)) {
-        ShowMessage(std::string(CrossedEndsMessage));
-        txtWP->setFocus();
-        txtWP->selectAll();
         return;
     }
     StoreDimensions(entries);

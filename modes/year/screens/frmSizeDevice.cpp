@@ -413,12 +413,9 @@ void frmSizeDevice::cmdUse_Click() {
     texts.*BoxTextOf(swept_.dimension) = RoundTripText(value);
     texts.DelW = DelWText(texts.WP, texts.W);
     const DeviceShape& device = request_.entries.device;
-    if (const auto refused = RefuseDimensions(texts, WordsFor(device.geometry).widthLabel)) {
+    if (const auto refused =
+            RefuseDimensions(texts, device.layout, WordsFor(device.geometry).widthLabel)) {
         ShowMessage(refused->message);
-        return;
-    }
-    if (EndsCross(ReadNumber(texts.WP), ReadNumber(texts.W), device.layout)) {
-        ShowMessage(std::string(CrossedEndsMessage));
         return;
     }
     mduUmbravel::Kept.dimensions = texts;
