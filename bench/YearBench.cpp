@@ -91,6 +91,19 @@ void BM_YearWithCsv(benchmark::State& state) {
 BENCHMARK(BM_YearWithCsv)->Arg(60)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_YearWithCsv)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// A south-south-west window at Golden under the Perez sky of the weather year.
+YearEntries PerezEntries(const WeatherYear& weather) {
+    YearEntries e;
+    e.latitude = Golden.latitude;
+    e.longitude = Golden.longitude;
+    e.utcOffset = -7;
+    e.facing = {200, FinSide::Right};
+    e.device = Settings(nullptr, 60).device;
+    e.weather = &weather;
+    e.sky = SkyModel::Perez;
+    return e;
+}
+
 // The batch's weather run with the Perez sky and two panes of glass, from reading the weather
 // file to the hourly CSV: the settings' diffuse and horizon factors included.
 void BM_PerezGlazingYearFromWeatherFile(benchmark::State& state) {
@@ -99,15 +112,8 @@ void BM_PerezGlazingYearFromWeatherFile(benchmark::State& state) {
     std::ofstream(epw, std::ios::binary) << SteadyDaysEpw();
     for (auto _ : state) {
         const WeatherYear weather = ReadWeatherFile(epw.string());
-        YearEntries e;
-        e.latitude = Golden.latitude;
-        e.longitude = Golden.longitude;
-        e.utcOffset = -7;
-        e.facing = {200, FinSide::Right};
+        YearEntries e = PerezEntries(weather);
         e.stepMinutes = static_cast<int>(state.range(0));
-        e.device = Settings(nullptr, 60).device;
-        e.weather = &weather;
-        e.sky = SkyModel::Perez;
         e.glazingPanes = 2;
         const YearSettings settings = YearSettingsFrom(e);
         benchmark::DoNotOptimize(WriteHourlyCsv(CsvPath(), settings));
@@ -126,14 +132,7 @@ void BM_SizingSweepOf50Depths(benchmark::State& state) {
     std::ofstream(epw, std::ios::binary) << SteadyDaysEpw();
     const WeatherYear weather = ReadWeatherFile(epw.string());
     std::filesystem::remove(epw);
-    YearEntries e;
-    e.latitude = Golden.latitude;
-    e.longitude = Golden.longitude;
-    e.utcOffset = -7;
-    e.facing = {200, FinSide::Right};
-    e.device = Settings(nullptr, 60).device;
-    e.weather = &weather;
-    e.sky = SkyModel::Perez;
+    const YearEntries e = PerezEntries(weather);
     for (auto _ : state)
         benchmark::DoNotOptimize(SweepDevice(e, {SweptDimension::L, 0.2, 4, 50}));
 }
