@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
-#include <tuple>
 
 #include "base/InputLines.h"
 #include "base/NumberText.h"
@@ -102,12 +101,11 @@ void ReadValues(const json& d, Project& p) {
 
 bool Project::SameDesign(const Project& other) const {
     Project a = *this, b = other;
-    a.dimensions.DelW.clear();
-    b.dimensions.DelW.clear();
-    return std::tie(a.geometry, a.layout, a.unit, a.dimensions, a.caseText, a.header, a.mode,
-                    a.solarAltitude, a.solarAzimuth, a.place, a.year, a.dataFolder) ==
-           std::tie(b.geometry, b.layout, b.unit, b.dimensions, b.caseText, b.header, b.mode,
-                    b.solarAltitude, b.solarAzimuth, b.place, b.year, b.dataFolder);
+    for (Project* p : {&a, &b}) {
+        p->dimensions.DelW.clear();
+        p->openedFrom.clear();
+    }
+    return a == b;
 }
 
 std::string ProjectText(const Project& p) {

@@ -53,6 +53,7 @@ struct Project {
 
     // The same design, whatever document it came from.
     bool SameDesign(const Project& other) const;
+    bool operator==(const Project&) const = default;
 };
 
 // The project's document version; a file of a later version is refused.
